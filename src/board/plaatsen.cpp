@@ -1,0 +1,53 @@
+// Booking and showing a placed number: count, completed-digit row, grid, flags.
+#include "board/sudoku_form.h"
+
+namespace sudoku {
+
+SudokuForm::SudokuForm(Controls& controls)
+    : testcasePad1(standaardPad1()), testcasePad2(standaardPad2()), ui_(controls) {}
+
+void SudokuForm::TelGetal(const String& getal) {
+    if (getal == "") return;
+    // Only "1".."9" is counted; any other text leaves the counts alone.
+    int d = cijfer(getal);
+    if (d != 0) aantal(d) = plus(aantal(d), 1);
+}
+
+void SudokuForm::ToonOplossing(int getal) {
+    for (int k = 1; k <= 9; ++k)
+        if (getal == k && aantal(k) == 9) ui_.zetOplos(k, tekst(k));
+}
+
+void SudokuForm::ToonOplossing(const String& getal) { ToonOplossing(cijfer(getal)); }
+
+void SudokuForm::ToonGevondenGetal(int rijNr, int kolNr) {
+    // A row or column outside the board selects no cell box.
+    const bool box = rijNr >= 1 && rijNr <= 9 && kolNr >= 1 && kolNr <= 9;
+    if (box) {
+        ui_.zetCelTekst(rijNr, kolNr, veld(rijNr, kolNr));
+        ui_.zetCelKleur(rijNr, kolNr, KLEUR_ROOD);
+    }
+    if (vink(Vink::Tussenstap)) {
+        ui_.meldingsvenster(MELDING_TITEL, "Getal in rij: " + Str(rijNr) + "  en kolom: " +
+                                               Str(kolNr) + "  is gevuld.    ");
+    }
+    if (box) {
+        ui_.zetCelTekst(rijNr, kolNr, veld(rijNr, kolNr));
+        ui_.zetCelKleur(rijNr, kolNr, KLEUR_VENSTERTEKST);
+    }
+    NWGETAL = true;
+    NWGETAL_OOIT = true;
+    bool alleNegen = true;
+    for (int d = 1; d <= 9; ++d)
+        if (aantal(d) != 9) alleNegen = false;
+    if (alleNegen) KOMPLEET = true;
+}
+
+void SudokuForm::WisUitzTabel() {
+    for (int d = 1; d <= 9; ++d)
+        for (lus_rij = 1; lus_rij <= 9; ++lus_rij)
+            for (lus_kol = 1; lus_kol <= 9; ++lus_kol) uitz_tabel(d, lus_rij, lus_kol) = " ";
+    // The counters end at 10 here, which also ends any caller's loop on them.
+}
+
+}  // namespace sudoku

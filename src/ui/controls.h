@@ -1,0 +1,44 @@
+// What the core needs of the window: the cell boxes, the Oplos row, the status line,
+// the four buttons, the three option boxes and the step message box.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace sudoku {
+
+using Kleur = std::uint32_t;
+inline constexpr Kleur KLEUR_GRIJS = 0x808080;        // given numbers
+inline constexpr Kleur KLEUR_ROOD = 255;              // a number while it is announced
+inline constexpr Kleur KLEUR_VENSTERTEKST = 0x80000008;  // the system's window-text colour
+
+enum class Knop { Invoer, Bevestig, Start, Herstart };
+enum class Vink { Tussenstap, Module, Uitproberen };
+
+inline constexpr const char* MELDING_TITEL = "Gevonden SUDOKU getal !";
+
+class Controls {
+public:
+    virtual ~Controls() = default;
+
+    // Cell box of row `rij` in the column array of column `kol` (CellA = 1 .. CellI = 9).
+    virtual void zetCelTekst(int rij, int kol, const std::string& tekst) = 0;
+    virtual std::string celTekst(int rij, int kol) const = 0;
+    virtual void zetCelKleur(int rij, int kol, Kleur kleur) = 0;
+    virtual void focusCel(int rij, int kol) = 0;
+
+    virtual void zetOplos(int i, const std::string& tekst) = 0;
+    virtual void zetOpmerk(const std::string& tekst) = 0;
+    virtual std::string opmerk() const = 0;
+
+    virtual void zetKnopEnabled(Knop knop, bool aan) = 0;
+    virtual void zetKnopVisible(Knop knop, bool zichtbaar) = 0;
+
+    // 1 when ticked, 0 otherwise.
+    virtual int vinkWaarde(Vink vink) const = 0;
+
+    // Modal information box with an OK button; returns when it is closed.
+    virtual void meldingsvenster(const std::string& titel, const std::string& tekst) = 0;
+};
+
+}  // namespace sudoku
