@@ -1,0 +1,62 @@
+// Any board, duplicates included, under every combination of the three options: the
+// solve ends within its bound, keeps the givens, and claims success only on a complete
+// board without a repeated digit.
+#include <sstream>
+
+#include "fuzz/eisen.h"
+
+using namespace sudoku;
+
+namespace {
+
+// Counts the placing steps: only they show a number in red.
+class TellendeControls : public HeadlessControls {
+public:
+    long plaatsingen = 0;
+    void zetCelKleur(int rij, int kol, Kleur kleur) override {
+        if (kleur == KLEUR_ROOD) ++plaatsingen;
+        HeadlessControls::zetCelKleur(rij, kol, kleur);
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) return 0;
+    TellendeControls ui;
+    ui.zetVink(Vink::Tussenstap, data[0] & 1);
+    ui.zetVink(Vink::Module, (data[0] >> 1) & 1);
+    ui.zetVink(Vink::Uitproberen, (data[0] >> 2) & 1);
+    std::string opgave(81, '.');
+    for (std::size_t i = 1; i < size && i <= 81; ++i) {
+        int v = data[i] % 10;
+        opgave[i - 1] = v == 0 ? '.' : static_cast<char>('0' + v);
+    }
+    std::string tekst;
+    for (int r = 0; r < 9; ++r) tekst += opgave.substr(r * 9, 9) + "\n";
+    SudokuForm form(ui);
+    std::istringstream bron(tekst);
+    form.Form_LoadUit(bron);
+    fuzz::eis(form.FileAanwezig, "bord niet geladen");
+    form.StartCommand_Click();
+
+    fuzz::eisNetBord(form);
+    fuzz::eisGeenIndexFout();
+    const std::string bord = fuzz::bordVan(form);
+    for (int i = 0; i < 81; ++i)
+        if (opgave[i] != '.') fuzz::eis(bord[i] == opgave[i], "een gegeven getal is overschreven", bord);
+    // Every placement fills one of 81 cells, and a failed guess can be undone only once
+    // per guess, each guess made on a fuller board than the one before.
+    fuzz::eis(ui.plaatsingen <= 81L * 82L, "te veel plaatsingen", std::to_string(ui.plaatsingen));
+    if (data[0] & 1)
+        fuzz::eis(static_cast<long>(ui.meldingen().size()) == ui.plaatsingen, "meldingen per plaatsing");
+    const std::string& uit = ui.opmerk();
+    const bool succes = uit == " Sudoku succesvol ingevuld! " || uit == " Sudoku succesvol ingevuld! (na een gok) ";
+    if (succes) {
+        fuzz::eis(bord.find('.') == std::string::npos, "succes op een onvolledig bord", bord);
+        fuzz::eis(fuzz::geldig(bord), "succes op een ongeldig bord", bord);
+    }
+    if (form.KOMPLEET) fuzz::eis(succes || uit == " Sudoku ingevuld, maar niet geldig ", "vol bord zonder oordeel", uit);
+    fuzz::eis(!ui.knopEnabled(Knop::Start), "Start weer aan na het oplossen");
+    return 0;
+}
