@@ -1,0 +1,81 @@
+// The main window "Sudoku Blad": every control under its own name, laid out in twips
+// (15 to a pixel at 96 dpi), and the controls interface through which the core drives it.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "board/sudoku_form.h"
+#include "ui/controls.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPalette;
+class QPushButton;
+
+namespace sudoku {
+
+class SudokuVenster : public QWidget, public Controls {
+    Q_OBJECT
+
+public:
+    // Builds the window and runs Form_Load. `testcase` names a file that replaces both
+    // look-ups of SudokuTestCase.txt.
+    explicit SudokuVenster(std::optional<std::string> testcase = std::nullopt,
+                           QWidget* parent = nullptr);
+    ~SudokuVenster() override;
+
+    SudokuForm& form() { return form_; }
+
+    // The controls as the core addresses them. A column array (CellA = 1 .. CellI = 9)
+    // is indexed by row 1 .. 9; element 0 is unused.
+    using Kolom = std::array<QLineEdit*, 10>;
+    const Kolom& kolom(int kol) const { return cellen_.at(kol); }
+    QLineEdit* cel(int rij, int kol) const;
+    QLineEdit* oplosVak(int i) const;
+    QLineEdit* opmerkVak() const { return opmerk_; }
+    QPushButton* knop(Knop k) const { return knoppen_.at(static_cast<std::size_t>(k)); }
+    QCheckBox* vinkVak(Vink v) const { return vinken_.at(static_cast<std::size_t>(v)); }
+
+    // A colour of the core (0x00BBGGRR, or a system colour with the high bit set)
+    // in terms of `palet`.
+    static QColor naarQColor(Kleur kleur, const QPalette& palet);
+
+    // ---- Controls ----
+    void zetCelTekst(int rij, int kol, const std::string& tekst) override;
+    std::string celTekst(int rij, int kol) const override;
+    void zetCelKleur(int rij, int kol, Kleur kleur) override;
+    void focusCel(int rij, int kol) override;
+    void zetOplos(int i, const std::string& tekst) override;
+    void zetOpmerk(const std::string& tekst) override;
+    std::string opmerk() const override;
+    void zetKnopEnabled(Knop knop, bool aan) override;
+    void zetKnopVisible(Knop knop, bool zichtbaar) override;
+    int vinkWaarde(Vink vink) const override;
+    void meldingsvenster(const std::string& titel, const std::string& tekst) override;
+
+private:
+    void bouwBanner();
+    void bouwInvoer();
+    void bouwStart();
+    void bouwBord();
+    void bouwOplossing();
+    void bouwOpmerking();
+    void zetTabVolgorde();
+
+    std::array<Kolom, 10> cellen_{};
+    std::array<QLineEdit*, 10> oplos_{};
+    QLineEdit* opmerk_ = nullptr;
+    std::array<QPushButton*, 4> knoppen_{};
+    std::array<QCheckBox*, 3> vinken_{};
+
+    SudokuForm form_;
+};
+
+}  // namespace sudoku
