@@ -83,8 +83,11 @@ TEST(Soak, GeneratedBoardsEndSoundlyWithAndWithoutAGuess) {
             ++totaal;
 
             const std::string bord = bordTekst(form);
-            for (int i = 0; i < 81; ++i)
-                if (opgave[i] != '.') ASSERT_EQ(bord[i], opgave[i]) << opgave << " gok " << gok;
+            for (int i = 0; i < 81; ++i) {
+                if (opgave[i] != '.') {
+                    ASSERT_EQ(bord[i], opgave[i]) << opgave << " gok " << gok;
+                }
+            }
             for (int d = 1; d <= 9; ++d)
                 ASSERT_EQ(form.aantal(d), std::count(bord.begin(), bord.end(), '0' + d)) << opgave;
             const std::string& uit = ui.opmerk();
@@ -93,7 +96,9 @@ TEST(Soak, GeneratedBoardsEndSoundlyWithAndWithoutAGuess) {
                 ASSERT_EQ(bord.find('.'), std::string::npos) << opgave;
                 ASSERT_TRUE(zonderDubbelen(bord)) << opgave << " gok " << gok;
             }
-            if (form.KOMPLEET && !zonderDubbelen(bord)) ASSERT_EQ(uit, " Sudoku ingevuld, maar niet geldig ") << opgave;
+            if (form.KOMPLEET && !zonderDubbelen(bord)) {
+                ASSERT_EQ(uit, " Sudoku ingevuld, maar niet geldig ") << opgave;
+            }
         }
     }
     EXPECT_EQ(indexBuitenBereik.load(), indexVoor);
