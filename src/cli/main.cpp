@@ -1,30 +1,217 @@
-// sudoku-blad-cli: the core without a window.
+// sudoku-blad-cli: the solver without a window, for one test-case file or a batch of
+// puzzles, one per line.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "board/sudoku_form.h"
-#include "ui/headless_controls.h"
+#include "cli/batch.h"
+#include "cli/oplossen.h"
+#include "cli/spoor_controls.h"
+#include "ui/testcase_bestand.h"
+
+namespace {
+
+using namespace sudoku;
+using namespace sudoku::cli;
+
+constexpr const char* NAAM = "sudoku-blad-cli";
+
+constexpr const char* GEBRUIK =
+    "gebruik: sudoku-blad-cli [--trial] [--modules] [--trace] BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] [--trace] --batch BESTAND\n"
+    "         sudoku-blad-cli --help | --version\n";
+
+constexpr const char* HULP =
+    "\n"
+    "Lost een Sudoku op zoals Sudoku Blad dat doet, zonder venster.\n"
+    "\n"
+    "  BESTAND          een testcase: negen regels, per regel negen tekens 1-9 of spatie\n"
+    "                   ('.' en '0' gelden ook als leeg); '-' leest standaardinvoer\n"
+    "  --batch BESTAND  een puzzel per regel (81 tekens, rij na rij); lege regels en\n"
+    "                   regels die met '#' beginnen worden overgeslagen; '-' leest\n"
+    "                   standaardinvoer\n"
+    "  --trial          'uitproberen toestaan' aangevinkt\n"
+    "  --modules        'weergave modules' aangevinkt\n"
+    "  --trace          elk geplaatst getal (place R K D) en elke nieuwe statustekst\n"
+    "                   (status \"TEKST\") melden zodra het gebeurt\n"
+    "  --help           deze hulp\n"
+    "  --version        het versienummer\n"
+    "\n"
+    "Uitvoer van een enkel bestand: de gebeurtenissen (met --trace), negen regels met het\n"
+    "bord ('.' is leeg) en result \"STATUSTEKST\". Afsluitcode 0: opgelost, 1: niet\n"
+    "opgelost, 2: verkeerd gebruik of een bestand dat niet gelezen of geladen kan worden.\n"
+    "\n"
+    "Uitvoer van een batch: per puzzel (na de gebeurtenissen) het bord van 81 tekens en\n"
+    "\"STATUSTEKST\"; per afgewezen regel error REGELNUMMER \"REDEN\". Een samenvatting\n"
+    "volgt op standaardfout. Afsluitcode 0 als alle regels verwerkt zijn, anders 2.\n";
+
+int gebruiksfout(const std::string& reden) {
+    std::cerr << NAAM << ": " << reden << "\n" << GEBRUIK;
+    return 2;
+}
+
+std::string systeemReden(int fout) {
+    switch (fout) {
+        case ENOENT: return "bestaat niet";
+        case EACCES: return "geen leesrechten";
+        case EISDIR: return "is een map, geen bestand";
+        default: return std::strerror(fout);
+    }
+}
+
+// Why a test-case file was not loaded, in plain words, for the message on stderr.
+// `invoer` holds what standard input gave, when that was the file.
+std::string weigerReden(const std::string& pad, const std::string& invoer) {
+    TestcaseInhoud t;
+    if (pad == "-") {
+        std::istringstream bron(invoer);
+        t = leesTestcase(bron);
+    } else {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(pad, ec)) return "is geen gewoon bestand";
+        std::ifstream bron(pad, std::ios::binary);
+        if (!bron.is_open()) return "kan niet geopend worden";
+        t = leesTestcase(bron);
+    }
+    switch (t.uitkomst) {
+        case TestcaseInhoud::Uitkomst::FoutTeken:
+            return "regel " + std::to_string(t.foutRegel) + ", positie " +
+                   std::to_string(t.foutPositie) +
+                   ": ongeldig teken; een cel is 1-9, een spatie, '.' of '0'";
+        case TestcaseInhoud::Uitkomst::TeveelRegels:
+            return "meer dan negen regels met cijfers";
+        case TestcaseInhoud::Uitkomst::Onleesbaar:
+            return "kan niet gelezen worden";
+        case TestcaseInhoud::Uitkomst::Goed:
+            break;
+    }
+    return "kan niet geladen worden";
+}
+
+int enkel(const std::string& pad, const Opties& opties) {
+    if (pad != "-") {
+        struct stat st {};
+        if (::stat(pad.c_str(), &st) != 0) {
+            std::cerr << NAAM << ": " << pad << ": " << systeemReden(errno) << "\n";
+            return 2;
+        }
+    }
+    SpoorControls ui(opties.spoor ? &std::cout : nullptr);
+    SudokuForm form(ui);
+    // Exactly the program's start-up with this file as its test case.
+    std::string invoer;
+    if (pad == "-") {
+        invoer.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        std::istringstream bron(invoer);
+        form.Form_LoadUit(bron);
+    } else {
+        form.testcaseArgument = pad;
+        form.Form_Load();
+    }
+    const Uitkomst u = drukStart(form, ui, opties);
+    for (int r = 0; r < 9; ++r) std::cout << std::string_view(u.bord).substr(r * 9, 9) << '\n';
+    std::cout << "result \"" << u.status << "\"\n" << std::flush;
+    if (!form.FileAanwezig) {
+        std::cerr << NAAM << ": " << pad << ": " << weigerReden(pad, invoer) << "\n";
+        return 2;
+    }
+    return (u.afloop == Afloop::Opgelost || u.afloop == Afloop::OpgelostNaGok) ? 0 : 1;
+}
+
+int batch(const std::string& pad, const Opties& opties) {
+    int fd = 0;
+    if (pad != "-") {
+        fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            std::cerr << NAAM << ": " << pad << ": " << systeemReden(errno) << "\n";
+            return 2;
+        }
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+            std::cerr << NAAM << ": " << pad << ": " << systeemReden(EISDIR) << "\n";
+            ::close(fd);
+            return 2;
+        }
+    }
+    BatchInstelling instelling;
+    instelling.opties = opties;
+    // A progress line only helps when the results themselves go elsewhere.
+    instelling.voortgang = ::isatty(2) && !::isatty(1);
+    instelling.directDoorgeven = ::isatty(1);
+
+    const auto start = std::chrono::steady_clock::now();
+    BatchTelling telling;
+    auto lezer = std::make_unique<RegelLezer>(fd);
+    const bool gelezen = draaiBatch(*lezer, std::cout, std::cerr, instelling, telling);
+    const double s =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (fd != 0) ::close(fd);
+    std::cerr << samenvatting(telling, s) << "\n";
+    if (!gelezen) {
+        std::cerr << NAAM << ": " << (pad == "-" ? "standaardinvoer" : pad)
+                  << ": lezen mislukt na regel " << lezer->nummer() << ": "
+                  << systeemReden(lezer->fout()) << "\n";
+        return 2;
+    }
+    if (!std::cout) {
+        std::cerr << NAAM << ": schrijven van de uitvoer mislukt\n";
+        return 2;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "gebruik: sudoku-blad-cli BESTAND\n";
-        return 2;
-    }
-    sudoku::HeadlessControls ui;
-    sudoku::SudokuForm form(ui);
-    form.testcaseArgument = argv[1];
-    form.Form_Load();
-    if (!form.FileAanwezig) {
-        std::cerr << "sudoku-blad-cli: " << ui.opmerk() << "\n";
-        return 2;
-    }
-    if (ui.knopEnabled(sudoku::Knop::Start)) form.StartCommand_Click();
-    for (int r = 1; r <= 9; ++r) {
-        for (int k = 1; k <= 9; ++k) {
-            const std::string& c = form.veld(r, k);
-            std::cout << (c == " " || c.empty() ? '.' : c[0]);
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    for (const auto& a : args)
+        if (a == "--help" || a == "-h") {
+            std::cout << GEBRUIK << HULP;
+            return 0;
         }
-        std::cout << '\n';
+    for (const auto& a : args)
+        if (a == "--version") {
+            std::cout << SUDOKU_VERSIE << "\n";
+            return 0;
+        }
+
+    Opties opties;
+    bool isBatch = false;
+    std::vector<std::string> bestanden;
+    bool geenOptiesMeer = false;
+    for (const auto& a : args) {
+        if (geenOptiesMeer || a == "-" || a.empty() || a[0] != '-') {
+            bestanden.push_back(a);
+        } else if (a == "--") {
+            geenOptiesMeer = true;
+        } else if (a == "--trial") {
+            opties.uitproberen = true;
+        } else if (a == "--modules") {
+            opties.modules = true;
+        } else if (a == "--trace") {
+            opties.spoor = true;
+        } else if (a == "--batch") {
+            isBatch = true;
+        } else {
+            return gebruiksfout("onbekende optie " + a);
+        }
     }
-    std::cout << "result \"" << ui.opmerk() << "\"\n";
-    return form.KOMPLEET ? 0 : 1;
+    if (bestanden.empty()) return gebruiksfout("geen BESTAND opgegeven");
+    if (bestanden.size() > 1) return gebruiksfout("meer dan een BESTAND opgegeven");
+    if (bestanden[0].empty()) return gebruiksfout("lege bestandsnaam");
+    return isBatch ? batch(bestanden[0], opties) : enkel(bestanden[0], opties);
 }

@@ -1,0 +1,66 @@
+// The batch mode: one puzzle per line, solved one after another, results streamed.
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+
+#include "cli/oplossen.h"
+
+namespace sudoku::cli {
+
+// Reads lines from a file descriptor in bounded memory: of each line it keeps only the
+// beginning (enough for the 81 cells and a little more) and counts the rest.
+class RegelLezer {
+public:
+    static constexpr std::size_t BEWAARD = 96;
+
+    explicit RegelLezer(int fd) : fd_(fd) {}
+
+    // False at the end of the input or after a read error (see fout()).
+    bool volgende();
+
+    const std::string& begin() const { return begin_; }  // at most BEWAARD characters
+    std::size_t lengte() const { return lengte_; }       // the whole line, without CR/LF
+    bool alleenWit() const { return alleenWit_; }        // empty or only spaces and tabs
+    long nummer() const { return nummer_; }              // 1-based, every line counts
+    int fout() const { return fout_; }                    // errno of a failed read, else 0
+
+private:
+    bool vul();
+
+    int fd_;
+    char buf_[1 << 16];
+    std::size_t bij_ = 0, eind_ = 0;
+    bool klaar_ = false;
+    std::string begin_;
+    std::size_t lengte_ = 0;
+    bool alleenWit_ = true;
+    long nummer_ = 0;
+    int fout_ = 0;
+};
+
+struct BatchTelling {
+    long opgelost = 0;
+    long naGok = 0;
+    long nietGeldig = 0;
+    long nietOpgelost = 0;
+    long afgewezen = 0;
+    long puzzels() const { return opgelost + naGok + nietGeldig + nietOpgelost; }
+};
+
+struct BatchInstelling {
+    Opties opties;
+    bool voortgang = false;       // a progress line on `fout` once the batch is long
+    bool directDoorgeven = false;  // flush `uit` after every puzzle (a terminal reads along)
+};
+
+// Runs the batch; result lines to `uit`, progress to `fout`. Returns false when reading
+// failed part-way (the lines before it have been handled).
+bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
+                const BatchInstelling& instelling, BatchTelling& telling);
+
+// The closing summary, one line, with the time taken in seconds.
+std::string samenvatting(const BatchTelling& t, double seconden);
+
+}  // namespace sudoku::cli

@@ -1,0 +1,89 @@
+#include "cli/oplossen.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <streambuf>
+
+namespace sudoku::cli {
+
+namespace {
+
+// Reads straight from a character buffer, without copying it into a string stream.
+class GeheugenBron : public std::streambuf {
+public:
+    GeheugenBron(char* begin, std::size_t n) { setg(begin, begin, begin + n); }
+};
+
+bool isCel(char c) { return (c >= '1' && c <= '9') || c == '.' || c == '0' || c == ' '; }
+
+}  // namespace
+
+std::string bordTekst(const SudokuForm& form) {
+    std::string s(81, '.');
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k) {
+            const String& c = form.veld(r, k);
+            if (c.size() == 1 && c[0] >= '1' && c[0] <= '9') s[(r - 1) * 9 + (k - 1)] = c[0];
+        }
+    return s;
+}
+
+Afloop afloopVan(const std::string& status, const std::string& bord) {
+    const bool vol = bord.find('.') == std::string::npos;
+    if (vol && status == TEKST_OPGELOST) return Afloop::Opgelost;
+    if (vol && status == TEKST_NA_GOK) return Afloop::OpgelostNaGok;
+    if (status == TEKST_NIET_GELDIG) return Afloop::NietGeldig;
+    return Afloop::NietOpgelost;
+}
+
+Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties) {
+    ui.zetVink(Vink::Uitproberen, opties.uitproberen ? 1 : 0);
+    ui.zetVink(Vink::Module, opties.modules ? 1 : 0);
+    ui.zetVink(Vink::Tussenstap, 0);  // no message boxes without a window
+    if (ui.knopEnabled(Knop::Start)) form.StartCommand_Click();
+    Uitkomst u;
+    u.bord = bordTekst(form);
+    u.status = ui.opmerkTekst();
+    u.afloop = afloopVan(u.status, u.bord);
+    return u;
+}
+
+Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* spoor) {
+    // Nine lines of nine cells; "." and "0" are read as empty by the test-case loader.
+    char tekst[90];
+    for (int r = 0; r < 9; ++r) {
+        for (int k = 0; k < 9; ++k) tekst[r * 10 + k] = cellen[r * 9 + k];
+        tekst[r * 10 + 9] = '\n';
+    }
+    GeheugenBron buf(tekst, sizeof tekst);
+    std::istream bron(&buf);
+
+    SpoorControls ui(opties.spoor ? spoor : nullptr);
+    SudokuForm form(ui);
+    form.Form_LoadUit(bron);
+    return drukStart(form, ui, opties);
+}
+
+std::string puzzelFout(std::string_view regel, std::size_t lengte) {
+    const std::size_t n = std::min<std::size_t>({regel.size(), lengte, 81});
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = regel[i];
+        if (isCel(c)) continue;
+        std::string teken;
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x21 && b <= 0x7E && c != '"' && c != '\'' && c != '\\') {
+            teken = std::string("'") + c + "'";
+        } else {
+            char hex[16];
+            std::snprintf(hex, sizeof hex, "(byte 0x%02X)", b);
+            teken = hex;
+        }
+        return "ongeldig teken " + teken + " op positie " + std::to_string(i + 1) +
+               "; een cel is 1-9, '.', '0' of een spatie";
+    }
+    if (lengte < 81)
+        return "te kort: " + std::to_string(lengte) + " tekens, een puzzel heeft er 81";
+    return "";
+}
+
+}  // namespace sudoku::cli
