@@ -1,7 +1,177 @@
+// "Start": runs the modules pass after pass, escalates when a pass places nothing,
+// and reports the outcome in Opmerk.
 #include "board/sudoku_form.h"
 
 namespace sudoku {
 
-void SudokuForm::StartCommand_Click() {}
+namespace {
+
+// A complete board is only a solution when no row, column or block holds a digit twice.
+bool geldigIngevuld(const Tabel2<String, 9, 9>& veld) {
+    for (int eenheid = 0; eenheid < 27; ++eenheid) {
+        bool gezien[10] = {};
+        for (int j = 0; j < 9; ++j) {
+            int r, k;
+            if (eenheid < 9) {
+                r = eenheid + 1, k = j + 1;
+            } else if (eenheid < 18) {
+                r = j + 1, k = eenheid - 9 + 1;
+            } else {
+                const int blok = eenheid - 18;
+                r = (blok / 3) * 3 + j / 3 + 1, k = (blok % 3) * 3 + j % 3 + 1;
+            }
+            const int d = cijfer(veld(r, k));
+            if (d == 0 || gezien[d]) return false;
+            gezien[d] = true;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void SudokuForm::StartCommand_Click() {
+    ui_.zetKnopEnabled(Knop::Start, false);
+    ui_.zetKnopEnabled(Knop::Herstart, true);
+    for (int i = 1; i <= 9; ++i)
+        for (int k = 1; k <= 9; ++k) ui_.zetCelKleur(i, k, KLEUR_GRIJS);
+    KOMPLEET = false;
+    NWGETAL = true;
+    CONTROL_UITZ = false;
+    CONTROL_NAKED = false;
+    uitz_gedaan = 0;
+
+    auto celSweep = [&] {
+        rij = 1;
+        for (int i = 0; i < 9; ++i) {
+            kol = 1;
+            for (int k = 0; k < 9; ++k) {
+                ModuleCel(rij, kol);
+                kol = plus(kol, 1);
+            }
+            rij = plus(rij, 1);
+        }
+    };
+
+    // The block-line phase. A contradiction without a guess to undo leaves the counter
+    // above 99 and the board unchanged; it would be met again in every sweep, so it
+    // ends the solve. Answers whether the solve goes on.
+    auto blokLijnFase = [&]() -> bool {
+        MOG.assign(1, '0');  // assign(1, ch) keeps GCC 12 from a false -Wrestrict alarm
+        for (int beurt = 1; beurt <= 9; ++beurt) {
+            // The module may put another digit into MOG when it undoes a guess.
+            MOG = tekst(getalVan(MOG) + 1);
+            GEVBLOKL = true;
+            while (GEVBLOKL) {
+                GEVBLOKL = false;
+                HORIZON = true;
+                rij = 1;
+                for (int band = 0; band < 3 && !GEVBLOKL; ++band) {
+                    ModuleBlokLijnen(GEVBLOKL, MOG, rij, kol, HORIZON);
+                    if (uitz_gedaan > 99) return false;
+                    rij = plus(rij, 3);
+                }
+                kol = 1;
+                HORIZON = false;
+                for (int band = 0; band < 3 && !GEVBLOKL; ++band) {
+                    ModuleBlokLijnen(GEVBLOKL, MOG, rij, kol, HORIZON);
+                    if (uitz_gedaan > 99) return false;
+                    kol = plus(kol, 3);
+                }
+            }
+        }
+        return true;
+    };
+
+    while (!KOMPLEET && (NWGETAL || uitz_gedaan <= 99)) {
+        NWGETAL = false;
+
+        if (!blokLijnFase()) {
+            ui_.zetOpmerk("Jammer niet genoeg kennis om de reeks op te lossen");
+            break;
+        }
+
+        for (int i = 1; i <= 9; ++i) {
+            HORIZON = true;
+            rij = static_cast<Integer>(i);
+            ModuleLijnen(HORIZON, rij, kol);
+        }
+        for (H = 1; H <= 9; H = plus(H, 1)) {
+            kol = H;
+            HORIZON = false;
+            ModuleLijnen(HORIZON, rij, kol);
+        }
+
+        rij = 1;
+        for (int i = 0; i < 3; ++i) {
+            kol = 1;
+            for (int k = 0; k < 3; ++k) {
+                ModuleBlokken(rij, kol);
+                kol = plus(kol, 3);
+            }
+            rij = plus(rij, 3);
+        }
+
+        celSweep();
+
+        if (uitz_gedaan > 50) CONTROL_NAKED = true;
+
+        if (CONTROL_NAKED) {
+            kandidaten.vul("");
+            lus_n = 1;
+            rij = 1;
+            while (lus_n <= 9) {
+                kol = 1;
+                for (int k = 0; k < 9; ++k) {
+                    BepaalCelKandidaten(rij, kol);
+                    kol = plus(kol, 1);
+                }
+                rij = plus(rij, 1);
+                lus_n = plus(lus_n, 1);
+            }
+
+            ModuleNakedPair();
+            rij = 1;
+            ctrl_NKD = 2;
+            celSweep();
+            if (!NWGETAL) {
+                ModuleNakedTriple();
+                rij = 1;
+                ctrl_NKD = 3;
+                celSweep();
+                if (!NWGETAL) {
+                    ModuleNakedTriple3Pairs();
+                    rij = 1;
+                    ctrl_NKD = 4;
+                    celSweep();
+                }
+            }
+        }
+
+        if (uitz_gedaan > 90 && ui_.vinkWaarde(Vink::Uitproberen) == 1) ModuleUitproberen();
+
+        if (KOMPLEET) {
+            if (!geldigIngevuld(veld))
+                ui_.zetOpmerk(" Sudoku ingevuld, maar niet geldig ");
+            else if (PROBEERUIT_OOIT)
+                ui_.zetOpmerk(" Sudoku succesvol ingevuld! (na een gok) ");
+            else
+                ui_.zetOpmerk(" Sudoku succesvol ingevuld! ");
+        } else if (NWGETAL) {
+            if (CONTROL_UITZ) {
+                CONTROL_UITZ = false;
+                CONTROL_NAKED = false;
+            }
+        } else if (uitz_gedaan > 99) {
+            ui_.zetOpmerk("Jammer niet genoeg kennis om de reeks op te lossen");
+        } else {
+            uitz_gedaan = plus(uitz_gedaan, 10);
+            CONTROL_UITZ = true;
+        }
+    }
+
+    if (!KOMPLEET && !NWGETAL_OOIT)
+        ui_.zetOpmerk("Jammer, waarschijnlijk is de invoer niet kompleet");
+}
 
 }  // namespace sudoku
