@@ -6,6 +6,11 @@ namespace sudoku {
 namespace {
 // The first line of the block that holds line p (1, 4 or 7).
 inline int blokBegin(int p) { return ((p - 1) / 3) * 3 + 1; }
+
+// String equality, quick for the one-character cell values that fill the board.
+inline bool gelijk(const String& a, const String& b) {
+    return a.size() == b.size() && (a.size() != 1 ? a == b : a[0] == b[0]);
+}
 }  // namespace
 
 void SudokuForm::ZoekInLijn(const String& getal, const Boolean& richting, int lijn,
@@ -13,6 +18,23 @@ void SudokuForm::ZoekInLijn(const String& getal, const Boolean& richting, int li
     gelijkaan = false;
     positie = 0;
     gevonden = false;
+    if (getal.size() == 1 && lijn >= 1 && lijn <= 9) {
+        // The usual case, a one-character digit: compare characters and leave `pos`,
+        // `gelijkaan` and the answers as the walk below would.
+        const char c = getal[0];
+        for (int p = 1; p <= 9; ++p) {
+            const String& cel = richting ? veld(p, lijn) : veld(lijn, p);
+            if (cel.size() == 1 && cel[0] == c) {
+                gelijkaan = true;
+                gevonden = true;
+                positie = static_cast<Integer>(p);
+                pos = static_cast<Integer>(p + 1);
+                return;
+            }
+        }
+        pos = 10;
+        return;
+    }
     pos = 1;
     while (pos <= 9 && !gevonden) {
         const String& cel = richting ? veld(pos, lijn) : veld(lijn, pos);
@@ -36,14 +58,14 @@ void SudokuForm::ZoekInBlok(const String& getal, const Boolean& richting, int ri
         for (int r = rb; r < rb + 3; ++r) {
             if (r == rijNr) continue;
             for (int k = kb; k < kb + 3; ++k)
-                if (veld(r, k) == getal) gevonden = true;
+                if (gelijk(veld(r, k), getal)) gevonden = true;
         }
     } else {
         // the block's two other columns, lower first, down its three rows
         for (int k = kb; k < kb + 3; ++k) {
             if (k == kolNr) continue;
             for (int r = rb; r < rb + 3; ++r)
-                if (veld(r, k) == getal) gevonden = true;
+                if (gelijk(veld(r, k), getal)) gevonden = true;
         }
     }
 }
