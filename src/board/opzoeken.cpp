@@ -7,10 +7,6 @@ namespace {
 // The first line of the block that holds line p (1, 4 or 7).
 inline int blokBegin(int p) { return ((p - 1) / 3) * 3 + 1; }
 
-// String equality, quick for the one-character cell values that fill the board.
-inline bool gelijk(const String& a, const String& b) {
-    return a.size() == b.size() && (a.size() != 1 ? a == b : a[0] == b[0]);
-}
 }  // namespace
 
 void SudokuForm::ZoekInLijn(const String& getal, const Boolean& richting, int lijn,
@@ -23,8 +19,7 @@ void SudokuForm::ZoekInLijn(const String& getal, const Boolean& richting, int li
         // `gelijkaan` and the answers as the walk below would.
         const char c = getal[0];
         for (int p = 1; p <= 9; ++p) {
-            const String& cel = richting ? veld(p, lijn) : veld(lijn, p);
-            if (cel.size() == 1 && cel[0] == c) {
+            if ((richting ? veld.teken(p, lijn) : veld.teken(lijn, p)) == c) {
                 gelijkaan = true;
                 gevonden = true;
                 positie = static_cast<Integer>(p);
@@ -53,26 +48,30 @@ void SudokuForm::ZoekInBlok(const String& getal, const Boolean& richting, int ri
     if (rijNr < 1 || rijNr > 9 || kolNr < 1 || kolNr > 9) return;
     const int rb = blokBegin(rijNr);
     const int kb = blokBegin(kolNr);
-    if (richting) {
-        // the block's two other rows, lower first, across its three columns
-        for (int r = rb; r < rb + 3; ++r) {
-            if (r == rijNr) continue;
-            for (int k = kb; k < kb + 3; ++k)
-                if (gelijk(veld(r, k), getal)) gevonden = true;
-        }
-    } else {
-        // the block's two other columns, lower first, down its three rows
-        for (int k = kb; k < kb + 3; ++k) {
-            if (k == kolNr) continue;
-            for (int r = rb; r < rb + 3; ++r)
-                if (gelijk(veld(r, k), getal)) gevonden = true;
+    const char c = getal.size() == 1 ? getal[0] : '\0';
+    auto staatEr = [&](int r, int k) {
+        return c != '\0' ? veld.teken(r, k) == c : veld.binnen(r, k) == getal;
+    };
+    // Direction True: the block's two other rows across its three columns; False: its
+    // two other columns down its three rows. A hit ends the search: the other cells
+    // cannot change the answer.
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            const int r = richting ? rb + i : rb + j;
+            const int k = richting ? kb + j : kb + i;
+            if ((richting ? r == rijNr : k == kolNr)) break;
+            if (staatEr(r, k)) {
+                gevonden = true;
+                return;
+            }
         }
     }
 }
 
 void SudokuForm::ZoekInUitzTabel(const String& getal, int rijNr, int kolNr, Boolean& gevonden) {
     gevonden = false;
-    if (uitz_tabel(cijfer(getal), rijNr, kolNr) == getal) gevonden = true;
+    const auto& tabel = uitz_tabel;  // reading leaves the table's clean mark alone
+    if (gelijk(tabel(cijfer(getal), rijNr, kolNr), getal)) gevonden = true;
 }
 
 }  // namespace sudoku

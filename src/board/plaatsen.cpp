@@ -44,9 +44,16 @@ void SudokuForm::ToonGevondenGetal(int rijNr, int kolNr) {
 }
 
 void SudokuForm::WisUitzTabel() {
+    if (!uitz_tabel.gewijzigd()) {
+        // Already all " " since the last wipe; the counters end as the loops would leave them.
+        lus_rij = 10;
+        lus_kol = 10;
+        return;
+    }
     for (int d = 1; d <= 9; ++d)
         for (lus_rij = 1; lus_rij <= 9; ++lus_rij)
             for (lus_kol = 1; lus_kol <= 9; ++lus_kol) uitz_tabel(d, lus_rij, lus_kol) = " ";
+    uitz_tabel.markeerOngewijzigd();
     // The counters end at 10 here, which also ends any caller's loop on them.
 }
 

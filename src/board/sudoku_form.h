@@ -68,8 +68,8 @@ public:
     Boolean FileAanwezig = false;
 
     // ---- the form's own fields (public here so that tests can set up boards) ----
-    Tabel2<String, 9, 9> veld;          // " " empty, "1".."9"; "" never written
-    Tabel2<String, 9, 9> veld_bewaard;
+    Bord veld;  // " " empty, "1".."9"; "" never written
+    Bord veld_bewaard;
     Rij1<Integer, 9> aantal;
     Tabel3<String, 9, 9, 9> uitz_tabel;  // " " or the digit's own string
     Rij1<Integer, 3> blokl_gevonden;

@@ -27,7 +27,7 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
         int leegAantal = 0;
         for (int k = 1; k <= 9; ++k) {
             const String& cel = veld(boven + rijOffset(k), links + kolOffset(k));
-            if (cel == " ") {
+            if (isLeeg(cel)) {
                 ++leegAantal;
                 leeg(leegAantal, 1) = static_cast<Integer>(k);
             } else if (int d = cijfer(cel); d != 0) {
@@ -40,14 +40,14 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
         while (lus_rij <= 9 && !GEENLEGEPLEK) {
             const int n = lus_rij;
             if (plaats(n) == 0) {
-                MOG = cijferTekst(n);
+                zetTekst(MOG, n);
                 for (int j = 1; j <= 9; ++j) leeg(j, 2) = 0;
                 EOT = false;
                 GEV = false;
 
                 // The block needs no test of its own: n is missing from it.
                 for (int j = 1; j <= 9 && !EOT; ++j) {
-                    locatie = tekst(leeg(j, 1));
+                    zetTekst(locatie, leeg(j, 1));
                     const int k = getalVan(locatie);
                     if (k == 0) {
                         EOT = true;
@@ -147,7 +147,7 @@ void SudokuForm::VulUitzLijn(const String& getal, const Boolean& richting, int l
         }
         const int r = richting ? static_cast<int>(pos) : lijn;
         const int c = richting ? lijn : static_cast<int>(pos);
-        if (d != 0 && veld(r, c) == " ") uitz_tabel(d, r, c) = getal;
+        if (d != 0 && isLeeg(veld(r, c))) uitz_tabel(d, r, c) = getal;
     }
 }
 

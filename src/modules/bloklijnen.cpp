@@ -28,7 +28,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
         for (lus_kol = 1; lus_kol <= 9; lus_kol = plus(lus_kol, 1))
             for (lus_rij = 1; lus_rij <= 9; lus_rij = plus(lus_rij, 1)) {
                 veld(lus_rij, lus_kol) = veld_bewaard(lus_rij, lus_kol);
-                if (veld(lus_rij, lus_kol) != " ") TelGetal(veld(lus_rij, lus_kol));
+                if (!isLeeg(veld(lus_rij, lus_kol))) TelGetal(veld(lus_rij, lus_kol));
             }
         for (int i = 1; i <= 9; ++i) ui_.zetOplos(i, " ");
         for (lus_kol = 1; lus_kol <= 9; lus_kol = plus(lus_kol, 1))
@@ -62,7 +62,10 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     while (teller <= 3) {
         const int lijn = bandBegin + teller - 1;
         pos = 1;  // every line is walked from its first position
-        while (pos <= 9 && cel(lijn, pos) != getal) pos = plus(pos, 1);
+        const char c = getal[0];  // a digit: checked on entry
+        const bool opBord = lijn >= 1 && lijn <= 9;
+        while (pos <= 9 && (!opBord || (richting ? veld.teken(lijn, pos) : veld.teken(pos, lijn)) != c))
+            pos = plus(pos, 1);
         if (pos <= 9) {
             blokl_gevonden(teller) = pos;
             aglb = plus(aglb, 1);
@@ -93,7 +96,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
 
     agvm = 0;
     for (pos = 1; pos <= 3; pos = plus(pos, 1)) {
-        if (cel(bandArg, tzcl + pos - 1) == " ") {
+        if (isLeeg(cel(bandArg, tzcl + pos - 1))) {
             agvm = plus(agvm, 1);
             blokl_leeg(agvm) = pos;
         }

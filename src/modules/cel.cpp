@@ -6,14 +6,36 @@ namespace sudoku {
 
 void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     if (vink(Vink::Module)) ui_.zetOpmerk(" Module CEL ");
-    if (veld(rijArg, kolArg) != " ") return;
+    if (!isLeeg(veld(rijArg, kolArg))) return;
 
     int uitgesloten = 0;
     String laatsteKandidaat;
     Integer treffer = 0;  // hit position of the line look-ups, not used here
     GEV = false;
-    for (int n = 1; n <= 9; ++n) {
-        MOG = cijferTekst(n);
+    // Digits 1..8 only add to the count, so they are decided at once from the digits
+    // the row, column and block hold; digit 9 goes through the look-ups, which leaves
+    // MOG, baan, HORIZON, locatie, GEV and the look-ups' own fields as the last test sets them.
+    int eerste = 1;
+    if (rijArg >= 1 && rijArg <= 9 && kolArg >= 1 && kolArg <= 9) {
+        unsigned aanwezig = 0;
+        const int rb = ((rijArg - 1) / 3) * 3 + 1, kb = ((kolArg - 1) / 3) * 3 + 1;
+        for (int i = 1; i <= 9; ++i) {
+            aanwezig |= cijferBit(veld.teken(rijArg, i)) | cijferBit(veld.teken(i, kolArg)) |
+                        cijferBit(veld.teken(rb + (i - 1) / 3, kb + (i - 1) % 3));
+        }
+        const auto& tabel = uitz_tabel;
+        for (int n = 1; n <= 8; ++n) {
+            const bool uit = (aanwezig >> n & 1u) ||
+                             (CONTROL_UITZ && gelijk(tabel(n, rijArg, kolArg), cijferTekst(n)));
+            if (uit)
+                ++uitgesloten;
+            else
+                laatsteKandidaat = cijferTekst(n);
+        }
+        eerste = 9;
+    }
+    for (int n = eerste; n <= 9; ++n) {
+        zetTekst(MOG, n);
         baan = rijArg;
         HORIZON = false;
         ZoekInLijn(MOG, HORIZON, baan, GEV, treffer);
@@ -29,7 +51,7 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
             continue;
         }
         // The cell's own row was searched above; the block's two other rows remain.
-        locatie = tekst(kolArg);
+        zetTekst(locatie, kolArg);
         HORIZON = true;
         ZoekInBlok(MOG, HORIZON, rijArg, getalVan(locatie), GEV);
         if (GEV) {

@@ -5,13 +5,13 @@
 namespace sudoku {
 
 void SudokuForm::BepaalCelKandidaten(Integer& rijArg, Integer& kolArg) {
-    if (veld(rijArg, kolArg) != " ") return;
+    if (!isLeeg(veld(rijArg, kolArg))) return;
     int uitgesloten = 0;
     int behouden = 0;
     Integer positie = 0;
     GEV = false;
     for (int n = 1; n <= 9; ++n) {
-        MOG = cijferTekst(n);
+        zetTekst(MOG, n);
         // row, column, block outside the row, then the exception table; the first
         // test that finds the digit rules it out
         baan = rijArg;
@@ -23,7 +23,7 @@ void SudokuForm::BepaalCelKandidaten(Integer& rijArg, Integer& kolArg) {
             ZoekInLijn(MOG, HORIZON, baan, GEV, positie);
         }
         if (!GEV) {
-            locatie = tekst(kolArg);
+            zetTekst(locatie, kolArg);
             HORIZON = true;
             ZoekInBlok(MOG, HORIZON, rijArg, getalVan(locatie), GEV);
         }

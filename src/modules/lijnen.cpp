@@ -26,7 +26,7 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
         int leegAantal = 0;
         for (int p = 1; p <= 9; ++p) {
             const String& cel = veld(celRij(p), celKol(p));
-            if (cel == " ") {
+            if (isLeeg(cel)) {
                 ++leegAantal;
                 leeg(leegAantal, 1) = static_cast<Integer>(p);
             } else if (int d = cijfer(cel); d != 0) {
@@ -39,13 +39,13 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
         while (lus_rij <= 9 && !GEENLEGEPLEK) {
             const int n = lus_rij;
             if (plaats(n) == 0) {
-                MOG = cijferTekst(n);
+                zetTekst(MOG, n);
                 for (int k = 1; k <= 9; ++k) leeg(k, 2) = 0;
                 EOT = false;
                 GEV = false;
 
                 for (int k = 1; k <= 9 && !EOT; ++k) {
-                    locatie = tekst(leeg(k, 1));
+                    zetTekst(locatie, leeg(k, 1));
                     const int p = getalVan(locatie);
                     if (p == 0) {
                         EOT = true;
@@ -140,14 +140,14 @@ void SudokuForm::VulUitzBlok(const String& getal, const Boolean& richting, int r
         for (int r = rb; r < rb + 3; ++r) {
             if (r == rijNr) continue;
             for (int k = kb; k < kb + 3; ++k)
-                if (veld(r, k) == " ") uitz_tabel(d, r, k) = getal;
+                if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
         }
     } else {
         // the block's two other columns, down its three rows
         for (int k = kb; k < kb + 3; ++k) {
             if (k == kolNr) continue;
             for (int r = rb; r < rb + 3; ++r)
-                if (veld(r, k) == " ") uitz_tabel(d, r, k) = getal;
+                if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
         }
     }
 }

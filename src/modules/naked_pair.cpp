@@ -82,9 +82,9 @@ void SudokuForm::ZetUitzPaarLijn(const String& getal, const Boolean& horizontaal
         } else if (!geldig) {
             continue;
         } else if (horizontaal) {
-            if (veld(pos, lijn) == " ") uitz_tabel(d, pos, lijn) = getal;
+            if (isLeeg(veld(pos, lijn))) uitz_tabel(d, pos, lijn) = getal;
         } else {
-            if (veld(lijn, pos) == " ") uitz_tabel(d, lijn, pos) = getal;
+            if (isLeeg(veld(lijn, pos))) uitz_tabel(d, lijn, pos) = getal;
         }
     }
 }

@@ -75,7 +75,7 @@ void SudokuForm::ZetUitzTripleRij(const String& getal, const String& posA, const
     for (int k = 1; k <= 9; ++k) {
         const String t = tekst(k);
         if (t == a || t == b || t == c) continue;
-        if (veld(r, k) == " ") uitz_tabel(d, r, k) = getal;
+        if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
     }
 }
 
@@ -88,7 +88,7 @@ void SudokuForm::ZetUitzTripleKolom(const String& getal, const String& posA, con
     for (int r = 1; r <= 9; ++r) {
         const String t = tekst(r);
         if (t == a || t == b || t == c) continue;
-        if (veld(r, k) == " ") uitz_tabel(d, r, k) = getal;
+        if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
     }
 }
 
@@ -102,7 +102,7 @@ void SudokuForm::ZetUitzTripleBlok(const String& getal, const String& posA, cons
         for (int k : bandVan(ka)) {
             const String plek = tekst(r) + tekst(k);
             if (plek == posA || plek == posB || plek == posC) continue;
-            if (veld(r, k) == " ") uitz_tabel(d, r, k) = getal;
+            if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
         }
     }
 }

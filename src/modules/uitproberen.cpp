@@ -50,7 +50,7 @@ void SudokuForm::ZoekUitprobeerBlok(Integer& rijArg, Integer& kolArg) {
         const int r = rijArg + (index - 1) / 3;
         const int k = kolArg + (index - 1) % 3;
         const String& cel = veld(r, k);
-        if (cel == " ") {
+        if (isLeeg(cel)) {
             ++leeg;
             vorige = laatste;
             laatste = tekst(r) + tekst(k);

@@ -7,7 +7,7 @@ namespace sudoku {
 namespace {
 
 // A complete board is only a solution when no row, column or block holds a digit twice.
-bool geldigIngevuld(const Tabel2<String, 9, 9>& veld) {
+bool geldigIngevuld(const Bord& veld) {
     for (int eenheid = 0; eenheid < 27; ++eenheid) {
         bool gezien[10] = {};
         for (int j = 0; j < 9; ++j) {
