@@ -1,0 +1,146 @@
+// The three placing modules on chosen boards: when they place, what the exception
+// stage records and shows, and the counter it bumps.
+#include <gtest/gtest.h>
+
+#include "support/testhulp.h"
+
+namespace sudoku::test {
+namespace {
+
+std::string transponeer(const std::string& b) {
+    std::string t(81, '.');
+    for (int i = 0; i < 81; ++i) t[i % 9 * 9 + i / 9] = b[i];
+    return t;
+}
+
+// Row 1 misses 1, 2, 3 at columns 1..3; 1 is shut out of columns 1 and 2, and 2 out of
+// columns 2 and 3, so 1 goes to column 3, then 2 to column 1, then 3 to column 2.
+const std::string kDrieEnkele = "...456789" + std::string(18, '.') + "1........" + ".2......." +
+                                std::string(9, '.') + ".1......." + "..2......" + std::string(9, '.');
+
+struct Plaatsen : ::testing::Test {
+    Opstelling o;
+    void TearDown() override { EXPECT_EQ(indexBuitenBereik.load(), 0); }
+    void bord(const std::string& b) {
+        zetBord(o.form, b);
+        o.form.WisUitzTabel();
+    }
+    void uitzStadium(Integer teller, bool naked = false, Integer variant = 0) {
+        o.form.uitz_gedaan = teller;
+        o.form.CONTROL_UITZ = true;
+        o.form.CONTROL_NAKED = naked;
+        o.form.ctrl_NKD = variant;
+    }
+    void roep(void (SudokuForm::*module)(Integer&, Integer&), int r, int k) {
+        o.form.rij = r, o.form.kol = k;
+        (o.form.*module)(o.form.rij, o.form.kol);
+    }
+    void lijn(bool horizontaal, int n) {
+        o.form.HORIZON = horizontaal;
+        (horizontaal ? o.form.rij : o.form.kol) = n;
+        o.form.ModuleLijnen(o.form.HORIZON, o.form.rij, o.form.kol);
+    }
+};
+
+TEST_F(Plaatsen, LijnenPlacesSinglesOnePassEachInNumberOrder) {
+    bord(kDrieEnkele);
+    o.form.uitz_tabel(1, 1, 3) = "1";  // not consulted outside the exception stage
+    o.ui.zetVink(Vink::Tussenstap, 1);
+    lijn(true, 1);
+    const auto& m = o.ui.meldingen();
+    ASSERT_EQ(m.size(), 3u);
+    EXPECT_EQ(m[0].tekst, "Getal in rij:  1  en kolom:  3  is gevuld.    ");
+    EXPECT_EQ(m[1].tekst, "Getal in rij:  1  en kolom:  1  is gevuld.    ");
+    EXPECT_EQ(m[2].tekst, "Getal in rij:  1  en kolom:  2  is gevuld.    ");
+    EXPECT_TRUE(o.form.GEENLEGEPLEK);  // the last pass finds the row full
+}
+
+// In the exception stage each module places one number, ends the stage and shows its
+// text, even without the module option; the block module leaves the naked flag alone.
+TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
+    const std::string celBord = ".1234567." + std::string(72, '.');  // (1,1) keeps 8 and 9
+    // Block (1,1) misses 8 and 9 at (1,1) and (1,2); column 1 holds 8 lower down.
+    const std::string blokBord = "..1......234......567......8" + std::string(53, '.');
+    const std::tuple<int, bool, Integer, const char*> gevallen[] = {  // module 0 cel, 1/2 row/column, 3 block
+        {0, false, 0, " Module CEL mbv uitzondering tabel "},
+        {0, true, 2, " Module CEL --> Naked Pair "},
+        {0, true, 3, " Module CEL --> Naked Triple "},
+        {0, true, 4, " Module CEL --> Naked Triple *3pairs* "},
+        {1, false, 2, " Module LIJNEN Horizontaal mbv uitz tabel "},
+        {1, true, 3, " Module LIJNEN Horizontaal Naked Triple "},
+        {2, true, 4, " Module LIJNEN Verticaal Naked Triple 3pairs "},
+        {2, true, 2, " Module LIJNEN Verticaal Naked Pair "},
+        {3, true, 2, " Module BLOKKEN mbv uitz tabel "}};
+    const int plaats[] = {0, 2, 18, 1};  // where the one number goes
+    const char cijfer[] = {'9', '1', '1', '8'};
+    for (auto [module, naked, variant, tekst] : gevallen) {
+        const std::string voor = module == 0 ? celBord : module == 1 ? kDrieEnkele
+                               : module == 2 ? transponeer(kDrieEnkele) : blokBord;
+        bord(voor);
+        o.form.uitz_tabel(8, 1, 1) = "8";  // rules 8 out of (1,1), but only in the stage
+        if (module == 0) roep(&SudokuForm::ModuleCel, 1, 1);
+        EXPECT_EQ(bordTekst(o.form), voor);
+        uitzStadium(75, naked, variant);
+        if (module == 0) roep(&SudokuForm::ModuleCel, 1, 1);
+        if (module == 1 || module == 2) lijn(module == 1, 1);
+        if (module == 3) roep(&SudokuForm::ModuleBlokken, 1, 1);
+        EXPECT_EQ(bordTekst(o.form), std::string(voor).replace(plaats[module], 1, 1, cijfer[module])) << tekst;
+        EXPECT_EQ(o.ui.opmerk(), tekst);
+        EXPECT_EQ(o.form.uitz_gedaan, 0);
+        EXPECT_TRUE(uitzSet(o.form).empty());
+        EXPECT_FALSE(o.form.CONTROL_UITZ);
+        EXPECT_EQ(o.form.CONTROL_NAKED, module == 3);
+    }
+}
+
+TEST_F(Plaatsen, LijnenExceptionStageRecordsSegmentsOnlyAndCountsEachRecording) {
+    // Missing numbers at: 1&3 (two numbers), 3&4, 6&7, 2&3&4, 4&6 (two), 7&8&9 (three), 1&2.
+    const std::pair<std::string, int> gevallen[] = {
+        {".2.456789", 2}, {"12..56789", 0}, {"12345..89", 0}, {"1...56789", 0},
+        {"123.5.789", 2}, {"123456...", 3}, {"..3456789", 2}};
+    for (bool horizontaal : {true, false})
+        for (const auto& [eerste, opnames] : gevallen) {
+            const std::string b = eerste + std::string(72, '.');
+            bord(horizontaal ? b : transponeer(b));
+            uitzStadium(60);
+            lijn(horizontaal, 1);
+            EXPECT_EQ(o.form.uitz_gedaan, 60 + opnames) << eerste;
+            // Each missing number, for the two other lines of its segment's block.
+            Uitz verwacht;
+            const int begin = static_cast<int>(eerste.find('.')) / 3 * 3 + 1;
+            for (char c = '1'; opnames > 0 && c <= '9'; ++c)
+                for (int andere = 2; eerste.find(c) == std::string::npos && andere <= 3; ++andere)
+                    for (int p = begin; p < begin + 3; ++p)
+                        verwacht.insert(horizontaal ? std::tuple{c - '0', andere, p} : std::tuple{c - '0', p, andere});
+            EXPECT_EQ(uitzSet(o.form), verwacht) << eerste << (horizontaal ? " row" : " column");
+        }
+}
+
+// Block (1,1) misses 7, 8, 9 in three cells; the 9 in column 5 shuts one of them out and
+// leaves 9 a pair. When the pair shares a line, every other empty cell of that line
+// (split pair: the cell between them too, when empty) gets the 9.
+TEST_F(Plaatsen, BlokkenExceptionStageRecordsPairsSharingALineAndCountsEach) {
+    const std::tuple<std::string, bool, int, int, int> gevallen[] = {  // board, row?, line, pair
+        {".1.......2.3.9....456......", true, 1, 1, 3},   // gap: the filled (1,2) stays out
+        {"1.2......3.4.9....5.6......", false, 2, 1, 3},  // gap: the empty (2,2) is recorded
+        {"123........4......56..9....", true, 2, 1, 2},
+        {"12.......34........56.9....", false, 3, 1, 2},
+        {"12........34......56..9....", true, 0, 0, 0},   // no shared line: nothing
+        {".12......3.4......56..9....", true, 0, 0, 0}};
+    for (const auto& [blok, horizontaal, lijn, a, b] : gevallen) {
+        bord(blok);
+        uitzStadium(60);
+        roep(&SudokuForm::ModuleBlokken, 1, 1);
+        Uitz verwacht;
+        for (int p = 1; lijn && p <= 9; ++p) {
+            const int r = horizontaal ? lijn : p, k = horizontaal ? p : lijn;
+            if (p != a && p != b && o.form.veld(r, k) == " ") verwacht.insert({9, r, k});
+        }
+        EXPECT_EQ(o.form.uitz_gedaan, lijn ? 61 : 60) << blok;
+        EXPECT_EQ(uitzSet(o.form), verwacht) << blok;
+        EXPECT_FALSE(o.form.NWGETAL);
+    }
+}
+
+}  // namespace
+}  // namespace sudoku::test
