@@ -45,9 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bord = fuzz::bordVan(form);
     for (int i = 0; i < 81; ++i)
         if (opgave[i] != '.') fuzz::eis(bord[i] == opgave[i], "een gegeven getal is overschreven", bord);
-    // Every placement fills one of 81 cells, and a failed guess can be undone only once
-    // per guess, each guess made on a fuller board than the one before.
-    fuzz::eis(ui.plaatsingen <= 81L * 82L, "te veel plaatsingen", std::to_string(ui.plaatsingen));
+    // The bounds the driver states for itself (SudokuForm::kMaxPassen).
+    fuzz::eis(ui.plaatsingen <= 82L * 82L, "te veel plaatsingen", std::to_string(ui.plaatsingen));
+    fuzz::eis(form.passen <= SudokuForm::kMaxPassen, "de grens van het aantal passen bereikt");
     if (data[0] & 1)
         fuzz::eis(static_cast<long>(ui.meldingen().size()) == ui.plaatsingen, "meldingen per plaatsing");
     const std::string& uit = ui.opmerk();

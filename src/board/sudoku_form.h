@@ -86,6 +86,15 @@ public:
     String bestand;
     String regel;
 
+    // ---- how long a solve may run ----
+    // Every pass places a number or raises `uitz_gedaan` by 10, so at most 11 passes pass
+    // without one. A board holds at most 81 placements between two guesses, and each
+    // guess is made on a fuller board than the one before it (a failed guess is undone
+    // onto its own board plus the other option), so there are at most 81 guesses. Hence
+    // at most 82 * 82 placements and 12 passes each; the driver stops past this all the same.
+    static constexpr long kMaxPassen = 12L * 82L * 82L + 11L;
+    long passen = 0;  // passes of the last solve
+
     // ---- where the test case is looked up ----
     String testcasePad1;  // "C:\tmp\SudokuTestCase.txt" on Windows
     String testcasePad2;  // "E:\VB_projecten\Sudoku\SudokuTestCase.txt" on Windows

@@ -83,7 +83,13 @@ void SudokuForm::StartCommand_Click() {
         return true;
     };
 
+    passen = 0;
     while (!KOMPLEET && (NWGETAL || uitz_gedaan <= 99)) {
+        if (++passen > kMaxPassen) {
+            // Cannot happen (see kMaxPassen); should it ever, the solve still ends.
+            ui_.zetOpmerk("Jammer niet genoeg kennis om de reeks op te lossen");
+            break;
+        }
         NWGETAL = false;
 
         if (!blokLijnFase()) {

@@ -82,6 +82,7 @@ TEST(Soak, GeneratedBoardsEndSoundlyWithAndWithoutAGuess) {
             form.StartCommand_Click();
             ++totaal;
 
+            ASSERT_LE(form.passen, SudokuForm::kMaxPassen) << opgave;
             const std::string bord = bordTekst(form);
             for (int i = 0; i < 81; ++i) {
                 if (opgave[i] != '.') {
