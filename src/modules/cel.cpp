@@ -17,12 +17,16 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     // MOG, baan, HORIZON, locatie, GEV and the look-ups' own fields as the last test sets them.
     int eerste = 1;
     if (rijArg >= 1 && rijArg <= 9 && kolArg >= 1 && kolArg <= 9) {
-        unsigned aanwezig = 0;
+        unsigned rijKolom = 0, blok = 0;
         const int rb = ((rijArg - 1) / 3) * 3 + 1, kb = ((kolArg - 1) / 3) * 3 + 1;
         for (int i = 1; i <= 9; ++i) {
-            aanwezig |= cijferBit(veld.teken(rijArg, i)) | cijferBit(veld.teken(i, kolArg)) |
-                        cijferBit(veld.teken(rb + (i - 1) / 3, kb + (i - 1) % 3));
+            rijKolom |= cijferBit(veld.teken(rijArg, i)) | cijferBit(veld.teken(i, kolArg));
+            blok |= cijferBit(veld.teken(rb + (i - 1) / 3, kb + (i - 1) % 3));
         }
+        const unsigned aanwezig = rijKolom | blok;
+        // A digit that passes the row and column tests reaches the block test, which
+        // writes `locatie`.
+        if ((~rijKolom & 0x1FEu) != 0) zetTekst(locatie, kolArg);
         const auto& tabel = uitz_tabel;
         for (int n = 1; n <= 8; ++n) {
             const bool uit = (aanwezig >> n & 1u) ||

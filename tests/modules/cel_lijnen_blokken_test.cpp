@@ -144,3 +144,21 @@ TEST_F(Plaatsen, BlokkenExceptionStageRecordsPairsSharingALineAndCountsEach) {
 
 }  // namespace
 }  // namespace sudoku::test
+
+namespace sudoku::test {
+namespace {
+
+TEST_F(Plaatsen, CelLeavesItsWorkingFieldsAsItsLastTestsDo) {
+    // 9 stands in the cell's row, so digit 9 never reaches the block test; digit 1 did.
+    bord("........9" + std::string(72, '.'));
+    o.form.locatie = "x";
+    roep(&SudokuForm::ModuleCel, 1, 4);
+    EXPECT_EQ(o.form.locatie, "4");
+    EXPECT_EQ(o.form.MOG, "9");
+    EXPECT_FALSE(o.form.HORIZON);  // the row test found it
+    EXPECT_TRUE(o.form.GEV);
+    EXPECT_EQ(o.form.pos, 10);
+}
+
+}  // namespace
+}  // namespace sudoku::test
