@@ -43,6 +43,13 @@ void SudokuForm::ToonGevondenGetal(int rijNr, int kolNr) {
     if (alleNegen) KOMPLEET = true;
 }
 
+void SudokuForm::PlaatsGetal(int rijNr, int kolNr, const String& getal) {
+    veld(rijNr, kolNr) = getal;
+    TelGetal(getal);
+    ToonOplossing(getal);
+    ToonGevondenGetal(rijNr, kolNr);
+}
+
 void SudokuForm::WisUitzTabel() {
     if (!uitz_tabel.gewijzigd()) {
         // Already all " " since the last wipe; the counters end as the loops would leave them.

@@ -119,6 +119,8 @@ public:
     void ToonOplossing(int getal);
     void ToonGevondenGetal(int rijNr, int kolNr);
     void WisUitzTabel();
+    // The placing protocol: write the digit, count it, show it in Oplos and in the grid.
+    void PlaatsGetal(int rijNr, int kolNr, const String& getal);
 
     // ---- look-ups ----
     void ZoekInLijn(const String& getal, const Boolean& richting, int lijn, Boolean& gevonden,

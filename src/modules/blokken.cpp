@@ -79,10 +79,7 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
                 if (uitgesloten == leegAantal - 1) {
                     const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
                     if (CONTROL_UITZ) ui_.zetOpmerk(" Module BLOKKEN mbv uitz tabel ");
-                    veld(r, c) = MOG;
-                    TelGetal(MOG);
-                    ToonOplossing(MOG);
-                    ToonGevondenGetal(r, c);
+                    PlaatsGetal(r, c, MOG);
                     GEVELEMENT = true;
                     lus_rij = 9;
                     if (CONTROL_UITZ) {

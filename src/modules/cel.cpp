@@ -84,10 +84,7 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
             default: break;
         }
     }
-    veld(rijArg, kolArg) = MOG;
-    TelGetal(MOG);
-    ToonOplossing(MOG);
-    ToonGevondenGetal(rijArg, kolArg);
+    PlaatsGetal(rijArg, kolArg, MOG);
     uitz_gedaan = 0;
     WisUitzTabel();
     CONTROL_UITZ = false;

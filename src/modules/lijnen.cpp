@@ -93,10 +93,7 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                             }
                         }
                     }
-                    veld(r, c) = MOG;
-                    TelGetal(MOG);
-                    ToonOplossing(MOG);
-                    ToonGevondenGetal(r, c);
+                    PlaatsGetal(r, c, MOG);
                     // Start a new pass with number 1 on the updated line.
                     GEVELEMENT = true;
                     lus_rij = 9;

@@ -31,10 +31,7 @@ void SudokuForm::ModuleUitproberen() {
     }
 
     if (PROBEERUIT) {
-        veld(posUPR, posUPK) = uitprobeeroptie1;
-        TelGetal(uitprobeeroptie1);
-        ToonOplossing(uitprobeeroptie1);
-        ToonGevondenGetal(posUPR, posUPK);
+        PlaatsGetal(posUPR, posUPK, uitprobeeroptie1);
         uitz_gedaan = 0;
         WisUitzTabel();
         CONTROL_UITZ = false;
