@@ -20,6 +20,7 @@
 #include "cli/batch.h"
 #include "cli/oplossen.h"
 #include "cli/spoor_controls.h"
+#include "sudoku_versie.h"
 #include "ui/testcase_bestand.h"
 
 namespace {

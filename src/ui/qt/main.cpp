@@ -11,6 +11,7 @@
 #include <string>
 
 #include "sudoku_venster.h"
+#include "sudoku_versie.h"
 
 namespace {
 

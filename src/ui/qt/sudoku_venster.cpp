@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "sudoku_versie.h"
+
 // The pictures live in a static library, whose resources are not registered by themselves.
 static void laadHulpbronnen() { Q_INIT_RESOURCE(sudoku_blad); }
 

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "sudoku_venster.h"
+#include "sudoku_versie.h"
 
 using sudoku::Knop;
 using sudoku::SudokuVenster;
