@@ -104,9 +104,11 @@ class StapMelding : public QMessageBox {
 public:
     using Plek = std::function<std::optional<QPoint>(QSize)>;
 
-    StapMelding(const QString& titel, const QString& tekst, QWidget* ouder, Plek plek)
+    // `rand`: the frame the window manager will put around the box, as far as known.
+    StapMelding(const QString& titel, const QString& tekst, QWidget* ouder, Plek plek, QMargins rand)
         : QMessageBox(QMessageBox::Information, titel, tekst, QMessageBox::Ok, ouder),
-          plek_(std::move(plek)) {
+          plek_(std::move(plek)),
+          rand_(rand) {
         setTextFormat(Qt::PlainText);
         // Not modal to Qt: a modal box would swallow the closing of the main window. The
         // window holds back its own input while the box is open instead.
@@ -114,7 +116,13 @@ public:
     }
 
     bool gestopt() const { return gestopt_; }
-    QPoint geplaatst() const { return geplaatst_; }
+    // Where the user dragged the box's frame to, if it was moved from where it was put.
+    // The inner rectangle is compared: the frame is known only some time after showing.
+    std::optional<QPoint> gesleept() const {
+        if (!binnenGeplaatst_ || (geometry().topLeft() - *binnenGeplaatst_).manhattanLength() <= 8)
+            return std::nullopt;
+        return geometry().topLeft() - QPoint(rand_.left(), rand_.top());
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
@@ -125,18 +133,22 @@ protected:
         gestopt_ = true;
         QMessageBox::closeEvent(e);
     }
-    // The box has its final size only here, and is not on the screen yet.
+    // The box has its final size only here, and is not on the screen yet. Its inner
+    // rectangle is placed: where its frame lands is not known before it is shown.
     void showEvent(QShowEvent* e) override {
         QMessageBox::showEvent(e);
-        if (!e->spontaneous())
-            if (const auto p = plek_(size())) move(*p);
-        geplaatst_ = pos();
+        if (e->spontaneous()) return;
+        if (const auto p = plek_(size())) {
+            binnenGeplaatst_ = *p + QPoint(rand_.left(), rand_.top());
+            setGeometry(QRect(*binnenGeplaatst_, size()));
+        }
     }
 
 private:
     Plek plek_;
+    QMargins rand_;
     bool gestopt_ = false;
-    QPoint geplaatst_;
+    std::optional<QPoint> binnenGeplaatst_;
 };
 
 }  // namespace
@@ -388,7 +400,11 @@ int SudokuVenster::vinkWaarde(Vink v) const { return vinkVak(v)->isChecked() ? 1
 
 void SudokuVenster::meldingsvenster(const std::string& titel, const std::string& tekst) {
     if (afsluiten_) return;  // the window is gone: the solve finishes unseen
-    StapMelding box(q(titel), q(tekst), this, [this](QSize maat) { return meldingPlek(maat); });
+    const QRect buiten = frameGeometry();
+    const QRect binnen = geometry();
+    const QMargins rand(binnen.left() - buiten.left(), binnen.top() - buiten.top(),
+                        buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom());
+    StapMelding box(q(titel), q(tekst), this, [this](QSize maat) { return meldingPlek(maat); }, rand);
     QEventLoop lus;
     connect(&box, &QDialog::finished, &lus, &QEventLoop::quit);
     melding_ = &box;
@@ -398,7 +414,7 @@ void SudokuVenster::meldingsvenster(const std::string& titel, const std::string&
     qApp->removeEventFilter(this);
     melding_ = nullptr;
     // A box the user moved shows where later boxes are wanted.
-    if ((box.pos() - box.geplaatst()).manhattanLength() > 20) gesleeptNaar_ = box.pos();
+    if (const auto p = box.gesleept()) gesleeptNaar_ = p;
     // The core reads the option at every placement: unticked, the solve runs on without boxes.
     if (box.gestopt() && !afsluiten_) vinkVak(Vink::Tussenstap)->setChecked(false);
 }
