@@ -133,6 +133,14 @@ bool langerDanVak(QLineEdit* regel) {
     return regel->fontMetrics().horizontalAdvance(regel->text()) > regel->contentsRect().width();
 }
 
+// Start-up again with nothing at either look-up path and no file named.
+void zonderBestand(SudokuVenster& v, const QTemporaryDir& map) {
+    v.form().testcaseArgument.reset();
+    v.form().testcasePad1 = (map.path() + "/een/SudokuTestCase.txt").toStdString();
+    v.form().testcasePad2 = (map.path() + "/twee/SudokuTestCase.txt").toStdString();
+    v.form().Form_Load();
+}
+
 void zetKlembord(const QString& tekst) { QGuiApplication::clipboard()->setText(tekst); }
 
 }  // namespace
@@ -169,7 +177,10 @@ void VensterTest::beginToestand() {
         for (int k = 1; k <= 9; ++k) QCOMPARE(v.cel(r, k)->text().toStdString(), rijen[r].substr(k - 1, 1));
 
     QTemporaryDir map;
-    SudokuVenster leeg((map.path() + "/SudokuTestCase.txt").toStdString());
+    SudokuVenster leeg((map.path() + "/puzzel.txt").toStdString());
+    QCOMPARE(leeg.opmerkVak()->text(), QString(" puzzel.txt bestaat niet "));
+    QVERIFY(aan(leeg, Knop::Invoer) && !aan(leeg, Knop::Bevestig) && !aan(leeg, Knop::Start));
+    zonderBestand(leeg, map);
     QCOMPARE(leeg.opmerkVak()->text(), QString(" Druk op: Invoer.  Voer daarna de Sudoku getallen in. "));
     QVERIFY(aan(leeg, Knop::Invoer) && !aan(leeg, Knop::Bevestig) && !aan(leeg, Knop::Start));
 }
@@ -302,7 +313,8 @@ void VensterTest::versie() {
 void VensterTest::statusVanafBegin() {
     // Start-up and "Herstart" without a file.
     QTemporaryDir map;
-    SudokuVenster v((map.path() + "/SudokuTestCase.txt").toStdString());
+    SudokuVenster v(kVoorbeeld);
+    zonderBestand(v, map);
     v.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v));
     QLineEdit* regel = v.opmerkVak();
@@ -628,7 +640,7 @@ void VensterTest::slepenVanBestand() {
     // A missing file as at start-up.
     QVERIFY(laat(&v, map.path() + "/weg.txt"));
     QVERIFY(!aan(v, Knop::Start));
-    QVERIFY(v.opmerkVak()->text() != QString(" Begin opnieuw met: Start "));
+    QVERIFY(v.opmerkVak()->text().contains("weg.txt"));
 }
 
 void VensterTest::toegankelijkeNamen() {
