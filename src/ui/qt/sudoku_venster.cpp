@@ -400,11 +400,8 @@ int SudokuVenster::vinkWaarde(Vink v) const { return vinkVak(v)->isChecked() ? 1
 
 void SudokuVenster::meldingsvenster(const std::string& titel, const std::string& tekst) {
     if (afsluiten_) return;  // the window is gone: the solve finishes unseen
-    const QRect buiten = frameGeometry();
-    const QRect binnen = geometry();
-    const QMargins rand(binnen.left() - buiten.left(), binnen.top() - buiten.top(),
-                        buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom());
-    StapMelding box(q(titel), q(tekst), this, [this](QSize maat) { return meldingPlek(maat); }, rand);
+    StapMelding box(q(titel), q(tekst), this, [this](QSize maat) { return meldingPlek(maat); },
+                    vensterRand());
     QEventLoop lus;
     connect(&box, &QDialog::finished, &lus, &QEventLoop::quit);
     melding_ = &box;
@@ -429,9 +426,7 @@ std::optional<QPoint> SudokuVenster::meldingPlek(QSize binnen) const {
 
     // The box's frame is not known before it is shown; the window's own frame is the best guess.
     const QRect venster = frameGeometry();
-    const QRect binnenVenster = geometry();
-    const QSize maat(binnen.width() + binnenVenster.left() - venster.left() + venster.right() - binnenVenster.right(),
-                     binnen.height() + binnenVenster.top() - venster.top() + venster.bottom() - binnenVenster.bottom());
+    const QSize maat = binnen.grownBy(vensterRand());
     const QRect ruimte = screen()->availableGeometry();
     const auto vrij = [&](const QRect& r, bool lijnen) {
         return ruimte.contains(r) && !r.intersects(celVak) &&
@@ -468,6 +463,13 @@ std::optional<QPoint> SudokuVenster::meldingPlek(QSize binnen) const {
         if (beste) return beste;
     }
     return std::nullopt;
+}
+
+QMargins SudokuVenster::vensterRand() const {
+    const QRect buiten = frameGeometry();
+    const QRect binnen = geometry();
+    return {binnen.left() - buiten.left(), binnen.top() - buiten.top(), buiten.right() - binnen.right(),
+            buiten.bottom() - binnen.bottom()};
 }
 
 void SudokuVenster::start() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMargins>
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
@@ -99,6 +100,8 @@ private:
     // Where the step box of `maat` (without its frame) goes: clear of the announced cell
     // and, where the screen allows, of its row and column. Empty: leave it centred.
     std::optional<QPoint> meldingPlek(QSize maat) const;
+    // The frame the window manager put around this window.
+    QMargins vensterRand() const;
     bool invoerVanGebruiker(QObject* doel, QEvent* e) const;
     static QString bestandUit(const QMimeData* data);
 

