@@ -1,20 +1,37 @@
 #include "sudoku_venster.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QUrl>
+#include <QWindow>
 
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <sstream>
 #include <utility>
 #include <vector>
 
 #include "sudoku_versie.h"
+#include "ui/testcase_bestand.h"
 
 // The pictures live in a static library, whose resources are not registered by themselves.
 static void laadHulpbronnen() { Q_INIT_RESOURCE(sudoku_blad); }
@@ -66,6 +83,75 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 bool binnenBord(int i) { return i >= 1 && i <= 9; }
 
+// The status line keeps the start of its text in sight: a long text would otherwise show
+// its end, where the cursor goes when the text is set or the box is tabbed into.
+class StatusRegel : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        QLineEdit::focusInEvent(e);
+        if (hasSelectedText() && selectedText() == text())
+            setSelection(static_cast<int>(text().size()), -static_cast<int>(text().size()));
+        else if (e->reason() != Qt::MouseFocusReason)
+            setCursorPosition(0);
+    }
+};
+
+// The step box. Escape and the close button stop the showing of steps; OK, Enter and
+// Space go on to the next number. It opens where `plek` says, once its size is known.
+class StapMelding : public QMessageBox {
+public:
+    using Plek = std::function<std::optional<QPoint>(QSize)>;
+
+    // `rand`: the frame the window manager will put around the box, as far as known.
+    StapMelding(const QString& titel, const QString& tekst, QWidget* ouder, Plek plek, QMargins rand)
+        : QMessageBox(QMessageBox::Information, titel, tekst, QMessageBox::Ok, ouder),
+          plek_(std::move(plek)),
+          rand_(rand) {
+        setTextFormat(Qt::PlainText);
+        // Not modal to Qt: a modal box would swallow the closing of the main window. The
+        // window holds back its own input while the box is open instead.
+        setWindowModality(Qt::NonModal);
+    }
+
+    bool gestopt() const { return gestopt_; }
+    // Where the user dragged the box's frame to, if it was moved from where it was put.
+    // The inner rectangle is compared: the frame is known only some time after showing.
+    std::optional<QPoint> gesleept() const {
+        if (!binnenGeplaatst_ || (geometry().topLeft() - *binnenGeplaatst_).manhattanLength() <= 8)
+            return std::nullopt;
+        return geometry().topLeft() - QPoint(rand_.left(), rand_.top());
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->matches(QKeySequence::Cancel)) gestopt_ = true;
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override {
+        gestopt_ = true;
+        QMessageBox::closeEvent(e);
+    }
+    // The box has its final size only here, and is not on the screen yet. Its inner
+    // rectangle is placed: where its frame lands is not known before it is shown.
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e);
+        if (e->spontaneous()) return;
+        if (const auto p = plek_(size())) {
+            binnenGeplaatst_ = *p + QPoint(rand_.left(), rand_.top());
+            setGeometry(QRect(*binnenGeplaatst_, size()));
+        }
+    }
+
+private:
+    Plek plek_;
+    QMargins rand_;
+    bool gestopt_ = false;
+    std::optional<QPoint> binnenGeplaatst_;
+};
+
 }  // namespace
 
 SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* parent)
@@ -86,6 +172,12 @@ SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* paren
     bouwOplossing();
     bouwOpmerking();
     zetTabVolgorde();
+
+    for (QPushButton* k : knoppen_) k->installEventFilter(this);  // Enter presses a button
+    setAcceptDrops(true);
+    // Ctrl+V where no text box has the focus; the boxes pass it on through eventFilter.
+    auto* plak = new QShortcut(QKeySequence::Paste, this);
+    connect(plak, &QShortcut::activated, this, &SudokuVenster::plakken);
 
     form_.testcaseArgument = std::move(testcase);
     form_.Form_Load();
@@ -161,7 +253,7 @@ void SudokuVenster::bouwStart() {
         knopMaken(start, "HerstartCommand", "Herstart", 360, 2640);
     knop(Knop::Herstart)->setEnabled(false);
 
-    connect(knop(Knop::Start), &QPushButton::clicked, this, [this] { form_.StartCommand_Click(); });
+    connect(knop(Knop::Start), &QPushButton::clicked, this, &SudokuVenster::start);
     connect(knop(Knop::Herstart), &QPushButton::clicked, this,
             [this] { form_.HerstartCommand_Click(); });
 }
@@ -191,6 +283,8 @@ void SudokuVenster::bouwBord() {
                 cel->setFont(celFont);
                 cel->setPalette(celPalet);
                 cel->setTextMargins(0, 0, 0, 0);
+                cel->setAccessibleName(QString("rij %1, kolom %2").arg(rij).arg(kol));
+                cel->installEventFilter(this);
                 plaats(cel, 30 + 330 * k, 120 + 360 * r, 315, 345);
                 cellen_[kol][rij] = cel;
             }
@@ -207,6 +301,8 @@ void SudokuVenster::bouwOplossing() {
         vak->setAlignment(Qt::AlignCenter);
         vak->setFont(f);
         vak->setTextMargins(0, 0, 0, 0);
+        vak->setAccessibleName(QString("kompleet %1").arg(i));
+        vak->installEventFilter(this);
         plaats(vak, 360 + 360 * (i - 1), 600, 255, 255);
         oplos_[i] = vak;
     }
@@ -215,8 +311,9 @@ void SudokuVenster::bouwOplossing() {
 void SudokuVenster::bouwOpmerking() {
     auto* frame4 = kader(this, "Frame4", 240, 6480, 6135, 1095);
     frame4->setTitle("Opmerking:");
-    opmerk_ = new QLineEdit("Rastavo", frame4);
+    opmerk_ = new StatusRegel("Rastavo", frame4);
     opmerk_->setObjectName("Opmerk");
+    opmerk_->installEventFilter(this);
     plaats(opmerk_, 240, 360, 5655, 375);
 }
 
@@ -268,6 +365,10 @@ std::string SudokuVenster::celTekst(int rij, int kol) const {
 void SudokuVenster::zetCelKleur(int rij, int kol, Kleur kleur) {
     QLineEdit* c = cel(rij, kol);
     if (c == nullptr) return;
+    if (kleur == KLEUR_ROOD) {
+        aangekondigdRij_ = rij;
+        aangekondigdKol_ = kol;
+    }
     QPalette p = c->palette();
     p.setColor(QPalette::Text, naarQColor(kleur, palette()));
     c->setPalette(p);
@@ -284,7 +385,10 @@ void SudokuVenster::zetOplos(int i, const std::string& tekst) {
     if (QLineEdit* v = oplosVak(i)) v->setText(q(tekst));
 }
 
-void SudokuVenster::zetOpmerk(const std::string& tekst) { opmerk_->setText(q(tekst)); }
+void SudokuVenster::zetOpmerk(const std::string& tekst) {
+    opmerk_->setText(q(tekst));
+    opmerk_->setCursorPosition(0);  // read from the first character
+}
 
 std::string SudokuVenster::opmerk() const { return opmerk_->text().toStdString(); }
 
@@ -294,10 +398,246 @@ void SudokuVenster::zetKnopVisible(Knop k, bool zichtbaar) { knop(k)->setVisible
 
 int SudokuVenster::vinkWaarde(Vink v) const { return vinkVak(v)->isChecked() ? 1 : 0; }
 
+
 void SudokuVenster::meldingsvenster(const std::string& titel, const std::string& tekst) {
-    QMessageBox box(QMessageBox::Information, q(titel), q(tekst), QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    if (afsluiten_) return;  // the window is gone: the solve finishes unseen
+    StapMelding box(q(titel), q(tekst), this, [this](QSize maat) { return meldingPlek(maat); },
+                    vensterRand());
+    QEventLoop lus;
+    connect(&box, &QDialog::finished, &lus, &QEventLoop::quit);
+    melding_ = &box;
+    qApp->installEventFilter(this);
+    box.show();
+    lus.exec();
+    qApp->removeEventFilter(this);
+    melding_ = nullptr;
+    // A box the user moved shows where later boxes are wanted.
+    if (const auto p = box.gesleept()) gesleeptNaar_ = p;
+    // The core reads the option at every placement: unticked, the solve runs on without boxes.
+    if (box.gestopt() && !afsluiten_) vinkVak(Vink::Tussenstap)->setChecked(false);
+}
+
+std::optional<QPoint> SudokuVenster::meldingPlek(QSize binnen) const {
+    QLineEdit* c = cel(aangekondigdRij_, aangekondigdKol_);
+    if (c == nullptr || screen() == nullptr) return std::nullopt;
+    const auto opScherm = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    const QRect celVak = opScherm(c);
+    const QRect rij = opScherm(cel(aangekondigdRij_, 1)).united(opScherm(cel(aangekondigdRij_, 9)));
+    const QRect kolom = opScherm(cel(1, aangekondigdKol_)).united(opScherm(cel(9, aangekondigdKol_)));
+
+    // The box's frame is not known before it is shown; the window's own frame is the best guess.
+    const QRect venster = frameGeometry();
+    const QSize maat = binnen.grownBy(vensterRand());
+    const QRect ruimte = screen()->availableGeometry();
+    const auto vrij = [&](const QRect& r, bool lijnen) {
+        return ruimte.contains(r) && !r.intersects(celVak) &&
+               (!lijnen || (!r.intersects(rij) && !r.intersects(kolom)));
+    };
+
+    // Where the user put an earlier box, as long as the number stays in sight.
+    if (gesleeptNaar_) {
+        const QRect r(*gesleeptNaar_, maat);
+        if (ruimte.intersects(r) && !r.intersects(celVak)) return gesleeptNaar_;
+    }
+    // Beside the window, level with the number.
+    const int tussenruimte = 8;
+    int y = celVak.center().y() - maat.height() / 2;
+    y = std::max(ruimte.top(), std::min(y, ruimte.bottom() + 1 - maat.height()));
+    for (int x : {venster.right() + 1 + tussenruimte, venster.left() - tussenruimte - maat.width()}) {
+        const QRect r(QPoint(x, y), maat);
+        if (vrij(r, true)) return r.topLeft();
+    }
+    // Otherwise the free place nearest the middle of the window: clear of the row and the
+    // column if the screen has room for that, else clear of the cell alone.
+    const int stap = 8;
+    for (bool lijnen : {true, false}) {
+        std::optional<QPoint> beste;
+        long long besteAfstand = std::numeric_limits<long long>::max();
+        for (int by = ruimte.top(); by + maat.height() <= ruimte.bottom() + 1; by += stap)
+            for (int bx = ruimte.left(); bx + maat.width() <= ruimte.right() + 1; bx += stap) {
+                const QRect r(QPoint(bx, by), maat);
+                if (!vrij(r, lijnen)) continue;
+                const QPoint d = r.center() - venster.center();
+                const long long afstand = 1LL * d.x() * d.x() + 1LL * d.y() * d.y();
+                if (afstand < besteAfstand) besteAfstand = afstand, beste = r.topLeft();
+            }
+        if (beste) return beste;
+    }
+    return std::nullopt;
+}
+
+QMargins SudokuVenster::vensterRand() const {
+    const QRect buiten = frameGeometry();
+    const QRect binnen = geometry();
+    return {binnen.left() - buiten.left(), binnen.top() - buiten.top(), buiten.right() - binnen.right(),
+            buiten.bottom() - binnen.bottom()};
+}
+
+void SudokuVenster::start() {
+    bezig_ = true;
+    form_.StartCommand_Click();
+    bezig_ = false;
+}
+
+void SudokuVenster::closeEvent(QCloseEvent* e) {
+    if (bezig_) {
+        // Closing during a solve ends the program: the box goes, and what is left of the
+        // solve runs to its end unseen (no more boxes) before the event loop stops.
+        afsluiten_ = true;
+        if (melding_ != nullptr) melding_->done(QMessageBox::Ok);
+    }
+    QWidget::closeEvent(e);
+}
+
+// What a user does with the mouse or keyboard, aimed at this window.
+bool SudokuVenster::invoerVanGebruiker(QObject* doel, QEvent* e) const {
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::InputMethod:
+        break;
+    default:
+        return false;
+    }
+    if (doel->isWidgetType()) return static_cast<QWidget*>(doel)->window() == this;
+    return doel == windowHandle();
+}
+
+bool SudokuVenster::eventFilter(QObject* doel, QEvent* e) {
+    if (melding_ != nullptr) {
+        // While a step box is open the window takes no input, as under a modal box; a click
+        // on it brings the box back to the front.
+        if (!invoerVanGebruiker(doel, e)) return false;
+        if (e->type() == QEvent::MouseButtonPress) {
+            melding_->raise();
+            melding_->activateWindow();
+        }
+        return true;
+    }
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        auto* toets = static_cast<QKeyEvent*>(e);
+        auto* k = qobject_cast<QPushButton*>(doel);
+        if (k != nullptr && (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter)) {
+            if (!toets->isAutoRepeat() && k->isEnabled()) k->click();
+            return true;
+        }
+        if (qobject_cast<QLineEdit*>(doel) != nullptr && toets->matches(QKeySequence::Paste)) {
+            plakken();
+            return true;
+        }
+        break;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        // A file dragged over a text box is meant for the window, not for the box's text.
+        if (qobject_cast<QLineEdit*>(doel) == nullptr) break;
+        auto* slepen = static_cast<QDropEvent*>(e);
+        if (bestandUit(slepen->mimeData()).isEmpty()) break;
+        if (e->type() == QEvent::Drop)
+            dropEvent(slepen);
+        else if (!bezig_)
+            slepen->acceptProposedAction();
+        return true;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(doel, e);
+}
+
+QString SudokuVenster::bestandUit(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return {};
+    return urls.first().toLocalFile();
+}
+
+void SudokuVenster::dragEnterEvent(QDragEnterEvent* e) {
+    if (!bezig_ && !bestandUit(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void SudokuVenster::dragMoveEvent(QDragMoveEvent* e) {
+    if (!bezig_ && !bestandUit(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void SudokuVenster::dropEvent(QDropEvent* e) {
+    const QString pad = bestandUit(e->mimeData());
+    if (pad.isEmpty() || bezig_) return;
+    e->acceptProposedAction();
+    laadBestand(pad);
+}
+
+void SudokuVenster::laadBestand(const QString& pad) {
+    if (bezig_) return;
+    form_.testcaseArgument = pad.toStdString();
+    // From the middle of a manual entry back to the buttons of the start state.
+    zetKnopVisible(Knop::Start, true);
+    zetKnopVisible(Knop::Herstart, true);
+    zetKnopEnabled(Knop::Invoer, true);
+    zetKnopEnabled(Knop::Bevestig, false);
+    // As "Herstart" does: colours back, "Start" on, then the start-up load with its checks.
+    form_.HerstartCommand_Click();
+}
+
+void SudokuVenster::plakken() {
+    if (bezig_) return;
+    const QString tekst = QGuiApplication::clipboard()->text();
+    std::istringstream bron(tekst.toStdString());
+    const TestcaseInhoud inhoud = leesTestcase(bron);
+    int gegeven = 0;
+    for (int r = 1; r <= 9; ++r)
+        for (char c : inhoud.rijen[r])
+            if (c >= '1' && c <= '9') ++gegeven;
+
+    // Fewer than 17 givens never make a puzzle with one solution: a stray number on the
+    // clipboard must not wipe the board.
+    std::string waarom;
+    if (tekst.trimmed().isEmpty()) {
+        waarom = " Geen puzzel op het klembord ";
+    } else {
+        switch (inhoud.uitkomst) {
+        case TestcaseInhoud::Uitkomst::Goed:
+            if (gegeven < 17) waarom = " Geen puzzel op het klembord: te weinig getallen ";
+            break;
+        case TestcaseInhoud::Uitkomst::FoutTeken:
+            waarom = " Geen puzzel op het klembord: regel " + std::to_string(inhoud.foutRegel) +
+                     ", positie " + std::to_string(inhoud.foutPositie) + " ";
+            break;
+        case TestcaseInhoud::Uitkomst::TeveelRegels:
+            waarom = " Geen puzzel op het klembord: meer dan 9 regels ";
+            break;
+        default:
+            waarom = " Geen puzzel op het klembord ";
+            break;
+        }
+    }
+    if (!waarom.empty()) {
+        zetOpmerk(waarom);
+        return;
+    }
+    form_.InvoerCommand_Click();
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k) {
+            const std::string& rij = inhoud.rijen[r];
+            const char c = static_cast<std::size_t>(k) <= rij.size() ? rij[k - 1] : ' ';
+            if (c >= '1' && c <= '9') zetCelTekst(r, k, std::string(1, c));
+        }
+    knop(Knop::Bevestig)->setFocus(Qt::OtherFocusReason);  // checked, then Enter confirms
 }
 
 }  // namespace sudoku

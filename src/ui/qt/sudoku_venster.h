@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QColor>
+#include <QMargins>
+#include <QPoint>
+#include <QSize>
 #include <QWidget>
 
 #include <array>
@@ -13,9 +16,16 @@
 #include "ui/controls.h"
 
 class QCheckBox;
+class QCloseEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
+class QMimeData;
 class QPalette;
 class QPushButton;
 
@@ -43,6 +53,17 @@ public:
     QPushButton* knop(Knop k) const { return knoppen_.at(static_cast<std::size_t>(k)); }
     QCheckBox* vinkVak(Vink v) const { return vinken_.at(static_cast<std::size_t>(v)); }
 
+    // The step message box while it is open, otherwise nullptr.
+    QMessageBox* stapMelding() const { return melding_; }
+    // True while "Start" runs.
+    bool lostOp() const { return bezig_; }
+
+    // Loads the file at `pad` as if it had been named on the command line; "Herstart"
+    // reloads it from then on.
+    void laadBestand(const QString& pad);
+    // Ctrl+V: a puzzle on the clipboard goes into the boxes as after "Invoer".
+    void plakken();
+
     // A colour of the core (0x00BBGGRR, or a system colour with the high bit set)
     // in terms of `palet`.
     static QColor naarQColor(Kleur kleur, const QPalette& palet);
@@ -60,6 +81,13 @@ public:
     int vinkWaarde(Vink vink) const override;
     void meldingsvenster(const std::string& titel, const std::string& tekst) override;
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    bool eventFilter(QObject* doel, QEvent* e) override;
+
 private:
     void bouwBanner();
     void bouwInvoer();
@@ -68,12 +96,29 @@ private:
     void bouwOplossing();
     void bouwOpmerking();
     void zetTabVolgorde();
+    void start();
+    // Where the step box of `maat` (without its frame) goes: clear of the announced cell
+    // and, where the screen allows, of its row and column. Empty: leave it centred.
+    std::optional<QPoint> meldingPlek(QSize maat) const;
+    // The frame the window manager put around this window.
+    QMargins vensterRand() const;
+    bool invoerVanGebruiker(QObject* doel, QEvent* e) const;
+    static QString bestandUit(const QMimeData* data);
 
     std::array<Kolom, 10> cellen_{};
     std::array<QLineEdit*, 10> oplos_{};
     QLineEdit* opmerk_ = nullptr;
     std::array<QPushButton*, 4> knoppen_{};
     std::array<QCheckBox*, 3> vinken_{};
+
+    QMessageBox* melding_ = nullptr;
+    bool bezig_ = false;      // a solve is running
+    bool afsluiten_ = false;  // the window was closed during a solve
+    // The cell that the core last turned red: the number the next step box announces.
+    int aangekondigdRij_ = 0;
+    int aangekondigdKol_ = 0;
+    // Where the user dragged a step box to; later boxes open there while it suits.
+    std::optional<QPoint> gesleeptNaar_;
 
     SudokuForm form_;
 };

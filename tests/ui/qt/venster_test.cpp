@@ -1,7 +1,14 @@
 // The window driven as a user drives it: clicks, typing, Tab, the step message box.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QScreen>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -9,12 +16,19 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <fstream>
+#include <functional>
+#include <sstream>
+#include <vector>
+
+#include "ui/testcase_bestand.h"
 
 #include "sudoku_venster.h"
 #include "sudoku_versie.h"
 
+using sudoku::Kleur;
 using sudoku::Knop;
 using sudoku::SudokuVenster;
 using sudoku::Vink;
@@ -48,6 +62,88 @@ bool zoalsHetBord(SudokuVenster& v) {
     return true;
 }
 
+// The window with a log of the numbers the core announces (turns red), in order.
+class LoggendVenster : public SudokuVenster {
+public:
+    using SudokuVenster::SudokuVenster;
+    std::vector<std::string> geplaatst;
+    void zetCelKleur(int rij, int kol, Kleur kleur) override {
+        if (kleur == sudoku::KLEUR_ROOD)
+            geplaatst.push_back(std::to_string(rij) + std::to_string(kol) + std::string(form().veld(rij, kol)));
+        SudokuVenster::zetCelKleur(rij, kol, kleur);
+    }
+};
+
+// The board as 81 characters, "." for empty.
+std::string bordVan(SudokuVenster& v) {
+    std::string s;
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k) {
+            const std::string c = v.form().veld(r, k);
+            s += c == " " ? "." : c;
+        }
+    return s;
+}
+
+// A puzzle of 81 characters as a nine-line test-case text.
+std::string negenRegels(const std::string& puzzel) {
+    std::string t;
+    for (int r = 0; r < 9; ++r) {
+        std::string regel = puzzel.substr(static_cast<std::size_t>(r) * 9, 9);
+        for (char& c : regel)
+            if (c == '.' || c == '0') c = ' ';
+        t += regel + "\n";
+    }
+    return t;
+}
+
+// Puzzle `nr` (from 1) of a public collection; empty when the collection is not there.
+std::string uitVerzameling(const char* naam, int nr) {
+    const QString pad = QFileInfo(QString(SUDOKU_VOORBEELD)).absolutePath() + "/../../shared/puzzles/" + naam;
+    std::ifstream in(QDir::cleanPath(pad).toStdString());
+    std::string regel;
+    for (int i = 0; i < nr && std::getline(in, regel);) ++i;
+    return regel.size() >= 81 ? regel.substr(0, 81) : std::string();
+}
+
+// Calls `bijMelding` for every step box the window opens while `doe` runs; it gets the
+// box and its number (from 1) and closes the box. Answers how many boxes opened.
+int metMeldingen(SudokuVenster& v, const std::function<void()>& doe,
+                 const std::function<void(QMessageBox*, int)>& bijMelding) {
+    int geteld = 0;
+    QTimer t;
+    QObject::connect(&t, &QTimer::timeout, [&] {
+        // Boxes may follow each other at one address: each is marked once seen.
+        QMessageBox* box = v.stapMelding();
+        if (box == nullptr || !box->isVisible() || box->property("gezien").toBool()) return;
+        box->setProperty("gezien", true);
+        bijMelding(box, ++geteld);
+    });
+    t.start(1);
+    doe();
+    return geteld;
+}
+
+// The status line shows its text from the first character.
+bool vanafBegin(QLineEdit* regel) {
+    regel->window()->grab();  // lays the text out as on the screen
+    return regel->cursorPosition() == 0 && regel->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 8;
+}
+
+bool langerDanVak(QLineEdit* regel) {
+    return regel->fontMetrics().horizontalAdvance(regel->text()) > regel->contentsRect().width();
+}
+
+// Start-up again with nothing at either look-up path and no file named.
+void zonderBestand(SudokuVenster& v, const QTemporaryDir& map) {
+    v.form().testcaseArgument.reset();
+    v.form().testcasePad1 = (map.path() + "/een/SudokuTestCase.txt").toStdString();
+    v.form().testcasePad2 = (map.path() + "/twee/SudokuTestCase.txt").toStdString();
+    v.form().Form_Load();
+}
+
+void zetKlembord(const QString& tekst) { QGuiApplication::clipboard()->setText(tekst); }
+
 }  // namespace
 
 class VensterTest : public QObject {
@@ -60,6 +156,16 @@ private slots:
     void stapMelding();
     void ongeldigeInvoer();
     void versie();
+    void statusVanafBegin();
+    void meldingNaastCel();
+    void meldingGesleept();
+    void escapeStoptStappen();
+    void sluitenTijdensOplossen();
+    void enterOpKnoppen();
+    void plakken();
+    void plakkenAndereVormen();
+    void slepenVanBestand();
+    void toegankelijkeNamen();
 };
 
 void VensterTest::beginToestand() {
@@ -72,7 +178,10 @@ void VensterTest::beginToestand() {
         for (int k = 1; k <= 9; ++k) QCOMPARE(v.cel(r, k)->text().toStdString(), rijen[r].substr(k - 1, 1));
 
     QTemporaryDir map;
-    SudokuVenster leeg((map.path() + "/SudokuTestCase.txt").toStdString());
+    SudokuVenster leeg((map.path() + "/puzzel.txt").toStdString());
+    QCOMPARE(leeg.opmerkVak()->text(), QString(" puzzel.txt bestaat niet "));
+    QVERIFY(aan(leeg, Knop::Invoer) && !aan(leeg, Knop::Bevestig) && !aan(leeg, Knop::Start));
+    zonderBestand(leeg, map);
     QCOMPARE(leeg.opmerkVak()->text(), QString(" Druk op: Invoer.  Voer daarna de Sudoku getallen in. "));
     QVERIFY(aan(leeg, Knop::Invoer) && !aan(leeg, Knop::Bevestig) && !aan(leeg, Knop::Start));
 }
@@ -147,7 +256,7 @@ void VensterTest::stapMelding() {
     QColor celKleur;
     QTimer sluiter;  // notes what the box and cell (9,1) show while the box is open, then closes it
     QObject::connect(&sluiter, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (QMessageBox* box = v.stapMelding(); box != nullptr && box->isVisible()) {
             titel = box->windowTitle(), tekst = box->text();
             celTekst = v.cel(9, 1)->text(), celKleur = tekstKleur(v.cel(9, 1));
             box->accept();
@@ -200,6 +309,347 @@ void VensterTest::versie() {
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), QString("sudoku-blad " SUDOKU_VERSIE));
+}
+
+void VensterTest::statusVanafBegin() {
+    // Start-up and "Herstart" without a file.
+    QTemporaryDir map;
+    SudokuVenster v(kVoorbeeld);
+    zonderBestand(v, map);
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    QLineEdit* regel = v.opmerkVak();
+    QVERIFY(langerDanVak(regel));
+    QVERIFY(vanafBegin(regel));
+    klik(v.knop(Knop::Invoer));
+    QVERIFY(vanafBegin(regel));
+    // Tabbing into the line selects the text but keeps its start in sight.
+    v.knop(Knop::Bevestig)->setFocus();
+    QTest::keyClick(v.knop(Knop::Bevestig), Qt::Key_Tab, Qt::ShiftModifier);  // back to a cell
+    regel->setFocus(Qt::TabFocusReason);
+    QVERIFY(regel->hasSelectedText());
+    QVERIFY(vanafBegin(regel));
+    // An empty board: the solver places nothing.
+    klik(v.knop(Knop::Bevestig));
+    klik(v.knop(Knop::Start));
+    QCOMPARE(regel->text(), QString("Jammer, waarschijnlijk is de invoer niet kompleet"));
+    QVERIFY(vanafBegin(regel));
+    klik(v.knop(Knop::Herstart));
+    QCOMPARE(regel->text(), QString(" Druk op: Invoer.  Voer daarna de Sudoku getallen in. "));
+    QVERIFY(vanafBegin(regel));
+
+    // The give-up text, and the module texts while a step box is open.
+    const std::string zwaar = uitVerzameling("top95.txt", 4);
+    if (zwaar.empty()) QSKIP("the public puzzle collections are not there");
+    std::ofstream(map.path().toStdString() + "/zwaar.txt") << negenRegels(zwaar);
+    v.laadBestand(map.path() + "/zwaar.txt");
+    klik(v.vinkVak(Vink::Tussenstap));
+    klik(v.vinkVak(Vink::Module));
+    bool achterMelding = true;
+    const int meldingen = metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int) {
+        achterMelding = achterMelding && vanafBegin(regel) && regel->text().startsWith(" Module");
+        box->accept();
+    });
+    QVERIFY(meldingen > 0);
+    QVERIFY(achterMelding);
+    QCOMPARE(regel->text(), QString("Jammer niet genoeg kennis om de reeks op te lossen"));
+    QVERIFY(langerDanVak(regel));
+    QVERIFY(vanafBegin(regel));
+}
+
+void VensterTest::meldingNaastCel() {
+    SudokuVenster v(kVoorbeeld);
+    v.move(0, 0);
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    klik(v.vinkVak(Vink::Tussenstap));
+    const auto opScherm = [](QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    int naastVenster = 0;
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k) {
+            QRect kader;
+            metMeldingen(v, [&] { v.form().ToonGevondenGetal(r, k); }, [&](QMessageBox* box, int) {
+                kader = box->frameGeometry();
+                box->accept();
+            });
+            const QRect rij = opScherm(v.cel(r, 1)).united(opScherm(v.cel(r, 9)));
+            const QRect kolom = opScherm(v.cel(1, k)).united(opScherm(v.cel(9, k)));
+            QVERIFY2(!kader.isEmpty(), qPrintable(QString("rij %1, kolom %2").arg(r).arg(k)));
+            QVERIFY2(!kader.intersects(opScherm(v.cel(r, k))), qPrintable(QString("cel %1,%2").arg(r).arg(k)));
+            // The screen has room beside or around the window for the box.
+            QVERIFY2(!kader.intersects(rij) && !kader.intersects(kolom),
+                     qPrintable(QString("rij of kolom van %1,%2").arg(r).arg(k)));
+            QVERIFY(v.screen()->availableGeometry().contains(kader));
+            if (!kader.intersects(v.frameGeometry())) ++naastVenster;
+        }
+    // Beside the window wherever the screen is wide enough for that.
+    const int vrij = v.screen()->availableGeometry().right() - v.frameGeometry().right();
+    QMessageBox proef(QMessageBox::Information, "Gevonden SUDOKU getal !", "Getal in rij:  1  en kolom:  1  is gevuld.    ");
+    if (vrij > proef.sizeHint().width() + 40) QCOMPARE(naastVenster, 81);
+}
+
+void VensterTest::meldingGesleept() {
+    SudokuVenster v(kVoorbeeld);
+    v.move(0, 0);
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    klik(v.vinkVak(Vink::Tussenstap));
+    const auto opScherm = [](QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    // The user drags the first box over the bottom of the board.
+    QPoint gesleept;
+    QRect kader;
+    metMeldingen(v, [&] { v.form().ToonGevondenGetal(1, 1); }, [&](QMessageBox* box, int) {
+        gesleept = opScherm(v.cel(7, 1)).topLeft();
+        box->move(gesleept);
+        box->accept();
+    });
+    // The next box for a cell elsewhere opens there ...
+    metMeldingen(v, [&] { v.form().ToonGevondenGetal(2, 5); }, [&](QMessageBox* box, int) {
+        kader = box->frameGeometry();
+        box->accept();
+    });
+    QCOMPARE(kader.topLeft(), gesleept);
+    // ... but not where it would hide the number.
+    metMeldingen(v, [&] { v.form().ToonGevondenGetal(8, 2); }, [&](QMessageBox* box, int) {
+        kader = box->frameGeometry();
+        box->accept();
+    });
+    QVERIFY(kader.topLeft() != gesleept);
+    QVERIFY(!kader.intersects(opScherm(v.cel(8, 2))));
+}
+
+void VensterTest::escapeStoptStappen() {
+    QTemporaryDir map;
+    const std::string metGok = uitVerzameling("top95.txt", 47);
+    std::vector<std::pair<std::string, bool>> gevallen{{kVoorbeeld, false}};
+    if (!metGok.empty()) {
+        std::ofstream(map.path().toStdString() + "/gok.txt") << negenRegels(metGok);
+        gevallen.emplace_back(map.path().toStdString() + "/gok.txt", true);
+    }
+    for (const auto& [bestand, gok] : gevallen) {
+        // Without steps.
+        LoggendVenster zonder(bestand);
+        if (gok) klik(zonder.vinkVak(Vink::Uitproberen));
+        klik(zonder.knop(Knop::Start));
+        const int half = static_cast<int>(zonder.geplaatst.size() / 2);
+        QVERIFY(half > 5);
+        // With steps, stopped halfway by Escape and by the close button; the boxes before
+        // it are left by OK, Enter and Space in turn.
+        for (bool sluitknop : {false, true}) {
+            LoggendVenster met(bestand);
+            met.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&met));
+            if (gok) klik(met.vinkVak(Vink::Uitproberen));
+            klik(met.vinkVak(Vink::Tussenstap));
+            const int gezien = metMeldingen(met, [&] { klik(met.knop(Knop::Start)); }, [&](QMessageBox* box, int n) {
+                if (n == half) {
+                    QVERIFY(met.vinkVak(Vink::Tussenstap)->isChecked());
+                    if (sluitknop)
+                        box->close();
+                    else
+                        QTest::keyClick(box, Qt::Key_Escape);
+                } else if (n % 3 == 0) {
+                    QTest::keyClick(box, Qt::Key_Return);
+                } else if (n % 3 == 1) {
+                    QTest::keyClick(box->button(QMessageBox::Ok), Qt::Key_Space);
+                } else {
+                    klik(box->button(QMessageBox::Ok));
+                }
+            });
+            QCOMPARE(gezien, half);
+            QVERIFY(!met.vinkVak(Vink::Tussenstap)->isChecked());
+            QCOMPARE(met.geplaatst, zonder.geplaatst);
+            QCOMPARE(bordVan(met), bordVan(zonder));
+            QCOMPARE(met.opmerkVak()->text(), zonder.opmerkVak()->text());
+        }
+        QCOMPARE(zonder.opmerkVak()->text(), gok ? QString(" Sudoku succesvol ingevuld! (na een gok) ")
+                                                 : QString(" Sudoku succesvol ingevuld! "));
+    }
+}
+
+void VensterTest::sluitenTijdensOplossen() {
+    LoggendVenster v(kVoorbeeld);
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    klik(v.vinkVak(Vink::Tussenstap));
+    QElapsedTimer klok;
+    const int gezien = metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int n) {
+        if (n < 3) {
+            box->accept();
+        } else {
+            klok.start();
+            v.close();
+        }
+    });
+    // Start returned without a further box; the window is gone and nothing waits.
+    QCOMPARE(gezien, 3);
+    QVERIFY(klok.elapsed() < 2000);
+    QVERIFY(!v.isVisible());
+    QVERIFY(!v.lostOp());
+    QVERIFY(v.stapMelding() == nullptr);
+}
+
+void VensterTest::enterOpKnoppen() {
+    SudokuVenster v(kVoorbeeld);
+    v.show();
+    v.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&v));
+    const auto enter = [&](Knop k, Qt::Key toets = Qt::Key_Return) {
+        QPushButton* knop = v.knop(k);
+        knop->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(knop, toets);
+    };
+    enter(Knop::Invoer);
+    QCOMPARE(v.opmerkVak()->text(), QString(" Vul nu de velden in en sluit af met: Bevestig "));
+    QTest::keyClicks(v.cel(1, 1), "5");
+    enter(Knop::Bevestig, Qt::Key_Enter);  // the keypad's Enter
+    QCOMPARE(v.opmerkVak()->text(), QString(" Om te beginnen druk op: Start "));
+    QCOMPARE(v.form().veld(1, 1), std::string("5"));
+    enter(Knop::Start);
+    QVERIFY(!aan(v, Knop::Start) && aan(v, Knop::Herstart));
+    enter(Knop::Herstart);
+    QCOMPARE(v.opmerkVak()->text(), QString(" Begin opnieuw met: Start "));
+    // A disabled button stays as it is; Space still presses a button.
+    enter(Knop::Herstart);
+    QCOMPARE(v.opmerkVak()->text(), QString(" Begin opnieuw met: Start "));
+    enter(Knop::Invoer, Qt::Key_Space);
+    QCOMPARE(v.opmerkVak()->text(), QString(" Vul nu de velden in en sluit af met: Bevestig "));
+}
+
+namespace {
+
+// Pastes `tekst` with Ctrl+V in a cell box and answers whether the boxes show `puzzel`
+// (81 characters, "." empty) ready for "Bevestig".
+bool plakGeeft(SudokuVenster& v, const QString& tekst, const std::string& puzzel) {
+    zetKlembord(tekst);
+    QTest::keySequence(v.cel(5, 5), QKeySequence::Paste);
+    for (int i = 0; i < 81; ++i) {
+        const QString verwacht = puzzel[i] == '.' ? QString(" ") : QString(puzzel[i]);
+        if (v.cel(i / 9 + 1, i % 9 + 1)->text() != verwacht) return false;
+    }
+    return v.knop(Knop::Bevestig)->isEnabled() && v.knop(Knop::Start)->isHidden() &&
+           v.opmerkVak()->text() == " Vul nu de velden in en sluit af met: Bevestig ";
+}
+
+const std::string kPuzzel =
+    "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+
+}  // namespace
+
+void VensterTest::plakken() {
+    SudokuVenster v(kVoorbeeld);
+    v.show();
+    v.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&v));
+    // Not a puzzle: the board stays, the status line says why.
+    const std::string voorbeeld = bordVan(v);
+    const std::pair<QString, QString> geen[] = {
+        {"", " Geen puzzel op het klembord "},
+        {"hallo", " Geen puzzel op het klembord: regel 1, positie 1 "},
+        {"2024", " Geen puzzel op het klembord: te weinig getallen "},
+        {QString::fromStdString(negenRegels(kPuzzel)) + "1\n", " Geen puzzel op het klembord: meer dan 9 regels "},
+    };
+    for (const auto& [tekst, melding] : geen) {
+        zetKlembord(tekst);
+        QTest::keySequence(v.knop(Knop::Start), QKeySequence::Paste);
+        QCOMPARE(v.opmerkVak()->text(), melding);
+        QCOMPARE(bordVan(v), voorbeeld);
+        QVERIFY(aan(v, Knop::Start) && !aan(v, Knop::Bevestig));
+    }
+    // The nine lines of a test-case file, pasted in a cell box and on a button.
+    QVERIFY(plakGeeft(v, QString::fromStdString(negenRegels(kPuzzel)), kPuzzel));
+    QCOMPARE(QApplication::focusWidget(), v.knop(Knop::Bevestig));
+    klik(v.knop(Knop::Bevestig));
+    QCOMPARE(bordVan(v), kPuzzel);
+    klik(v.knop(Knop::Start));
+    QCOMPARE(v.opmerkVak()->text(), QString(" Sudoku succesvol ingevuld! "));
+    zetKlembord(QString::fromStdString(negenRegels(kPuzzel)));
+    QTest::keySequence(v.knop(Knop::Herstart), QKeySequence::Paste);
+    QVERIFY(v.knop(Knop::Bevestig)->isEnabled());
+    // No paste while a solve runs (a step box is open).
+    klik(v.knop(Knop::Bevestig));
+    klik(v.vinkVak(Vink::Tussenstap));
+    zetKlembord("hallo");
+    metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int) {
+        QTest::keySequence(v.cel(1, 2), QKeySequence::Paste);
+        v.plakken();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCOMPARE(v.opmerkVak()->text(), QString(" Sudoku succesvol ingevuld! "));
+}
+
+void VensterTest::plakkenAndereVormen() {
+    SudokuVenster v(kVoorbeeld);
+    v.show();
+    v.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&v));
+    std::string raster;
+    for (int r = 0; r < 9; ++r) {
+        if (r == 3 || r == 6) raster += "---+---+---\n";
+        for (int k = 0; k < 9; ++k) {
+            if (k == 3 || k == 6) raster += '|';
+            raster += kPuzzel[static_cast<std::size_t>(r * 9 + k)];
+        }
+        raster += '\n';
+    }
+    const std::string vormen[] = {kPuzzel, kPuzzel + "\n", kPuzzel + " 417369825632158947958724316825437169791586432346912758289643571573291684164875293", raster};
+    for (const std::string& vorm : vormen) {
+        std::istringstream bron(vorm);
+        const sudoku::TestcaseInhoud inhoud = sudoku::leesTestcase(bron);
+        std::string gelezen;
+        for (int r = 1; r <= 9; ++r) gelezen += inhoud.rijen[r];
+        std::replace(gelezen.begin(), gelezen.end(), ' ', '.');
+        if (inhoud.uitkomst != sudoku::TestcaseInhoud::Uitkomst::Goed || gelezen != kPuzzel)
+            QSKIP("the loader does not read the one-line and grid formats yet");
+        QVERIFY2(plakGeeft(v, QString::fromStdString(vorm), kPuzzel), vorm.c_str());
+    }
+}
+
+void VensterTest::slepenVanBestand() {
+    QTemporaryDir map;
+    const QString puzzel = map.path() + "/puzzel.txt";
+    std::ofstream(puzzel.toStdString()) << negenRegels(kPuzzel);
+    SudokuVenster v(kVoorbeeld);
+    v.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&v));
+    const auto laat = [&](QWidget* op, const QString& pad) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(pad)});
+        data.setText(pad);  // file managers send the path as text too
+        QDragEnterEvent binnen(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(op, &binnen);
+        QDropEvent los(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(op, &los);
+        return binnen.isAccepted();
+    };
+    // Dropped in the middle of a manual entry, on a cell box: loaded, not typed into the box.
+    klik(v.knop(Knop::Invoer));
+    QVERIFY(laat(v.cel(2, 2), puzzel));
+    QCOMPARE(bordVan(v), kPuzzel);
+    QVERIFY(aan(v, Knop::Start) && !v.knop(Knop::Start)->isHidden() && !aan(v, Knop::Bevestig) && aan(v, Knop::Invoer));
+    klik(v.knop(Knop::Start));
+    QCOMPARE(v.opmerkVak()->text(), QString(" Sudoku succesvol ingevuld! "));
+    // "Herstart" reloads the dropped file.
+    klik(v.knop(Knop::Herstart));
+    QCOMPARE(bordVan(v), kPuzzel);
+    // A missing file as at start-up.
+    QVERIFY(laat(&v, map.path() + "/weg.txt"));
+    QVERIFY(!aan(v, Knop::Start));
+    QVERIFY(v.opmerkVak()->text().contains("weg.txt"));
+}
+
+void VensterTest::toegankelijkeNamen() {
+    SudokuVenster v(kVoorbeeld);
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k) QCOMPARE(v.cel(r, k)->accessibleName(), QString("rij %1, kolom %2").arg(r).arg(k));
+    for (int i = 1; i <= 9; ++i) QCOMPARE(v.oplosVak(i)->accessibleName(), QString("kompleet %1").arg(i));
+    QCOMPARE(v.vinkVak(Vink::Tussenstap)->accessibleName(), QString("weergave tussenstappen"));
+    QCOMPARE(v.vinkVak(Vink::Module)->accessibleName(), QString("weergave modules"));
+    QCOMPARE(v.vinkVak(Vink::Uitproberen)->accessibleName(), QString("uitproberen toestaan"));
+    // As assistive technology sees them.
+    QAccessibleInterface* cel = QAccessible::queryAccessibleInterface(v.cel(3, 8));
+    QVERIFY(cel != nullptr);
+    QCOMPARE(cel->text(QAccessible::Name), QString("rij 3, kolom 8"));
 }
 
 QTEST_MAIN(VensterTest)
