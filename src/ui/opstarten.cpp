@@ -45,16 +45,32 @@ String SudokuForm::directoryOpzoeking(const String& pad) {
     return "";
 }
 
+namespace {
+// The bare name to show for a path; "map/" names the folder.
+String naamVan(const String& pad) {
+    fs::path p(pad);
+    String naam = p.filename().string();
+    if (naam.empty()) naam = p.parent_path().filename().string();
+    return naam.empty() ? pad : naam;
+}
+}  // namespace
+
 void SudokuForm::Form_Load() {
     // Finding the file decides what `bestand` holds; opening happens below.
     String pad;
     bool gevonden = false;
     if (testcaseArgument) {
-        std::error_code ec;
-        bestand = fs::exists(*testcaseArgument, ec) ? fs::path(*testcaseArgument).filename().string()
-                                                    : String();
-        gevonden = !bestand.empty();
+        // A file the user named: whatever becomes of it, the status line names it.
         pad = *testcaseArgument;
+        std::error_code ec;
+        if (!fs::exists(pad, ec)) {
+            bestand.clear();
+            laden(nullptr, false);
+            ui_.zetOpmerk(meldingOntbreekt(naamVan(pad)));
+            return;
+        }
+        bestand = naamVan(pad);
+        gevonden = true;
     } else {
         bestand = directoryOpzoeking(testcasePad1);
         if (bestand == "SudokuTestCase.txt") {
@@ -104,7 +120,7 @@ void SudokuForm::laden(std::istream* bron, bool gevonden) {
 
     if (!gevonden || inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
         ui_.zetKnopEnabled(Knop::Start, false);
-        ui_.zetOpmerk(gevonden ? inhoud.melding()
+        ui_.zetOpmerk(gevonden ? inhoud.melding(bestand)
                                : " Druk op: Invoer.  Voer daarna de Sudoku getallen in. ");
     } else {
         FileAanwezig = true;

@@ -1,4 +1,4 @@
-// Reading and checking SudokuTestCase.txt before anything of it reaches the board.
+// Reading and checking a test-case file before anything of it reaches the board.
 #pragma once
 
 #include <array>
@@ -11,19 +11,28 @@ struct TestcaseInhoud {
     enum class Uitkomst { Goed, FoutTeken, TeveelRegels, Onleesbaar };
 
     Uitkomst uitkomst = Uitkomst::Goed;
-    int foutRegel = 0;  // line and position of the first bad character
-    int foutPositie = 0;
-    int regels = 0;  // lines 1..9 that the file gives
-    // Lines 1..regels, each cut or padded to nine characters, with "." and "0" turned
+    int foutRegel = 0;  // line and position of the first bad character, counted in the
+    int foutPositie = 0;  // file itself (comment and separator lines and '|' included)
+    int regels = 0;  // rows 1..9 that the file gives
+    // Rows 1..regels, each cut or padded to nine characters, with "." and "0" turned
     // into " ".
     std::array<std::string, 10> rijen{};
 
-    // The status text for a rejected file.
-    std::string melding() const;
+    // The status text for a rejected file, naming it by `naam` (its bare file name).
+    std::string melding(const std::string& naam = "SudokuTestCase.txt") const;
 };
 
+// The status text for a named file that does not exist.
+std::string meldingOntbreekt(const std::string& naam);
+
 // Reads a test case from `bron`: a UTF-8 byte-order mark is dropped, a carriage return
-// before a line end is not part of the line, lines 10 and beyond may hold only spaces.
+// before a line end is not part of the line. Three layouts are read:
+// - nine lines of nine cells (1-9, '.', '0' or a space; characters after the ninth ignored);
+// - the same with a '|' at the block edges of a row ("5.9|241|3.8"), lines of only '-', '+',
+//   '|', '=' and spaces between the bands ("---+---+---"), and '#' comment lines;
+// - one line of 81 cells, row by row, anything after them ignored ("puzzle,solution"),
+//   as the only line besides blank and comment lines.
+// Rows after the ninth may hold only spaces.
 TestcaseInhoud leesTestcase(std::istream& bron);
 
 }  // namespace sudoku

@@ -88,12 +88,87 @@ TEST_F(Laden, WhichFileIsRead) {
     o.form.testcaseArgument = map.schrijf("elders.txt", "9        \n").string();
     o.form.Form_Load();
     EXPECT_EQ(o.form.veld(1, 1), "9");  // the argument replaces both look-ups
-    o.form.testcaseArgument = (map.pad() / "bestaat-niet.txt").string();
+}
+
+TEST_F(Laden, ANamedFileThatIsMissingOrRefusedIsNamedInTheStatusLine) {
+    eerste(voorbeeld());  // never looked at once a file is named
+    const std::pair<std::string, std::string> gevallen[] = {
+        {(map.pad() / "weg.txt").string(), " weg.txt bestaat niet "},
+        {map.schrijf("puzzel.txt", "123\n4a6\n").string(), " Fout in puzzel.txt: regel 2, positie 2 "},
+        {map.schrijf("lang.txt", voorbeeld() + "1\n").string(), " Fout in lang.txt: meer dan 9 regels "},
+        {(map.pad() / "b").string() + "/", " b kan niet gelezen worden "},  // a folder
+    };
+    for (const auto& [pad, opmerk] : gevallen) {
+        o.form.testcaseArgument = map.schrijf("goed.txt", voorbeeld()).string();
+        o.form.Form_Load();
+        o.form.testcaseArgument = pad;
+        o.form.Form_Load();
+        verwachtGeenBestand(opmerk);
+        EXPECT_EQ(bordTekst(o.form), kVoorbeeldBord) << opmerk;
+    }
+}
+
+// Layouts that puzzle sites and programs export; each was refused or read as nonsense
+// before, so no file that loaded changes meaning.
+TEST_F(Laden, OneLineOf81CellsAndTheGridWithBarsSeparatorsAndComments) {
+    const auto laad = [&](const std::string& inhoud) {
+        eerste(inhoud);
+        o.form.Form_Load();
+        EXPECT_TRUE(o.form.FileAanwezig) << o.ui.opmerk();
+        return bordTekst(o.form);
+    };
+    // One line, with text after the 81 cells, blank and comment lines around it, CRLF.
+    EXPECT_EQ(laad("\xEF\xBB\xBF# van een site\r\n\r\n" + kVoorbeeldBord + "," + kOpgelost + "\r\n  \r\n"),
+              kVoorbeeldBord);
+    EXPECT_EQ(o.form.aantal(4), 5);
+    std::string spaties = kVoorbeeldBord;  // spaces as empty cells, no line end
+    for (char& c : spaties) c = c == '.' ? ' ' : c;
+    EXPECT_EQ(laad(spaties), kVoorbeeldBord);
+
+    std::string raster = "# kop\n";
+    std::string omrand = "+---+---+---+\n";
+    for (int r = 0; r < 9; ++r) {
+        const std::string& x = kRegels[r];
+        raster += x.substr(0, 3) + "|" + x.substr(3, 3) + "|" + x.substr(6, 3) + "\n";
+        omrand += "|" + x.substr(0, 3) + "|" + x.substr(3, 3) + "|" + x.substr(6, 3) + "|\n";
+        if (r % 3 == 2) {
+            raster += r == 8 ? "" : "---+---+---\n";
+            omrand += r == 8 ? "+===+===+===+\n" : "+---+---+---+\n";
+        }
+    }
+    EXPECT_EQ(laad(raster), kVoorbeeldBord);
+    EXPECT_EQ(laad(omrand), kVoorbeeldBord);
+    EXPECT_EQ(laad(omrand + "#\n   \n---\n"), kVoorbeeldBord);  // after the ninth row
+
+    // Lines that loaded before keep their meaning: dashes after nine spaces are an empty
+    // row, and a first line without 81 cells is row 1 alone.
+    EXPECT_EQ(laad("1        \n         ---\n3"), "1........" + std::string(9, '.') + "3" + std::string(62, '.'));
+    EXPECT_EQ(laad("123456789 # rij 1" + std::string(80, ' ')), "123456789" + std::string(72, '.'));
+    EXPECT_EQ(laad(std::string(80, '.') + "x\n2"), std::string(9, '.') + "2" + std::string(71, '.'));
+}
+
+TEST_F(Laden, OtherLayoutsAreRefusedAtTheFilesOwnLineAndPosition) {
+    const std::pair<std::string, std::string> gevallen[] = {
+        // A bad cell after a comment and a separator: the file's own line and character.
+        {"# kop\n5.9|241|3.8\n---+---+---\n..x|...|...\n", "regel 4, positie 3"},
+        {"5 . 9 | 2 4 1 | 3 . 8\n", "regel 1, positie 7"},      // cells spaced out
+        {"| 5 . 9 | 2 4 1 | 3 . 8 |\n", "regel 1, positie 9"},
+        {"5.|9241|3.8\n", "regel 1, positie 3"},                 // a bar inside a block
+        {"5.9241|3.8\n", "regel 1, positie 7"},                  // a lone bar after six
+        {"123\n--\n", "regel 2, positie 1"},                    // too short for a separator
+        {"1 ---\n", "regel 1, positie 3"},                        // a row with dashes in it
+        {kVoorbeeldBord + "\n" + kVoorbeeldBord + "\n" + kVoorbeeldBord.substr(0, 8) + "x", "regel 3, positie 9"},
+    };
+    for (const auto& [inhoud, waar] : gevallen) {
+        eerste(inhoud);
+        o.form.Form_Load();
+        verwachtGeenBestand(" Fout in SudokuTestCase.txt: " + waar + " ");
+    }
+    std::string tien = "---+---+---\n";
+    for (int r = 0; r < 10; ++r) tien += "# rij\n1\n";
+    eerste(tien);
     o.form.Form_Load();
-    verwachtGeenBestand(kGeenBestand);
-    o.form.testcaseArgument = map.pad().string();  // a folder
-    o.form.Form_Load();
-    verwachtGeenBestand(" SudokuTestCase.txt kan niet gelezen worden ");
+    verwachtGeenBestand(" Fout in SudokuTestCase.txt: meer dan 9 regels ");
 }
 
 TEST_F(Laden, TheNameInAnotherCaseOrAnUnreadableNameIsNoFile) {
