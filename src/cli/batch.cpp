@@ -4,7 +4,13 @@
 
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
+#include <mutex>
+#include <sstream>
+#include <thread>
+#include <vector>
 
 namespace sudoku::cli {
 
@@ -63,53 +69,177 @@ bool RegelLezer::volgende() {
     return true;
 }
 
-bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
-                const BatchInstelling& instelling, BatchTelling& telling) {
-    const auto start = Klok::now();
-    auto laatsteVoortgang = start;
-    auto laatsteDoorgeven = start;
-    bool voortgangGetoond = false;
-    std::ostream* spoor = instelling.opties.spoor ? &uit : nullptr;
+namespace {
 
-    while (lezer.volgende()) {
-        const std::string& regel = lezer.begin();
-        if (lezer.alleenWit() || regel[0] == '#') continue;
+// One line of the batch that is not skipped: a puzzle, or the reason it is not one.
+struct Regel {
+    long nummer = 0;
+    std::string fout81;  // not empty: the line is refused for this reason
+    std::string cellen;  // otherwise its 81 cells
+};
 
-        const std::string fout81 = puzzelFout(regel, lezer.lengte());
-        if (!fout81.empty()) {
-            ++telling.afgewezen;
-            uit << "error " << lezer.nummer() << " \"" << fout81 << "\"\n";
+// Answers one line on `uit`: the events of the solve (with --trace) and the result line,
+// or the error line. Both ways of running a batch go through here, so they print the
+// same bytes.
+Afloop beantwoord(const Regel& r, const Opties& opties, std::ostream& uit) {
+    if (!r.fout81.empty()) {
+        uit << "error " << r.nummer << " \"" << r.fout81 << "\"\n";
+        return Afloop::NietOpgelost;
+    }
+    const Uitkomst u = losPuzzelOp(r.cellen, opties, opties.spoor ? &uit : nullptr);
+    uit << u.bord << " \"" << u.status << "\"\n";
+    return u.afloop;
+}
+
+// The counts, the flushing and the progress line, after each answered line in input order.
+class Verslag {
+public:
+    Verslag(std::ostream& uit, std::ostream& fout, const BatchInstelling& instelling,
+            BatchTelling& telling)
+        : uit_(uit), fout_(fout), instelling_(instelling), telling_(telling) {}
+
+    void na(bool afgewezen, Afloop afloop) {
+        if (afgewezen) {
+            ++telling_.afgewezen;
         } else {
-            const Uitkomst u = losPuzzelOp(std::string_view(regel).substr(0, 81),
-                                           instelling.opties, spoor);
-            uit << u.bord << " \"" << u.status << "\"\n";
-            switch (u.afloop) {
-                case Afloop::Opgelost: ++telling.opgelost; break;
-                case Afloop::OpgelostNaGok: ++telling.naGok; break;
-                case Afloop::NietGeldig: ++telling.nietGeldig; break;
-                case Afloop::NietOpgelost: ++telling.nietOpgelost; break;
+            switch (afloop) {
+                case Afloop::Opgelost: ++telling_.opgelost; break;
+                case Afloop::OpgelostNaGok: ++telling_.naGok; break;
+                case Afloop::NietGeldig: ++telling_.nietGeldig; break;
+                case Afloop::NietOpgelost: ++telling_.nietOpgelost; break;
             }
         }
-
         const auto nu = Klok::now();
-        if (instelling.directDoorgeven || nu - laatsteDoorgeven >= DOORGEEF_INTERVAL) {
-            uit.flush();
-            laatsteDoorgeven = nu;
+        if (instelling_.directDoorgeven || nu - laatsteDoorgeven_ >= DOORGEEF_INTERVAL) {
+            uit_.flush();
+            laatsteDoorgeven_ = nu;
         }
-        const long gedaan = telling.puzzels() + telling.afgewezen;
-        if (instelling.voortgang && gedaan >= VOORTGANG_VANAF &&
-            nu - laatsteVoortgang >= VOORTGANG_INTERVAL) {
-            const double s = std::chrono::duration<double>(nu - start).count();
+        const long gedaan = telling_.puzzels() + telling_.afgewezen;
+        if (instelling_.voortgang && gedaan >= VOORTGANG_VANAF &&
+            nu - laatsteVoortgang_ >= VOORTGANG_INTERVAL) {
+            const double s = std::chrono::duration<double>(nu - start_).count();
             char regelTekst[96];
             std::snprintf(regelTekst, sizeof regelTekst, "\r%ld regels verwerkt, %.0f per seconde ",
                           gedaan, s > 0 ? gedaan / s : 0.0);
-            fout << regelTekst << std::flush;
-            laatsteVoortgang = nu;
-            voortgangGetoond = true;
+            fout_ << regelTekst << std::flush;
+            laatsteVoortgang_ = nu;
+            voortgangGetoond_ = true;
         }
     }
-    uit.flush();
-    if (voortgangGetoond) fout << "\r\033[K" << std::flush;  // make room for the summary
+
+    void einde() {
+        uit_.flush();
+        if (voortgangGetoond_) fout_ << "\r\033[K" << std::flush;  // make room for the summary
+    }
+
+private:
+    std::ostream& uit_;
+    std::ostream& fout_;
+    const BatchInstelling& instelling_;
+    BatchTelling& telling_;
+    const Klok::time_point start_ = Klok::now();
+    Klok::time_point laatsteVoortgang_ = start_;
+    Klok::time_point laatsteDoorgeven_ = start_;
+    bool voortgangGetoond_ = false;
+};
+
+// The next line that is not skipped, or false at the end of the input.
+bool volgendeRegel(RegelLezer& lezer, Regel& r) {
+    while (lezer.volgende()) {
+        const std::string& regel = lezer.begin();
+        if (lezer.alleenWit() || regel[0] == '#') continue;
+        r.nummer = lezer.nummer();
+        r.fout81 = puzzelFout(regel, lezer.lengte());
+        r.cellen = r.fout81.empty() ? regel.substr(0, 81) : std::string();
+        return true;
+    }
+    return false;
+}
+
+void naElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Verslag& verslag) {
+    Regel r;
+    while (volgendeRegel(lezer, r)) verslag.na(!r.fout81.empty(), beantwoord(r, opties, uit));
+}
+
+// Several solving threads. The reading thread queues lines in a window of bounded size;
+// a thread that finishes a line writes out every finished line at the head of the window,
+// so the answers leave in input order as soon as they can, also while the reader waits
+// for input. Each puzzle gets its own form and controls inside losPuzzelOp; the threads
+// share only the window, under the lock.
+void naastElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Verslag& verslag,
+                 int taken) {
+    struct Taak {
+        Regel regel;
+        std::string antwoord;
+        Afloop afloop = Afloop::NietOpgelost;
+        bool klaar = false;
+    };
+    const std::size_t venster = 32 * static_cast<std::size_t>(taken);
+    std::mutex slot;
+    std::condition_variable werkCv, ruimteCv;
+    std::deque<Taak> rij;    // deque: a reference to a queued element survives pushes and pops
+    long voorste = 0;        // line index of rij.front()
+    long volgende = 0;       // first line index no thread has taken yet
+    long erin = 0;           // lines queued so far
+    bool invoerOp = false;
+
+    auto werker = [&] {
+        std::unique_lock<std::mutex> l(slot);
+        for (;;) {
+            werkCv.wait(l, [&] { return volgende < erin || invoerOp; });
+            if (volgende == erin) return;
+            Taak& t = rij[static_cast<std::size_t>(volgende - voorste)];
+            ++volgende;
+            l.unlock();
+            std::ostringstream s;
+            t.afloop = beantwoord(t.regel, opties, s);
+            t.antwoord = std::move(s).str();
+            l.lock();
+            t.klaar = true;
+            bool weg = false;
+            while (!rij.empty() && rij.front().klaar) {
+                Taak& v = rij.front();
+                uit << v.antwoord;
+                verslag.na(!v.regel.fout81.empty(), v.afloop);
+                rij.pop_front();
+                ++voorste;
+                weg = true;
+            }
+            if (weg) ruimteCv.notify_one();
+        }
+    };
+    std::vector<std::thread> draden;
+    draden.reserve(static_cast<std::size_t>(taken));
+    for (int i = 0; i < taken; ++i) draden.emplace_back(werker);
+
+    Regel r;
+    while (volgendeRegel(lezer, r)) {
+        std::unique_lock<std::mutex> l(slot);
+        ruimteCv.wait(l, [&] { return rij.size() < venster; });
+        rij.push_back(Taak{std::move(r), {}, Afloop::NietOpgelost, false});
+        ++erin;
+        l.unlock();
+        werkCv.notify_one();
+        r = Regel{};
+    }
+    {
+        std::lock_guard<std::mutex> l(slot);
+        invoerOp = true;
+    }
+    werkCv.notify_all();
+    for (auto& d : draden) d.join();
+}
+
+}  // namespace
+
+bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
+                const BatchInstelling& instelling, BatchTelling& telling) {
+    Verslag verslag(uit, fout, instelling, telling);
+    if (instelling.taken > 1)
+        naastElkaar(lezer, uit, instelling.opties, verslag, instelling.taken);
+    else
+        naElkaar(lezer, uit, instelling.opties, verslag);
+    verslag.einde();
     return lezer.fout() == 0;
 }
 

@@ -53,10 +53,13 @@ struct BatchInstelling {
     Opties opties;
     bool voortgang = false;       // a progress line on `fout` once the batch is long
     bool directDoorgeven = false;  // flush `uit` after every puzzle (a terminal reads along)
+    int taken = 1;                 // threads that solve; the output does not depend on it
 };
 
 // Runs the batch; result lines to `uit`, progress to `fout`. Returns false when reading
-// failed part-way (the lines before it have been handled).
+// failed part-way (the lines before it have been handled). With more than one thread the
+// lines are still answered in input order, each puzzle in its own fresh form; at most a
+// bounded window of puzzles is in flight.
 bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
                 const BatchInstelling& instelling, BatchTelling& telling);
 

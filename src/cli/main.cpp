@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "board/sudoku_form.h"
@@ -32,7 +34,7 @@ constexpr const char* NAAM = "sudoku-blad-cli";
 
 constexpr const char* GEBRUIK =
     "gebruik: sudoku-blad-cli [--trial] [--modules] [--trace] BESTAND\n"
-    "         sudoku-blad-cli [--trial] [--modules] [--trace] --batch BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] [--trace] [--jobs N] --batch BESTAND\n"
     "         sudoku-blad-cli --help | --version\n";
 
 constexpr const char* HULP =
@@ -40,7 +42,10 @@ constexpr const char* HULP =
     "Lost een Sudoku op zoals Sudoku Blad dat doet, zonder venster.\n"
     "\n"
     "  BESTAND          een testcase: negen regels, per regel negen tekens 1-9 of spatie\n"
-    "                   ('.' en '0' gelden ook als leeg); '-' leest standaardinvoer\n"
+    "                   ('.' en '0' gelden ook als leeg), ook als rooster met '|' tussen\n"
+    "                   de blokken, scheidingsregels van '-', '+', '|', '=' en regels die\n"
+    "                   met '#' beginnen; of de hele puzzel op een regel van 81 tekens;\n"
+    "                   '-' leest standaardinvoer\n"
     "  --batch BESTAND  een puzzel per regel (81 tekens, rij na rij); lege regels en\n"
     "                   regels die met '#' beginnen worden overgeslagen; '-' leest\n"
     "                   standaardinvoer\n"
@@ -48,6 +53,8 @@ constexpr const char* HULP =
     "  --modules        'weergave modules' aangevinkt\n"
     "  --trace          elk geplaatst getal (place R K D) en elke nieuwe statustekst\n"
     "                   (status \"TEKST\") melden zodra het gebeurt\n"
+    "  --jobs N         een batch op N draden oplossen (standaard: het aantal kernen);\n"
+    "                   de uitvoer is dezelfde als met --jobs 1, in dezelfde volgorde\n"
     "  --help           deze hulp\n"
     "  --version        het versienummer\n"
     "\n"
@@ -57,7 +64,10 @@ constexpr const char* HULP =
     "\n"
     "Uitvoer van een batch: per puzzel (na de gebeurtenissen) het bord van 81 tekens en\n"
     "\"STATUSTEKST\"; per afgewezen regel error REGELNUMMER \"REDEN\". Een samenvatting\n"
-    "volgt op standaardfout. Afsluitcode 0 als alle regels verwerkt zijn, anders 2.\n";
+    "volgt op standaardfout. Afsluitcode 0 als elke regel (op de overgeslagen na) een\n"
+    "puzzel was, opgelost of niet; 2 als er een regel is afgewezen (alle andere regels\n"
+    "zijn dan toch opgelost en gemeld), als lezen of schrijven mislukt of bij verkeerd\n"
+    "gebruik.\n";
 
 int gebruiksfout(const std::string& reden) {
     std::cerr << NAAM << ": " << reden << "\n" << GEBRUIK;
@@ -69,6 +79,7 @@ std::string systeemReden(int fout) {
         case ENOENT: return "bestaat niet";
         case EACCES: return "geen leesrechten";
         case EISDIR: return "is een map, geen bestand";
+        case EBADF: return "is gesloten";
         default: return std::strerror(fout);
     }
 }
@@ -102,7 +113,51 @@ std::string weigerReden(const std::string& pad, const std::string& invoer) {
     return "kan niet geladen worden";
 }
 
+// Standard input as one test case, read with plain reads so that a closed input or a
+// folder gives a reason instead of a stream exception. A test case has no business being
+// large; past the limit the input is refused rather than held in memory.
+constexpr std::size_t MAX_INVOER = std::size_t{16} << 20;
+
+bool leesStandaardinvoer(std::string& invoer) {
+    const char* wat = "standaardinvoer";
+    struct stat st {};
+    if (::fstat(0, &st) != 0) {
+        std::cerr << NAAM << ": " << wat << ": " << systeemReden(errno) << "\n";
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        std::cerr << NAAM << ": " << wat << ": " << systeemReden(EISDIR) << "\n";
+        return false;
+    }
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(0, buf, sizeof buf);
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            std::cerr << NAAM << ": " << wat << ": " << systeemReden(errno) << "\n";
+            return false;
+        }
+        if (invoer.size() + static_cast<std::size_t>(n) > MAX_INVOER) {
+            std::cerr << NAAM << ": " << wat << ": groter dan " << (MAX_INVOER >> 20)
+                      << " MiB, geen testcase\n";
+            return false;
+        }
+        invoer.append(buf, static_cast<std::size_t>(n));
+    }
+}
+
+// After the last output: false (and a message) when some of it did not arrive.
+bool uitvoerGeschreven() {
+    std::cout.flush();
+    if (std::cout) return true;
+    std::cerr << NAAM << ": schrijven van de uitvoer mislukt\n";
+    return false;
+}
+
 int enkel(const std::string& pad, const Opties& opties) {
+    std::string invoer;
+    if (pad == "-" && !leesStandaardinvoer(invoer)) return 2;
     if (pad != "-") {
         struct stat st {};
         if (::stat(pad.c_str(), &st) != 0) {
@@ -113,9 +168,7 @@ int enkel(const std::string& pad, const Opties& opties) {
     SpoorControls ui(opties.spoor ? &std::cout : nullptr);
     SudokuForm form(ui);
     // Exactly the program's start-up with this file as its test case.
-    std::string invoer;
     if (pad == "-") {
-        invoer.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
         std::istringstream bron(invoer);
         form.Form_LoadUit(bron);
     } else {
@@ -124,15 +177,17 @@ int enkel(const std::string& pad, const Opties& opties) {
     }
     const Uitkomst u = drukStart(form, ui, opties);
     for (int r = 0; r < 9; ++r) std::cout << std::string_view(u.bord).substr(r * 9, 9) << '\n';
-    std::cout << "result \"" << u.status << "\"\n" << std::flush;
+    std::cout << "result \"" << u.status << "\"\n";
+    const bool geschreven = uitvoerGeschreven();
     if (!form.FileAanwezig) {
         std::cerr << NAAM << ": " << pad << ": " << weigerReden(pad, invoer) << "\n";
         return 2;
     }
+    if (!geschreven) return 2;
     return (u.afloop == Afloop::Opgelost || u.afloop == Afloop::OpgelostNaGok) ? 0 : 1;
 }
 
-int batch(const std::string& pad, const Opties& opties) {
+int batch(const std::string& pad, const Opties& opties, int taken) {
     int fd = 0;
     if (pad != "-") {
         fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
@@ -152,6 +207,7 @@ int batch(const std::string& pad, const Opties& opties) {
     // A progress line only helps when the results themselves go elsewhere.
     instelling.voortgang = ::isatty(2) && !::isatty(1);
     instelling.directDoorgeven = ::isatty(1);
+    instelling.taken = taken;
 
     const auto start = std::chrono::steady_clock::now();
     BatchTelling telling;
@@ -167,11 +223,16 @@ int batch(const std::string& pad, const Opties& opties) {
                   << systeemReden(lezer->fout()) << "\n";
         return 2;
     }
-    if (!std::cout) {
-        std::cerr << NAAM << ": schrijven van de uitvoer mislukt\n";
-        return 2;
-    }
-    return 0;
+    if (!uitvoerGeschreven()) return 2;
+    // Every other line has been answered; a refused one still makes the batch fail.
+    return telling.afgewezen > 0 ? 2 : 0;
+}
+
+// The number of threads for --jobs: a whole number from 1 to 256, or 0 when it is not one.
+int takenVan(const std::string& s) {
+    if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const int n = std::stoi(s);
+    return n >= 1 && n <= 256 ? n : 0;
 }
 
 }  // namespace
@@ -182,19 +243,22 @@ int main(int argc, char** argv) {
     for (const auto& a : args)
         if (a == "--help" || a == "-h") {
             std::cout << GEBRUIK << HULP;
-            return 0;
+            return uitvoerGeschreven() ? 0 : 2;
         }
     for (const auto& a : args)
         if (a == "--version") {
             std::cout << SUDOKU_VERSIE << "\n";
-            return 0;
+            return uitvoerGeschreven() ? 0 : 2;
         }
 
     Opties opties;
     bool isBatch = false;
     std::vector<std::string> bestanden;
     bool geenOptiesMeer = false;
-    for (const auto& a : args) {
+    const unsigned kernen = std::thread::hardware_concurrency();
+    int taken = kernen > 0 ? static_cast<int>(std::min(kernen, 256u)) : 1;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (geenOptiesMeer || a == "-" || a.empty() || a[0] != '-') {
             bestanden.push_back(a);
         } else if (a == "--") {
@@ -207,6 +271,16 @@ int main(int argc, char** argv) {
             opties.spoor = true;
         } else if (a == "--batch") {
             isBatch = true;
+        } else if (a == "--jobs" || a.rfind("--jobs=", 0) == 0) {
+            std::string n;
+            if (a == "--jobs") {
+                if (i + 1 == args.size()) return gebruiksfout("--jobs zonder aantal");
+                n = args[++i];
+            } else {
+                n = a.substr(7);
+            }
+            taken = takenVan(n);
+            if (taken == 0) return gebruiksfout("--jobs " + n + ": geen aantal van 1 tot 256");
         } else {
             return gebruiksfout("onbekende optie " + a);
         }
@@ -214,5 +288,5 @@ int main(int argc, char** argv) {
     if (bestanden.empty()) return gebruiksfout("geen BESTAND opgegeven");
     if (bestanden.size() > 1) return gebruiksfout("meer dan een BESTAND opgegeven");
     if (bestanden[0].empty()) return gebruiksfout("lege bestandsnaam");
-    return isBatch ? batch(bestanden[0], opties) : enkel(bestanden[0], opties);
+    return isBatch ? batch(bestanden[0], opties, taken) : enkel(bestanden[0], opties);
 }

@@ -16,17 +16,27 @@ struct Run {
     int code = -1;
 };
 
-// Runs the program with `args` (no spaces inside an argument), `invoer` on stdin.
-Run draai(const TijdelijkeMap& map, const std::string& args, const std::string& invoer = "") {
-    const auto in = map.schrijf("in.txt", invoer), uit = map.pad() / "uit.txt", fout = map.pad() / "fout.txt";
-    const int status = std::system((std::string(SUDOKU_CLI) + " " + args + " <" + in.string() + " >" +
-                                    uit.string() + " 2>" + fout.string()).c_str());
-    auto lees = [](const std::filesystem::path& p) {
-        std::ostringstream s;
-        s << std::ifstream(p, std::ios::binary).rdbuf();
-        return s.str();
-    };
+std::string lees(const std::filesystem::path& p) {
+    std::ostringstream s;
+    s << std::ifstream(p, std::ios::binary).rdbuf();
+    return s.str();
+}
+
+// Runs the program through the shell with `args` (no spaces inside an argument); stdin and
+// stdout are the given redirections, or a file with `invoer` and a file that is read back.
+Run draaiMet(const TijdelijkeMap& map, const std::string& args, const std::string& invoer,
+             std::string stdinNaar, std::string stdoutNaar) {
+    const auto uit = map.pad() / "uit.txt", fout = map.pad() / "fout.txt";
+    std::filesystem::remove(uit);
+    if (stdinNaar.empty()) stdinNaar = "<" + map.schrijf("in.txt", invoer).string();
+    if (stdoutNaar.empty()) stdoutNaar = ">" + uit.string();
+    const int status = std::system((std::string(SUDOKU_CLI) + " " + args + " " + stdinNaar + " " +
+                                    stdoutNaar + " 2>" + fout.string()).c_str());
     return {lees(uit), lees(fout), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+Run draai(const TijdelijkeMap& map, const std::string& args, const std::string& invoer = "") {
+    return draaiMet(map, args, invoer, "", "");
 }
 
 std::string negenRegels(const std::string& bord81) {
@@ -67,7 +77,7 @@ TEST(Cli, BatchSkipsCommentsAndNamesBadLinesByNumber) {
                      "error 5 \"te kort: 80 tekens, een puzzel heeft er 81\"\n" +
                          kOpgelost + " \"Jammer, waarschijnlijk is de invoer niet kompleet\"\n" + kOpgelost +
                          " \" Sudoku succesvol ingevuld! \"\n");
-    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.code, 2);  // a refused line fails the batch, after every other line is answered
     EXPECT_NE(r.fout.find("3 puzzels: 2 opgelost, 0 opgelost na een gok, 0 ingevuld maar niet "
                           "geldig, 1 niet opgelost; 2 regels afgewezen"),
               std::string::npos)
@@ -77,10 +87,15 @@ TEST(Cli, BatchSkipsCommentsAndNamesBadLinesByNumber) {
 TEST(Cli, ExitCodes) {
     TijdelijkeMap map;
     EXPECT_EQ(draai(map, map.schrijf("vol.txt", negenRegels(kOpgelost)).string()).code, 1);  // unsolved
+    // A batch of puzzles only, solved or not, succeeds; so does one of nothing but skipped lines.
+    EXPECT_EQ(draai(map, "--batch -", kOpgelost + "\n" + kEenGat + "\n# x\n").code, 0);
+    EXPECT_EQ(draai(map, "--batch -", "\n").code, 0);
+    EXPECT_EQ(draai(map, "--batch --jobs 2 -", "1\n").code, 2);
     const auto v = draai(map, "--version");
     EXPECT_EQ(v.uit, "1.6.6\n");
     EXPECT_EQ(v.code, 0);
-    for (const char* args : {"", "--onbekend x", "een twee", "--batch", "--trial"}) {
+    for (const char* args : {"", "--onbekend x", "een twee", "--batch", "--trial", "--jobs 0 --batch -",
+                             "--batch - --jobs", "--jobs=x --batch -"}) {
         const auto r = draai(map, args);
         EXPECT_EQ(r.code, 2) << args;
         EXPECT_NE(r.fout.find("gebruik:"), std::string::npos) << args;
@@ -97,6 +112,88 @@ TEST(Cli, ExitCodes) {
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.fout.find("regel 2, positie 2"), std::string::npos) << r.fout;
     EXPECT_EQ(r.uit.find("place"), std::string::npos);
+}
+
+// Input that cannot be read and output that cannot be written: a reason on stderr and
+// exit status 2, never an abort and never a silent success.
+TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
+    TijdelijkeMap map;
+    const std::string geval = map.schrijf("case.txt", negenRegels(kEenGat)).string();
+    struct Geval {
+        std::string args, in, uit, melding;
+    };
+    const Geval gevallen[] = {
+        {"-", "<&-", "", "sudoku-blad-cli: standaardinvoer: is gesloten\n"},
+        {"-", "<" + map.pad().string(), "", "sudoku-blad-cli: standaardinvoer: is een map, geen bestand\n"},
+        {"--batch -", "<&-", "", "sudoku-blad-cli: standaardinvoer: lezen mislukt na regel 0: is gesloten\n"},
+        {"--batch -", "<" + map.pad().string(), "", "sudoku-blad-cli: standaardinvoer: lezen mislukt"},
+        {geval, "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
+        {"--trace " + geval, "", ">&-", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
+        {"-", "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
+        {"--batch --jobs 1 -", "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
+        {"--batch --jobs 3 -", "", ">&-", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
+        {"--help", "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
+    };
+    for (const auto& g : gevallen) {
+        const auto r = draaiMet(map, g.args, negenRegels(kEenGat), g.in, g.uit);
+        EXPECT_EQ(r.code, 2) << g.args << " " << g.in << g.uit;
+        EXPECT_NE(r.fout.find(g.melding), std::string::npos) << g.args << " " << g.in << g.uit << ": " << r.fout;
+    }
+}
+
+// A single FILE in the layouts puzzle sites export, and layouts that are still refused,
+// with the file's own name in the status text.
+TEST(Cli, FileLayoutsAndRefusals) {
+    TijdelijkeMap map;
+    const std::string opgelost = negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n";
+    std::string raster = "# van een site\n+---+---+---+\n";
+    for (int r = 0; r < 9; ++r) {
+        const std::string x = kEenGat.substr(r * 9, 9);
+        raster += "|" + x.substr(0, 3) + "|" + x.substr(3, 3) + "|" + x.substr(6, 3) + "|\n";
+        if (r % 3 == 2) raster += "+---+---+---+\n";
+    }
+    for (const auto& inhoud : {kEenGat + "," + kOpgelost + "\r\n", raster}) {
+        const auto r = draai(map, map.schrijf("p.txt", inhoud).string());
+        EXPECT_EQ(r.uit, opgelost) << inhoud;
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(draai(map, "-", inhoud).uit, opgelost);
+    }
+    const std::pair<std::string, std::string> geweigerd[] = {
+        {"5 . 9 | 2 4 1 | 3 . 8\n", "regel 1, positie 7"},
+        {"#\n---+---+---\n1.|3\n", "regel 3, positie 3"},
+    };
+    for (const auto& [inhoud, waar] : geweigerd) {
+        const auto pad = map.schrijf("puzzel.txt", inhoud);
+        const auto r = draai(map, "--trace " + pad.string());
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.uit, "status \" Fout in puzzel.txt: " + waar + " \"\n" + negenRegels(std::string(81, '.')) +
+                             "result \" Fout in puzzel.txt: " + waar + " \"\n");
+        EXPECT_EQ(r.fout, "sudoku-blad-cli: " + pad.string() + ": " + waar +
+                              ": ongeldig teken; een cel is 1-9, een spatie, '.' of '0'\n");
+    }
+}
+
+// Several threads answer exactly as one does: the same bytes in the same order, traces,
+// refused lines and exit status included, over more puzzles than the window holds.
+TEST(Cli, JobsGiveTheSameOutputAsOneThread) {
+    TijdelijkeMap map;
+    std::string invoer = "# gemengd\n";
+    std::size_t n = 0;
+    for (const char* naam : {"top95", "forum_hardest_1106", "easy50", "royle17", "sudoku_exchange_rated"}) {
+        const auto c = leesCollectie(naam);
+        for (std::size_t i = 0; i < c.size() && i < 70; ++i, ++n) invoer += c[i].opgave + "\n";
+        invoer += "niet een puzzel\n\n";
+    }
+    ASSERT_GE(n, 300u) << "puzzle folder " << SUDOKU_PUZZELS;
+    const auto een = draai(map, "--trial --modules --trace --jobs 1 --batch -", invoer);
+    const auto drie = draai(map, "--trial --modules --trace --jobs 3 --batch -", invoer);
+    EXPECT_EQ(een.code, 2);
+    EXPECT_EQ(drie.code, 2);
+    EXPECT_GT(een.uit.size(), 100000u);
+    EXPECT_TRUE(een.uit == drie.uit) << "the outputs differ";
+    // The summary names the same counts; only the time differs.
+    EXPECT_EQ(een.fout.substr(0, een.fout.find(';', een.fout.find(';') + 1)),
+              drie.fout.substr(0, drie.fout.find(';', drie.fout.find(';') + 1)));
 }
 
 }  // namespace
