@@ -75,6 +75,7 @@ public:
         gewijzigd_ = true;
     }
     bool gewijzigd() const { return gewijzigd_; }
+    bool operator==(const Tabel3& o) const { return d_ == o.d_; }
     void markeerOngewijzigd() { gewijzigd_ = false; }
 
 private:
