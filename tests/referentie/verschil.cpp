@@ -35,18 +35,27 @@ std::string verschillen(const SudokuForm& a, const SudokuForm& b) {
     if (!(a.naam == b.naam)) uit += #naam " ";
     // Left out, because every procedure that reads them writes them first, so that
     // no later step can see what a module left in them:
-    //   pos, gelijkaan    the line look-up's walk counter and hit flag;
+    //   pos, gelijkaan       the line look-up's walk counter and hit flag;
+    //   GEV, MOG, baan, HORIZON, locatie
+    //                        the look-ups' arguments and found flag (MOG is read across
+    //                        calls only between the driver and the block-line module,
+    //                        which keeps it exact; the driver sets HORIZON before every
+    //                        call that reads it);
+    //   plaats, leeg, EOT, GEENLEGEPLEK, GEVELEMENT, lus_rij
+    //                        the line and block modules' survey and loop state, rebuilt
+    //                        at the start of every pass (and by the trial module);
+    //   kandidaat_lijst      the candidate builder's list, filled before it is joined.
     // The modules skip producing these on their quick paths.
     VELD(rij) VELD(kol) VELD(uitzrij) VELD(uitzkol) VELD(uitz_gedaan) VELD(ctrl_NKD)
-    VELD(aglb) VELD(teller) VELD(tzcl) VELD(agvm) VELD(baan) VELD(herhaal) VELD(agfalse) VELD(H)
-    VELD(UP) VELD(posUPR) VELD(posUPK) VELD(MOG) VELD(locatie) VELD(uitzMOG) VELD(herstel_MOG)
-    VELD(uitprobeeroptie1) VELD(uitprobeeroptie2) VELD(up1) VELD(up2) VELD(GEV) VELD(GEVMOG)
-    VELD(GEVBLOKL) VELD(HORIZON) VELD(GEVELEMENT) VELD(EOT) VELD(GEENLEGEPLEK)
+    VELD(aglb) VELD(teller) VELD(tzcl) VELD(agvm) VELD(herhaal) VELD(agfalse) VELD(H)
+    VELD(UP) VELD(posUPR) VELD(posUPK) VELD(uitzMOG) VELD(herstel_MOG)
+    VELD(uitprobeeroptie1) VELD(uitprobeeroptie2) VELD(up1) VELD(up2) VELD(GEVMOG)
+    VELD(GEVBLOKL) 
     VELD(NWGETAL) VELD(KOMPLEET) VELD(NWGETAL_OOIT) VELD(CONTROL_UITZ) VELD(CONTROL_NAKED)
     VELD(SPLIT) VELD(PROBEERUIT_OOIT) VELD(PROBEERUIT) VELD(PROBEERUIT_ONTHOUDEN)
     VELD(FileAanwezig) VELD(veld) VELD(veld_bewaard) VELD(aantal) VELD(uitz_tabel)
-    VELD(blokl_gevonden) VELD(blokl_leeg) VELD(blokl_segment) VELD(plaats) VELD(leeg)
-    VELD(kandidaten) VELD(kandidaat_lijst) VELD(uitprobeer_lijst) VELD(lus_rij) VELD(lus_kol)
+    VELD(blokl_gevonden) VELD(blokl_leeg) VELD(blokl_segment) 
+    VELD(kandidaten) VELD(uitprobeer_lijst) VELD(lus_kol)
     VELD(lus_n) VELD(bestand) VELD(regel) VELD(passen)
 #undef VELD
     return uit;
