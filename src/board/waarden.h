@@ -256,6 +256,18 @@ inline int getalVan(const std::string& s) {
     return v;
 }
 
+// The number of bits set in a digit mask; written out because the build targets
+// processors without a population-count instruction.
+inline int aantalBits(unsigned m) {
+    m = m - ((m >> 1) & 0x5555u);
+    m = (m & 0x3333u) + ((m >> 2) & 0x3333u);
+    m = (m + (m >> 4)) & 0x0F0Fu;
+    return static_cast<int>((m + (m >> 8)) & 0x1Fu);
+}
+
+// The highest bit set in a non-zero mask.
+inline int hoogsteBit(unsigned m) { return 31 - __builtin_clz(m); }
+
 // Bit d for a digit character '1'..'9', nothing for any other.
 inline unsigned cijferBit(char c) { return c >= '1' && c <= '9' ? 1u << (c - '0') : 0u; }
 

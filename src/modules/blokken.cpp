@@ -16,7 +16,6 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
     // The working fields of the step-by-step scan (plaats, leeg, GEENLEGEPLEK,
     // GEVELEMENT, EOT, GEV, locatie, baan, lus_rij, and MOG and HORIZON until a find)
     // are not written: every reader writes them first. The look-ups become bit tests.
-    int laatste = 0, vorige = 0;
     bool opnieuw = true;
     while (opnieuw) {
         opnieuw = false;
@@ -25,33 +24,33 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
         if (boven < 1 || boven > 7 || links < 1 || links > 7) return;  // blocks of the board only
 
         // Every pass surveys the block afresh, so an earlier placement is seen at once.
-        int leegIndex[9];
-        int leegAantal = 0;
         unsigned inBlok = 0;
+        for (int k = 1; k <= 9; ++k) inBlok |= cijferBit(veld.teken(boven + rijOffset(k), links + kolOffset(k)));
+        // For each number, the block indexes where it may still go: n is ruled out for
+        // an empty cell when it stands in the cell's row or column or, in the exception
+        // stage, when the table rules it out. The block itself needs no test: n is
+        // missing from it. Nothing of this changes within a pass (see the line module).
+        unsigned plekken[10] = {};
+        int leegAantal = 0;
         for (int k = 1; k <= 9; ++k) {
-            const char ch = veld.teken(boven + rijOffset(k), links + kolOffset(k));
-            if (ch == ' ')
-                leegIndex[leegAantal++] = k;
-            else
-                inBlok |= cijferBit(ch);
+            const int r = boven + rijOffset(k), c = links + kolOffset(k);
+            if (veld.teken(r, c) != ' ') continue;
+            ++leegAantal;
+            unsigned uit = inBlok | veld.rijBits(r) | veld.kolBits(c);
+            if (CONTROL_UITZ) uit |= uitz_tabel.bits(r, c);
+            for (unsigned mag = ~uit & 0x3FEu; mag != 0; mag &= mag - 1)
+                plekken[__builtin_ctz(mag)] |= 1u << k;
         }
         if (leegAantal == 0) break;
 
         for (int n = 1; n <= 9; ++n) {
             if (inBlok >> n & 1u) continue;
-            // The block needs no test of its own: n is missing from it.
-            int uitgesloten = 0;
-            for (int j = 0; j < leegAantal; ++j) {
-                const int k = leegIndex[j];
-                const int r = boven + rijOffset(k), c = links + kolOffset(k);
-                if ((veld.rijBits(r) >> n & 1u) || (veld.kolBits(c) >> n & 1u) ||
-                    (CONTROL_UITZ && uitz_tabel.uitgesloten(n, r, c))) {
-                    ++uitgesloten;
-                } else {
-                    vorige = laatste;
-                    laatste = k;
-                }
-            }
+            // The possible block indexes, the last two in index order.
+            const unsigned m = plekken[n];
+            const int uitgesloten = leegAantal - aantalBits(m);
+            const int laatste = m ? hoogsteBit(m) : 0;
+            const unsigned m2 = m ? m & ~(1u << laatste) : 0;
+            const int vorige = m2 ? hoogsteBit(m2) : 0;
 
             if (uitgesloten == leegAantal - 1) {
                 const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);

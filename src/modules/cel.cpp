@@ -20,7 +20,7 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     unsigned uit = veld.rijBits(rijArg) | veld.kolBits(kolArg) | veld.blokBits(rijArg, kolArg);
     if (CONTROL_UITZ) uit |= uitz_tabel.bits(rijArg, kolArg);
     const unsigned over = ~uit & 0x3FEu;
-    if (std::popcount(over) != 1) return;  // eight ruled out, one survives
+    if (aantalBits(over) != 1) return;  // eight ruled out, one survives
 
     zetTekst(MOG, std::countr_zero(over));
     if (CONTROL_UITZ) ui_.zetOpmerk(" Module CEL mbv uitzondering tabel ");

@@ -15,7 +15,7 @@ void SudokuForm::BepaalCelKandidaten(Integer& rijArg, Integer& kolArg) {
     const unsigned uit = veld.rijBits(rijArg) | veld.kolBits(kolArg) |
                          veld.blokBits(rijArg, kolArg) | uitz_tabel.bits(rijArg, kolArg);
     unsigned over = ~uit & 0x3FEu;
-    const int aantalOver = std::popcount(over);
+    const int aantalOver = aantalBits(over);
     if (aantalOver < 2 || aantalOver > 4) return;  // one digit, none, or five or more
     char tekens[4];
     int n = 0;

@@ -21,35 +21,40 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
     // The working fields of the step-by-step scan (plaats, leeg, GEENLEGEPLEK,
     // GEVELEMENT, EOT, GEV, locatie, lus_rij, and MOG until a find) are not written:
     // every reader writes them first. The look-ups become bit tests.
-    int laatste = 0, midden = 0, eerste = 0;
     bool opnieuw = true;
     while (opnieuw) {
         opnieuw = false;
         // Every pass surveys the line afresh, so an earlier placement is seen at once.
-        int leegPos[9];
-        int leegAantal = 0;
-        for (int p = 1; p <= 9; ++p)
-            if (veld.teken(celRij(p), celKol(p)) == ' ') leegPos[leegAantal++] = p;
-        if (leegAantal == 0) break;
+        // For each number, the positions where it may still go: n is ruled out for an
+        // empty cell when it stands in the cell's block (outside this line, as n is
+        // missing from the line), in the crossing line, or, in the exception stage,
+        // when the table rules it out. Nothing of this changes within a pass: a
+        // placement ends the pass, and a recording only touches its own number.
         const unsigned inLijn = richting ? veld.rijBits(lijn) : veld.kolBits(lijn);
+        unsigned plekken[10] = {};
+        int leegAantal = 0;
+        for (int p = 1; p <= 9; ++p) {
+            const int r = celRij(p), c = celKol(p);
+            if (veld.teken(r, c) != ' ') continue;
+            ++leegAantal;
+            unsigned uit = inLijn | veld.blokBits(r, c) | kruisBits(p);
+            if (CONTROL_UITZ) uit |= uitz_tabel.bits(r, c);
+            for (unsigned mag = ~uit & 0x3FEu; mag != 0; mag &= mag - 1)
+                plekken[__builtin_ctz(mag)] |= 1u << p;
+        }
+        if (leegAantal == 0) break;
 
         for (int n = 1; n <= 9; ++n) {
             if (inLijn >> n & 1u) continue;
-            // Ruled out: n stands in the cell's block (outside this line, as n is missing
-            // from the line), in the crossing line, or, in the exception stage, the
-            // table rules it out.
-            int uitgesloten = 0;
-            for (int k = 0; k < leegAantal; ++k) {
-                const int p = leegPos[k], r = celRij(p), c = celKol(p);
-                if ((veld.blokBits(r, c) >> n & 1u) || (kruisBits(p) >> n & 1u) ||
-                    (CONTROL_UITZ && uitz_tabel.uitgesloten(n, r, c))) {
-                    ++uitgesloten;
-                } else {
-                    eerste = midden;
-                    midden = laatste;
-                    laatste = p;
-                }
-            }
+            // The possible positions, the last three in line order.
+            const unsigned m = plekken[n];
+            const int over = aantalBits(m);
+            const int uitgesloten = leegAantal - over;
+            const int laatste = m ? hoogsteBit(m) : 0;
+            const unsigned m2 = m ? m & ~(1u << laatste) : 0;
+            const int midden = m2 ? hoogsteBit(m2) : 0;
+            const unsigned m3 = m2 ? m2 & ~(1u << midden) : 0;
+            const int eerste = m3 ? hoogsteBit(m3) : 0;
 
             if (uitgesloten == leegAantal - 1) {
                 const int r = celRij(laatste), c = celKol(laatste);

@@ -44,17 +44,21 @@ std::string verschillen(const SudokuForm& a, const SudokuForm& b) {
     //   plaats, leeg, EOT, GEENLEGEPLEK, GEVELEMENT, lus_rij
     //                        the line and block modules' survey and loop state, rebuilt
     //                        at the start of every pass (and by the trial module);
-    //   kandidaat_lijst      the candidate builder's list, filled before it is joined.
+    //   kandidaat_lijst      the candidate builder's list, filled before it is joined;
+    //   aglb, teller, tzcl, agvm, herhaal, agfalse, H, blokl_gevonden, blokl_leeg,
+    //   blokl_segment        the block-line module's working values, set afresh by
+    //                        every call before it reads them (the driver's own loop on
+    //                        H runs where the block-line module is not called).
     // The modules skip producing these on their quick paths.
     VELD(rij) VELD(kol) VELD(uitzrij) VELD(uitzkol) VELD(uitz_gedaan) VELD(ctrl_NKD)
-    VELD(aglb) VELD(teller) VELD(tzcl) VELD(agvm) VELD(herhaal) VELD(agfalse) VELD(H)
+    
     VELD(UP) VELD(posUPR) VELD(posUPK) VELD(uitzMOG) VELD(herstel_MOG)
     VELD(uitprobeeroptie1) VELD(uitprobeeroptie2) VELD(up1) VELD(up2) VELD(GEVMOG)
     VELD(GEVBLOKL) 
     VELD(NWGETAL) VELD(KOMPLEET) VELD(NWGETAL_OOIT) VELD(CONTROL_UITZ) VELD(CONTROL_NAKED)
     VELD(SPLIT) VELD(PROBEERUIT_OOIT) VELD(PROBEERUIT) VELD(PROBEERUIT_ONTHOUDEN)
     VELD(FileAanwezig) VELD(veld) VELD(veld_bewaard) VELD(aantal) VELD(uitz_tabel)
-    VELD(blokl_gevonden) VELD(blokl_leeg) VELD(blokl_segment) 
+    
     VELD(kandidaten) VELD(uitprobeer_lijst) VELD(lus_kol)
     VELD(lus_n) VELD(bestand) VELD(regel) VELD(passen)
 #undef VELD
