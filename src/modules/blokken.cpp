@@ -31,28 +31,24 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
         // stage, when the table rules it out. The block itself needs no test: n is
         // missing from it. Nothing of this changes within a pass (see the line module).
         unsigned plekken[10] = {};
-        int leegAantal = 0;
+        bool leegGezien = false;
         for (int k = 1; k <= 9; ++k) {
             const int r = boven + rijOffset(k), c = links + kolOffset(k);
             if (veld.teken(r, c) != ' ') continue;
-            ++leegAantal;
+            leegGezien = true;
             unsigned uit = inBlok | veld.rijBits(r) | veld.kolBits(c);
             if (CONTROL_UITZ) uit |= uitz_tabel.bits(r, c);
             for (unsigned mag = ~uit & 0x3FEu; mag != 0; mag &= mag - 1)
                 plekken[__builtin_ctz(mag)] |= 1u << k;
         }
-        if (leegAantal == 0) break;
+        if (!leegGezien) break;
 
         for (int n = 1; n <= 9; ++n) {
             if (inBlok >> n & 1u) continue;
-            // The possible block indexes, the last two in index order.
-            const unsigned m = plekken[n];
-            const int uitgesloten = leegAantal - aantalBits(m);
-            const int laatste = m ? hoogsteBit(m) : 0;
-            const unsigned m2 = m ? m & ~(1u << laatste) : 0;
-            const int vorige = m2 ? hoogsteBit(m2) : 0;
-
-            if (uitgesloten == leegAantal - 1) {
+            const unsigned m = plekken[n];  // the possible block indexes
+            if (m == 0) continue;
+            if ((m & (m - 1)) == 0) {  // one possible cell: place n there
+                const int laatste = hoogsteBit(m);
                 const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
                 zetTekst(MOG, n);
                 if (CONTROL_UITZ) ui_.zetOpmerk(" Module BLOKKEN mbv uitz tabel ");
@@ -66,9 +62,11 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
                 }
                 break;
             }
-            if (CONTROL_UITZ && leegAantal - uitgesloten == 2) {
+            if (CONTROL_UITZ && aantalBits(m) == 2) {
                 // The pair (vorige, laatste): same row, adjacent or with a gap, or
                 // same column, adjacent or with a gap.
+                const int laatste = hoogsteBit(m);
+                const int vorige = hoogsteBit(m & ~(1u << laatste));
                 bool leggen = true;
                 int lijn = 0, laatsteArg = 0;
                 if (laatste - 1 == vorige && vorige != 3 && vorige != 6) {

@@ -32,31 +32,24 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
         // placement ends the pass, and a recording only touches its own number.
         const unsigned inLijn = richting ? veld.rijBits(lijn) : veld.kolBits(lijn);
         unsigned plekken[10] = {};
-        int leegAantal = 0;
+        bool leegGezien = false;
         for (int p = 1; p <= 9; ++p) {
             const int r = celRij(p), c = celKol(p);
             if (veld.teken(r, c) != ' ') continue;
-            ++leegAantal;
+            leegGezien = true;
             unsigned uit = inLijn | veld.blokBits(r, c) | kruisBits(p);
             if (CONTROL_UITZ) uit |= uitz_tabel.bits(r, c);
             for (unsigned mag = ~uit & 0x3FEu; mag != 0; mag &= mag - 1)
                 plekken[__builtin_ctz(mag)] |= 1u << p;
         }
-        if (leegAantal == 0) break;
+        if (!leegGezien) break;
 
         for (int n = 1; n <= 9; ++n) {
             if (inLijn >> n & 1u) continue;
-            // The possible positions, the last three in line order.
-            const unsigned m = plekken[n];
-            const int over = aantalBits(m);
-            const int uitgesloten = leegAantal - over;
-            const int laatste = m ? hoogsteBit(m) : 0;
-            const unsigned m2 = m ? m & ~(1u << laatste) : 0;
-            const int midden = m2 ? hoogsteBit(m2) : 0;
-            const unsigned m3 = m2 ? m2 & ~(1u << midden) : 0;
-            const int eerste = m3 ? hoogsteBit(m3) : 0;
-
-            if (uitgesloten == leegAantal - 1) {
+            const unsigned m = plekken[n];  // the possible positions
+            if (m == 0) continue;
+            if ((m & (m - 1)) == 0) {  // one possible position: place n there
+                const int laatste = hoogsteBit(m);
                 const int r = celRij(laatste), c = celKol(laatste);
                 zetTekst(MOG, n);
                 if (CONTROL_UITZ) {
@@ -95,7 +88,15 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 break;
             }
             if (CONTROL_UITZ) {
-                const int over = leegAantal - uitgesloten;
+                // Two or three possible positions in one block segment: the last three
+                // in line order decide.
+                const int over = aantalBits(m);
+                if (over > 3) continue;
+                const int laatste = hoogsteBit(m);
+                const unsigned m2 = m & ~(1u << laatste);
+                const int midden = hoogsteBit(m2);
+                const unsigned m3 = m2 & ~(1u << midden);
+                const int eerste = m3 ? hoogsteBit(m3) : 0;
                 auto leg = [&] {
                     zetTekst(MOG, n);
                     VulUitzBlok(MOG, richting, celRij(laatste), celKol(laatste));
