@@ -147,5 +147,38 @@ TEST(Verschil, LineBlockAndBlockLineModules) {
     }
 }
 
+
+// The naked-set modules on candidate strings as the driver builds them, with some
+// strings of two or three candidates sown in so that pairs and triples turn up.
+TEST(Verschil, NakedSetModules) {
+    Tweeling t;
+    std::uint64_t zaad = 9000;
+    const char* gezaaid[] = {"12", "13", "23", "123", "45", "46", "56", "456", "1234", "79"};
+    for (const std::string& bord : borden()) {
+        ++zaad;
+        for (int module = 0; module < 3; ++module) {
+            t.zet(bord, zaad);
+            std::mt19937_64 g(zaad);
+            for (int cel = 0; cel < 81; ++cel) {
+                t.ref.rij = static_cast<Integer>(cel / 9 + 1);
+                t.ref.kol = static_cast<Integer>(cel % 9 + 1);
+                t.ref.BepaalCelKandidaten(t.ref.rij, t.ref.kol);
+                if (g() % 4 == 0 && t.ref.veld(cel / 9 + 1, cel % 9 + 1) == " ")
+                    t.ref.kandidaten(cel / 9 + 1, cel % 9 + 1) = gezaaid[g() % 10];
+            }
+            t.snel.kandidaten = t.ref.kandidaten;
+            t.snel.rij = t.ref.rij;
+            t.snel.kol = t.ref.kol;
+            t.beide([&](auto& f) {
+                if (module == 0) f.ModuleNakedPair();
+                if (module == 1) f.ModuleNakedTriple();
+                if (module == 2) f.ModuleNakedTriple3Pairs();
+            });
+            t.vergelijk("naked module " + std::to_string(module) + " " + bord);
+            if (::testing::Test::HasFailure()) return;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace sudoku::referentie

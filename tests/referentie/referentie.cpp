@@ -1,5 +1,9 @@
 #include "referentie/referentie.h"
 
+#include <array>
+#include <utility>
+#include <vector>
+
 namespace sudoku::referentie {
 
 // ---- placing ----
@@ -897,6 +901,283 @@ void ReferentieForm::StartCommand_Click() {
 
     if (!KOMPLEET && !NWGETAL_OOIT)
         controls().zetOpmerk("Jammer, waarschijnlijk is de invoer niet kompleet");
+}
+
+
+// ---- naked-set modules ----
+
+namespace {
+struct Paar {
+    String kandidaat;  // the shared candidate string
+    String positie1;   // row digit, column digit
+    String positie2;
+};
+
+// One character of a text as a text, "" past its end.
+String teken(const String& s, std::size_t i) { return i < s.size() ? s.substr(i, 1) : String(); }
+}  // namespace
+
+void ReferentieForm::ModuleNakedPair() {
+    if (vink(Vink::Module)) controls().zetOpmerk(" Module Naked Pair ");
+
+    // Every two cells with equal candidate strings, whatever their length or
+    // place; the act step sorts out which of them matter. The list grows with
+    // what is found, so a board full of equal strings cannot overrun it.
+    std::vector<Paar> paren;
+    for (int p1 = 1; p1 <= 81; ++p1) {
+        int r1, k1;
+        PosNaarRijKol(p1, r1, k1);
+        const String s1 = kandidaten(r1, k1);
+        if (s1 == "") continue;
+        for (int p2 = p1 + 1; p2 <= 81; ++p2) {
+            int r2, k2;
+            PosNaarRijKol(p2, r2, k2);
+            const String& s2 = kandidaten(r2, k2);
+            if (s2 != "" && s2 == s1)
+                paren.push_back({s1, tekst(r1) + tekst(k1), tekst(r2) + tekst(k2)});
+        }
+    }
+
+    std::vector<String> cijfers(10);
+    for (const Paar& paar : paren) {
+        std::size_t j = 1;
+        while (teken(paar.kandidaat, j - 1) != "") {
+            if (j >= cijfers.size()) cijfers.resize(j + 1);
+            cijfers[j] = teken(paar.kandidaat, j - 1);
+            ++j;
+        }
+        const String ra = teken(paar.positie1, 0), ka = teken(paar.positie1, 1);
+        const String rb = teken(paar.positie2, 0), kb = teken(paar.positie2, 1);
+        // only a pair of two-digit strings is a naked pair
+        if (j != 3) continue;
+        if (ra == rb) {
+            for (std::size_t d = 1; d <= 2 && cijfers[d] != ""; ++d) {
+                HORIZON = false;
+                ZetUitzPaarLijn(cijfers[d], HORIZON, getalVan(ra), getalVan(ka), getalVan(kb));
+            }
+        }
+        if (ka == kb) {
+            for (std::size_t d = 1; d <= 2 && cijfers[d] != ""; ++d) {
+                HORIZON = true;
+                ZetUitzPaarLijn(cijfers[d], HORIZON, getalVan(ka), getalVan(ra), getalVan(rb));
+            }
+        }
+    }
+}
+
+namespace {
+
+// The three lines of the band or stack that holds line x (1..9); none otherwise.
+std::array<int, 3> bandVan(int x) {
+    if (x < 1 || x > 9) return {0, 0, 0};
+    const int begin = ((x - 1) / 3) * 3 + 1;
+    return {begin, begin + 1, begin + 2};
+}
+
+bool inBand(const String& lijn, const String& vanLijn) {
+    for (int m : bandVan(getalVan(vanLijn)))
+        if (m != 0 && tekst(m) == lijn) return true;
+    return false;
+}
+
+struct Partner {
+    String kandidaat = " ";
+    String positie = " ";
+    String eenheid = " ";  // "B" block, "R" row, "K" column, " " unused
+};
+
+struct Resultaat {
+    String drietal;  // the triple cell's three candidates
+    String positie;  // the triple cell
+    std::array<Partner, 5> partners;
+};
+
+// The two partner positions kept per unit while a result row is judged.
+struct Plekken {
+    String plek1;
+    String plek2;
+};
+
+void bewaarPlek(Plekken& p, int teller, const String& positie) {
+    if (teller == 2)
+        p.plek2 = positie;
+    else
+        p.plek1 = positie;
+}
+}  // namespace
+
+void ReferentieForm::ModuleNakedTriple() {
+    if (vink(Vink::Module)) controls().zetOpmerk(" Module Naked Triple ");
+
+    struct Drietal {
+        String kandidaat;
+        String positie;
+    };
+    std::vector<Drietal> drietallen;
+    for (int n = 1; n <= 81; ++n) {
+        int r, k;
+        PosNaarRijKol(n, r, k);
+        if (kandidaten(r, k).size() == 3) drietallen.push_back({kandidaten(r, k), tekst(r) + tekst(k)});
+    }
+
+    // Sized to what is found, so no board can overrun the result or unit tables.
+    std::vector<Resultaat> resultaten;
+    for (const Drietal& dt : drietallen) {
+        const String& s = dt.kandidaat;
+        const String& pT = dt.positie;
+        const String rT = teken(pT, 0), kT = teken(pT, 1);
+        const String p12 = teken(s, 0) + teken(s, 1);
+        const String p13 = teken(s, 0) + teken(s, 2);
+        const String p23 = teken(s, 1) + teken(s, 2);
+
+        // At most the 20 cells that share a unit with the triple cell are recorded.
+        std::vector<Partner> partners;
+
+        // Records the cell under its first shared unit: block before row before column.
+        auto neemOp = [&](int r2, int k2) {
+            const String tr = tekst(r2), tk = tekst(k2);
+            String eenheid;
+            ZelfdeBlok(tr, tk, rT, kT, GEV);
+            if (GEV) {
+                eenheid = "B";
+            } else {
+                ZelfdeRij(tr, tk, rT, kT, GEV);
+                if (GEV) {
+                    eenheid = "R";
+                } else {
+                    ZelfdeKolom(tr, tk, rT, kT, GEV);
+                    if (GEV) eenheid = "K";
+                }
+            }
+            if (eenheid != "") partners.push_back({kandidaten(r2, k2), tr + tk, eenheid});
+        };
+        auto paarScan = [&](int n, const String& paar) {
+            int r2, k2;
+            PosNaarRijKol(n, r2, k2);
+            const String& s2 = kandidaten(r2, k2);
+            if (s2.size() == 2 && s2 == paar) neemOp(r2, k2);
+        };
+
+        for (int n = 1; n <= 81; ++n) paarScan(n, p12);
+        for (int n = 1; n <= 81; ++n) paarScan(n, p13);
+        // this scan counts on the form's row counter, which it leaves at 82
+        for (lus_rij = 1; lus_rij <= 81; ++lus_rij) paarScan(lus_rij, p23);
+        for (int n = 1; n <= 81; ++n) {
+            int r2, k2;
+            PosNaarRijKol(n, r2, k2);
+            const String& s2 = kandidaten(r2, k2);
+            if (s2.size() == 3 && s2 == s && tekst(r2) + tekst(k2) != pT) neemOp(r2, k2);
+        }
+
+        if (partners.size() >= 2) {
+            Resultaat res{s, pT, {}};
+            // the first five partners are kept, unused slots stay " "
+            for (std::size_t i = 0; i < 5 && i < partners.size(); ++i) res.partners[i] = partners[i];
+            resultaten.push_back(res);
+        }
+    }
+
+    std::vector<Plekken> blokPlek(resultaten.size()), rijPlek(resultaten.size()),
+        kolPlek(resultaten.size());
+    for (int ronde = 1; ronde <= 2; ++ronde) {
+        for (std::size_t t = 0; t < resultaten.size(); ++t) {
+            const Resultaat& res = resultaten[t];
+            const String cijfers[3] = {teken(res.drietal, 0), teken(res.drietal, 1),
+                                       teken(res.drietal, 2)};
+            int cB = 0, cR = 0, cK = 0;
+            for (const Partner& p : res.partners) {
+                if (p.eenheid == "B") {
+                    bewaarPlek(blokPlek[t], ++cB, p.positie);
+                } else if (p.eenheid == "R") {
+                    bewaarPlek(rijPlek[t], ++cR, p.positie);
+                } else if (p.eenheid == "K") {
+                    bewaarPlek(kolPlek[t], ++cK, p.positie);
+                }
+            }
+            // A unit acts only with exactly two partners in it.
+            if (cB == 2)
+                for (const String& d : cijfers)
+                    ZetUitzTripleBlok(d, res.positie, blokPlek[t].plek1, blokPlek[t].plek2);
+            if (cR == 2)
+                for (const String& d : cijfers)
+                    ZetUitzTripleRij(d, res.positie, rijPlek[t].plek1, rijPlek[t].plek2);
+            if (cK == 2)
+                for (const String& d : cijfers)
+                    ZetUitzTripleKolom(d, res.positie, kolPlek[t].plek1, kolPlek[t].plek2);
+        }
+        if (ronde == 1) {
+            // Block partners that also share the triple cell's row or column count
+            // for that line in the second round (the fifth slot is left as it is).
+            for (Resultaat& res : resultaten) {
+                const String rT = teken(res.positie, 0), kT = teken(res.positie, 1);
+                for (std::size_t i = 0; i < 4; ++i) {
+                    Partner& p = res.partners[i];
+                    if (p.eenheid != "B") continue;
+                    const String r2 = teken(p.positie, 0), k2 = teken(p.positie, 1);
+                    ZelfdeRij(r2, k2, rT, kT, GEV);
+                    if (GEV) {
+                        p.eenheid = "R";
+                    } else {
+                        ZelfdeKolom(r2, k2, rT, kT, GEV);
+                        if (GEV) p.eenheid = "K";
+                    }
+                }
+            }
+        }
+    }
+}
+
+namespace {
+}  // namespace
+
+void ReferentieForm::ModuleNakedTriple3Pairs() {
+    if (vink(Vink::Module)) controls().zetOpmerk(" Module Naked Triple *3pairs* ");
+
+    for (int p1 = 1; p1 <= 81; ++p1) {
+        int r1, k1;
+        PosNaarRijKol(p1, r1, k1);
+        const String s1 = kandidaten(r1, k1);
+        if (s1 == "" || s1.size() != 2) continue;
+        const String a1 = teken(s1, 0), b1 = teken(s1, 1);
+        const String pos1 = tekst(r1) + tekst(k1);
+
+        for (int p2 = p1 + 1; p2 <= 81; ++p2) {
+            int r2, k2;
+            PosNaarRijKol(p2, r2, k2);
+            const String s2 = kandidaten(r2, k2);
+            if (s2 == "" || s2.size() != 2) continue;
+            const String a2 = teken(s2, 0), b2 = teken(s2, 1);
+            const String pos2 = tekst(r2) + tekst(k2);
+
+            if (a1 != a2 && a1 != b2 && b1 != a2 && b1 != b2) continue;  // nothing shared
+            String gedeeld, ander1, ander2;
+            if (a1 == a2) {
+                gedeeld = a1, ander1 = b1, ander2 = b2;
+            } else if (b1 == a2) {
+                gedeeld = a2, ander1 = a1, ander2 = b2;
+            } else if (a1 == b2) {
+                gedeeld = b2, ander1 = a2, ander2 = b1;
+            } else {
+                gedeeld = b2, ander1 = a1, ander2 = a2;
+            }
+            if (ander2 < ander1) std::swap(ander1, ander2);
+            const String cijfers[3] = {gedeeld, ander1, ander2};
+            // Two equal pairs give a doubled digit here, which no candidate string is.
+            const String derdePaar = ander1 + ander2;
+
+            for (int p3 = p2 + 1; p3 <= 81; ++p3) {
+                int r3, k3;
+                PosNaarRijKol(p3, r3, k3);
+                const String& s3 = kandidaten(r3, k3);
+                if (s3 == "" || s3.size() != 2 || s3 != derdePaar) continue;
+                const String pos3 = tekst(r3) + tekst(k3);
+                if (r2 == r1 && r3 == r1)
+                    for (const String& d : cijfers) ZetUitzTripleRij(d, pos1, pos2, pos3);
+                if (k2 == k1 && k3 == k1)
+                    for (const String& d : cijfers) ZetUitzTripleKolom(d, pos1, pos2, pos3);
+            }
+        }
+    }
 }
 
 }  // namespace sudoku::referentie

@@ -4,7 +4,6 @@
 //
 // ReferentieForm hides the form's procedures of the same name, so that a reference
 // module calls the reference look-ups and the reference driver the reference modules.
-// The naked-set modules take no shortcuts and are shared with the form.
 #pragma once
 
 #include "board/sudoku_form.h"
@@ -33,6 +32,9 @@ public:
                      const Boolean& split);
     void ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rijArg, Integer& kolArg,
                           Boolean& richting);
+    void ModuleNakedPair();
+    void ModuleNakedTriple();
+    void ModuleNakedTriple3Pairs();
     void ModuleUitproberen();
     void ZoekUitprobeerBlok(Integer& rijArg, Integer& kolArg);
     void StartCommand_Click();
