@@ -133,6 +133,9 @@ public:
     void vul(const String& v) {
         for (int i = 0; i < 100; ++i) zet(i, v);
     }
+    // Goes up with every write, so that a caller can tell that nothing was written
+    // since it last looked.
+    unsigned long versie() const { return versie_; }
     // The cells and their texts; the bits follow from them.
     bool operator==(const Bord& o) const { return cellen_ == o.cellen_; }
 
@@ -140,8 +143,16 @@ private:
     static int idx(int r, int c) {
         return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9);
     }
-    static int blokNr(int r, int c) { return (r - 1) / 3 * 3 + (c - 1) / 3; }
+    static int blokNr(int r, int c) { return kBlokNr[r * 10 + c]; }
+    // Block 0..8 of cell (r, c) at r * 10 + c.
+    static constexpr std::array<std::uint8_t, 100> kBlokNr = [] {
+        std::array<std::uint8_t, 100> t{};
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c) t[r * 10 + c] = static_cast<std::uint8_t>((r - 1) / 3 * 3 + (c - 1) / 3);
+        return t;
+    }();
     void zet(int i, const String& s) {
+        ++versie_;
         cellen_[i] = s;
         const char nieuw =
             s.size() == 1 && (s[0] == ' ' || (s[0] >= '1' && s[0] <= '9')) ? s[0] : '\0';
@@ -163,6 +174,7 @@ private:
     // in it, so that a digit standing twice keeps its bit when one of the two goes.
     std::array<std::array<std::uint8_t, 10>, 27> aantalIn_{};
     std::array<std::uint16_t, 27> bits_{};  // bit d: digit d stands in the unit
+    unsigned long versie_ = 0;               // writes so far
 };
 
 // The exception table `uitz_tabel`, indexed (digit, row, column), one character per
@@ -214,9 +226,13 @@ public:
                 for (int d = 1; d <= 9; ++d) tekens_[(r * 10 + c) * 10 + d] = ' ';
                 bits_[r * 10 + c] = 0;
             }
+        ++versie_;
     }
     bool gewijzigd() const { return gewijzigd_; }
     void markeerOngewijzigd() { gewijzigd_ = false; }
+    // Goes up whenever the digits ruled out for a cell change, so that a caller can
+    // tell that `bits` still answer as when it last looked.
+    unsigned long versie() const { return versie_; }
     bool operator==(const UitzTabel& o) const { return tekens_ == o.tekens_; }
 
 private:
@@ -228,14 +244,17 @@ private:
     void zet(int d, int cel, char ch) {
         tekens_[cel * 10 + d] = ch;
         const auto bit = static_cast<std::uint16_t>(1u << d);
+        const std::uint16_t voor = bits_[cel];
         if (d != 0 && ch == '0' + d)
             bits_[cel] |= bit;
         else
             bits_[cel] &= static_cast<std::uint16_t>(~bit);
+        if (bits_[cel] != voor) ++versie_;
     }
     std::array<char, 1000> tekens_{};  // [cell row * 10 + column][digit]
     std::array<std::uint16_t, 100> bits_{};
     bool gewijzigd_ = true;
+    unsigned long versie_ = 0;  // changes of `bits_` so far
 };
 
 // The numeric value of a digit string: 1..9 for "1".."9", 0 for anything else

@@ -967,18 +967,7 @@ void ReferentieForm::ModuleNakedPair() {
 
 namespace {
 
-// The three lines of the band or stack that holds line x (1..9); none otherwise.
-std::array<int, 3> bandVan(int x) {
-    if (x < 1 || x > 9) return {0, 0, 0};
-    const int begin = ((x - 1) / 3) * 3 + 1;
-    return {begin, begin + 1, begin + 2};
-}
 
-bool inBand(const String& lijn, const String& vanLijn) {
-    for (int m : bandVan(getalVan(vanLijn)))
-        if (m != 0 && tekst(m) == lijn) return true;
-    return false;
-}
 
 struct Partner {
     String kandidaat = " ";
