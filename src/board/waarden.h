@@ -60,33 +60,6 @@ private:
     std::array<T, (R + 1) * (C + 1)> d_{};
 };
 
-// Remembers whether an element may have been written since `markeerOngewijzigd`, so
-// that wiping a table that is already clean costs nothing.
-template <class T, int A, int R, int C>
-class Tabel3 {
-public:
-    T& operator()(int a, int r, int c) {
-        gewijzigd_ = true;
-        return d_[idx(a, r, c)];
-    }
-    const T& operator()(int a, int r, int c) const { return d_[idx(a, r, c)]; }
-    void vul(const T& v) {
-        d_.fill(v);
-        gewijzigd_ = true;
-    }
-    bool gewijzigd() const { return gewijzigd_; }
-    bool operator==(const Tabel3& o) const { return d_ == o.d_; }
-    void markeerOngewijzigd() { gewijzigd_ = false; }
-
-private:
-    static int idx(int a, int r, int c) {
-        return (detail::veiligIndex(a, A) * (R + 1) + detail::veiligIndex(r, R)) * (C + 1) +
-               detail::veiligIndex(c, C);
-    }
-    std::array<T, (A + 1) * (R + 1) * (C + 1)> d_{};
-    bool gewijzigd_ = true;
-};
-
 // The board: 9 x 9 cell strings, 1-based, with a one-character mirror of every cell and
 // the digits present in each row, column and block as bits, so that the modules, which
 // ask thousands of times per solve whether a digit stands in a line or block, test a
@@ -290,11 +263,8 @@ inline int hoogsteBit(unsigned m) { return 31 - __builtin_clz(m); }
 // Bit d for a digit character '1'..'9', nothing for any other.
 inline unsigned cijferBit(char c) { return c >= '1' && c <= '9' ? 1u << (c - '0') : 0u; }
 
-// Quick tests for the one-character cell values that fill the board.
+// Quick test for the one-character cell values that fill the board.
 inline bool isLeeg(const std::string& cel) { return cel.size() == 1 && cel[0] == ' '; }
-inline bool gelijk(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && (a.size() == 1 ? a[0] == b[0] : a == b);
-}
 
 inline std::string tekst(int n) { return std::to_string(n); }
 
