@@ -19,8 +19,8 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
     auto kruisBits = [&](int p) { return richting ? veld.kolBits(p) : veld.rijBits(p); };
 
     // The working fields of the step-by-step scan (plaats, leeg, GEENLEGEPLEK,
-    // GEVELEMENT, EOT, GEV, locatie, lus_rij, and MOG until a find) are not written:
-    // every reader writes them first. The look-ups become bit tests.
+    // GEVELEMENT, EOT, GEV, locatie, lus_rij, and MOG but for a find or a recording)
+    // are not written: every reader writes them first. The look-ups become bit tests.
     bool opnieuw = true;
     while (opnieuw) {
         opnieuw = false;
