@@ -15,8 +15,8 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
 
     // The working fields of the step-by-step scan (plaats, leeg, GEENLEGEPLEK,
     // GEVELEMENT, EOT, GEV, locatie, baan, lus_rij, and MOG and HORIZON but for a find
-    // or a recording)
-    // are not written: every reader writes them first. The look-ups become bit tests.
+    // or a recording) are not written: every reader writes them first. The look-ups
+    // become bit tests.
     bool opnieuw = true;
     while (opnieuw) {
         opnieuw = false;
