@@ -70,8 +70,13 @@ void SudokuForm::ZoekInBlok(const String& getal, const Boolean& richting, int ri
 
 void SudokuForm::ZoekInUitzTabel(const String& getal, int rijNr, int kolNr, Boolean& gevonden) {
     gevonden = false;
+    const int d = cijfer(getal);
+    if (d != 0 && rijNr >= 1 && rijNr <= 9 && kolNr >= 1 && kolNr <= 9) {
+        gevonden = uitz_tabel.uitgesloten(d, rijNr, kolNr);
+        return;
+    }
     const auto& tabel = uitz_tabel;  // reading leaves the table's clean mark alone
-    if (gelijk(tabel(cijfer(getal), rijNr, kolNr), getal)) gevonden = true;
+    if (tabel(d, rijNr, kolNr) == getal) gevonden = true;
 }
 
 }  // namespace sudoku

@@ -51,17 +51,14 @@ void SudokuForm::PlaatsGetal(int rijNr, int kolNr, const String& getal) {
 }
 
 void SudokuForm::WisUitzTabel() {
-    if (!uitz_tabel.gewijzigd()) {
-        // Already all " " since the last wipe; the counters end as the loops would leave them.
-        lus_rij = 10;
-        lus_kol = 10;
-        return;
+    // The loops over digit, row and column leave both counters at 10, which also ends
+    // any caller's loop on them.
+    if (uitz_tabel.gewijzigd()) {
+        uitz_tabel.wis();
+        uitz_tabel.markeerOngewijzigd();
     }
-    for (int d = 1; d <= 9; ++d)
-        for (lus_rij = 1; lus_rij <= 9; ++lus_rij)
-            for (lus_kol = 1; lus_kol <= 9; ++lus_kol) uitz_tabel(d, lus_rij, lus_kol) = " ";
-    uitz_tabel.markeerOngewijzigd();
-    // The counters end at 10 here, which also ends any caller's loop on them.
+    lus_rij = 10;
+    lus_kol = 10;
 }
 
 }  // namespace sudoku

@@ -71,7 +71,7 @@ public:
     Bord veld;  // " " empty, "1".."9"; "" never written
     Bord veld_bewaard;
     Rij1<Integer, 9> aantal;
-    Tabel3<String, 9, 9, 9> uitz_tabel;  // " " or the digit's own string
+    UitzTabel uitz_tabel;  // " " or the digit's own string
     Rij1<Integer, 3> blokl_gevonden;
     Rij1<Integer, 3> blokl_leeg;
     Tabel2<Integer, 3, 2> blokl_segment;

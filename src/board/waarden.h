@@ -60,35 +60,11 @@ private:
     std::array<T, (R + 1) * (C + 1)> d_{};
 };
 
-// Remembers whether an element may have been written since `markeerOngewijzigd`, so
-// that wiping a table that is already clean costs nothing.
-template <class T, int A, int R, int C>
-class Tabel3 {
-public:
-    T& operator()(int a, int r, int c) {
-        gewijzigd_ = true;
-        return d_[idx(a, r, c)];
-    }
-    const T& operator()(int a, int r, int c) const { return d_[idx(a, r, c)]; }
-    void vul(const T& v) {
-        d_.fill(v);
-        gewijzigd_ = true;
-    }
-    bool gewijzigd() const { return gewijzigd_; }
-    void markeerOngewijzigd() { gewijzigd_ = false; }
-
-private:
-    static int idx(int a, int r, int c) {
-        return (detail::veiligIndex(a, A) * (R + 1) + detail::veiligIndex(r, R)) * (C + 1) +
-               detail::veiligIndex(c, C);
-    }
-    std::array<T, (A + 1) * (R + 1) * (C + 1)> d_{};
-    bool gewijzigd_ = true;
-};
-
-// The board: 9 x 9 cell strings, 1-based, with a one-character mirror of every cell so
-// that the look-ups, which run thousands of times per solve, compare characters. Every
-// write goes through `CelRef` or a whole-board operation, which keep the two in step.
+// The board: 9 x 9 cell strings, 1-based, with a one-character mirror of every cell and
+// the digits present in each row, column and block as bits, so that the modules, which
+// ask thousands of times per solve whether a digit stands in a line or block, test a
+// bit. Every write goes through `CelRef` or a whole-board operation, which keep all of
+// them in step.
 class Bord {
 public:
     class CelRef {
@@ -122,21 +98,136 @@ public:
     // For hot loops whose indexes are known to lie inside the board.
     char teken(int r, int c) const { return tekens_[r * 10 + c]; }
     const String& binnen(int r, int c) const { return cellen_[r * 10 + c]; }
+    // The digits that stand in row r, column c, or the block of cell (r, c): bit d for
+    // digit d. Indexes inside the board.
+    unsigned rijBits(int r) const { return bits_[r - 1]; }
+    unsigned kolBits(int c) const { return bits_[9 + c - 1]; }
+    unsigned blokBits(int r, int c) const { return bits_[18 + blokNr(r, c)]; }
     void vul(const String& v) {
         for (int i = 0; i < 100; ++i) zet(i, v);
     }
-    bool operator==(const Bord&) const = default;
+    // Goes up with every write, so that a caller can tell that nothing was written
+    // since it last looked.
+    unsigned long versie() const { return versie_; }
+    // The cells and their texts; the bits follow from them.
+    bool operator==(const Bord& o) const { return cellen_ == o.cellen_; }
 
 private:
     static int idx(int r, int c) {
         return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9);
     }
+    static int blokNr(int r, int c) { return kBlokNr[r * 10 + c]; }
+    // Block 0..8 of cell (r, c) at r * 10 + c.
+    static constexpr std::array<std::uint8_t, 100> kBlokNr = [] {
+        std::array<std::uint8_t, 100> t{};
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c) t[r * 10 + c] = static_cast<std::uint8_t>((r - 1) / 3 * 3 + (c - 1) / 3);
+        return t;
+    }();
     void zet(int i, const String& s) {
+        ++versie_;
         cellen_[i] = s;
-        tekens_[i] = s.size() == 1 && (s[0] == ' ' || (s[0] >= '1' && s[0] <= '9')) ? s[0] : '\0';
+        const char nieuw =
+            s.size() == 1 && (s[0] == ' ' || (s[0] >= '1' && s[0] <= '9')) ? s[0] : '\0';
+        const char oud = tekens_[i];
+        tekens_[i] = nieuw;
+        const int r = i / 10, c = i % 10;
+        if (oud == nieuw || r == 0 || c == 0) return;  // slot 0 is outside the board
+        const int eenheden[3] = {r - 1, 9 + c - 1, 18 + blokNr(r, c)};
+        for (int e : eenheden) {
+            if (oud >= '1' && oud <= '9' && --aantalIn_[e][oud - '0'] == 0)
+                bits_[e] &= static_cast<std::uint16_t>(~(1u << (oud - '0')));
+            if (nieuw >= '1' && nieuw <= '9' && aantalIn_[e][nieuw - '0']++ == 0)
+                bits_[e] |= static_cast<std::uint16_t>(1u << (nieuw - '0'));
+        }
     }
     std::array<String, 100> cellen_{};
     std::array<char, 100> tekens_{};
+    // Per unit (rows 0..8, columns 9..17, blocks 18..26): how often each digit stands
+    // in it, so that a digit standing twice keeps its bit when one of the two goes.
+    std::array<std::array<std::uint8_t, 10>, 27> aantalIn_{};
+    std::array<std::uint16_t, 27> bits_{};  // bit d: digit d stands in the unit
+    unsigned long versie_ = 0;               // writes so far
+};
+
+// The exception table `uitz_tabel`, indexed (digit, row, column), one character per
+// entry: ' ' nothing known, the digit's own character when the digit is ruled out for
+// the cell, '\0' never written (the empty string). Beside it, per cell, the digits
+// ruled out as bits, kept in step with every write. Entries read and written as
+// strings through `Ref`; remembers whether anything may have been written since
+// `markeerOngewijzigd`, so that wiping a table that is already clean costs nothing.
+class UitzTabel {
+public:
+    class Ref {
+    public:
+        Ref(UitzTabel& t, int d, int cel) : t_(t), d_(d), cel_(cel) {}
+        Ref& operator=(const String& s) {
+            t_.zet(d_, cel_, s.size() == 1 ? s[0] : '\0');
+            return *this;
+        }
+        Ref& operator=(const char* s) { return *this = String(s); }
+        operator String() const { return t_.tekst(d_, cel_); }
+        friend bool operator==(const Ref& a, const String& b) { return String(a) == b; }
+        friend bool operator==(const Ref& a, const char* b) { return String(a) == b; }
+
+    private:
+        UitzTabel& t_;
+        int d_, cel_;
+    };
+
+    Ref operator()(int d, int r, int c) {
+        gewijzigd_ = true;
+        return Ref(*this, detail::veiligIndex(d, 9), cel(r, c));
+    }
+    String operator()(int d, int r, int c) const {
+        return tekst(detail::veiligIndex(d, 9), cel(r, c));
+    }
+    // Digits ruled out for cell (r, c), bit d for digit d; indexes inside the board.
+    unsigned bits(int r, int c) const { return bits_[r * 10 + c]; }
+    // Entry (d, r, c) holds digit d itself; indexes inside the board.
+    bool uitgesloten(int d, int r, int c) const { return bits_[r * 10 + c] >> d & 1u; }
+    void vul(const String& v) {
+        const char ch = v.size() == 1 ? v[0] : '\0';
+        for (int d = 0; d < 10; ++d)
+            for (int i = 0; i < 100; ++i) zet(d, i, ch);
+        gewijzigd_ = true;
+    }
+    // Every entry of digits 1..9 on the board's cells back to ' '.
+    void wis() {
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c) {
+                for (int d = 1; d <= 9; ++d) tekens_[(r * 10 + c) * 10 + d] = ' ';
+                bits_[r * 10 + c] = 0;
+            }
+        ++versie_;
+    }
+    bool gewijzigd() const { return gewijzigd_; }
+    void markeerOngewijzigd() { gewijzigd_ = false; }
+    // Goes up whenever the digits ruled out for a cell change, so that a caller can
+    // tell that `bits` still answer as when it last looked.
+    unsigned long versie() const { return versie_; }
+    bool operator==(const UitzTabel& o) const { return tekens_ == o.tekens_; }
+
+private:
+    static int cel(int r, int c) { return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9); }
+    String tekst(int d, int cel) const {
+        const char ch = tekens_[cel * 10 + d];
+        return ch == '\0' ? String() : String(1, ch);
+    }
+    void zet(int d, int cel, char ch) {
+        tekens_[cel * 10 + d] = ch;
+        const auto bit = static_cast<std::uint16_t>(1u << d);
+        const std::uint16_t voor = bits_[cel];
+        if (d != 0 && ch == '0' + d)
+            bits_[cel] |= bit;
+        else
+            bits_[cel] &= static_cast<std::uint16_t>(~bit);
+        if (bits_[cel] != voor) ++versie_;
+    }
+    std::array<char, 1000> tekens_{};  // [cell row * 10 + column][digit]
+    std::array<std::uint16_t, 100> bits_{};
+    bool gewijzigd_ = true;
+    unsigned long versie_ = 0;  // changes of `bits_` so far
 };
 
 // The numeric value of a digit string: 1..9 for "1".."9", 0 for anything else
@@ -157,14 +248,23 @@ inline int getalVan(const std::string& s) {
     return v;
 }
 
+// The number of bits set in a digit mask; written out because the build targets
+// processors without a population-count instruction.
+inline int aantalBits(unsigned m) {
+    m = m - ((m >> 1) & 0x5555u);
+    m = (m & 0x3333u) + ((m >> 2) & 0x3333u);
+    m = (m + (m >> 4)) & 0x0F0Fu;
+    return static_cast<int>((m + (m >> 8)) & 0x1Fu);
+}
+
+// The highest bit set in a non-zero mask.
+inline int hoogsteBit(unsigned m) { return 31 - __builtin_clz(m); }
+
 // Bit d for a digit character '1'..'9', nothing for any other.
 inline unsigned cijferBit(char c) { return c >= '1' && c <= '9' ? 1u << (c - '0') : 0u; }
 
-// Quick tests for the one-character cell values that fill the board.
+// Quick test for the one-character cell values that fill the board.
 inline bool isLeeg(const std::string& cel) { return cel.size() == 1 && cel[0] == ' '; }
-inline bool gelijk(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && (a.size() == 1 ? a[0] == b[0] : a == b);
-}
 
 inline std::string tekst(int n) { return std::to_string(n); }
 

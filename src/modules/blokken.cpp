@@ -6,129 +6,105 @@
 namespace sudoku {
 
 void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
-    if (vink(Vink::Module)) ui_.zetOpmerk(" Module BLOKKEN ");
+    static const String banner = " Module BLOKKEN ";
+    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
     // Block index k (1..9, row by row) as row and column offsets.
     auto rijOffset = [](int k) { return (k - 1) / 3; };
     auto kolOffset = [](int k) { return (k - 1) % 3; };
 
-    GEENLEGEPLEK = false;
-    GEVELEMENT = true;
-    int laatste = 0, vorige = 0;
-    Integer treffer = 0;
-    while (GEVELEMENT) {
-        GEVELEMENT = false;
-        plaats.vul(0);
-        leeg.vul(0);
+    // The working fields of the step-by-step scan (plaats, leeg, GEENLEGEPLEK,
+    // GEVELEMENT, EOT, GEV, locatie, baan, lus_rij, and MOG and HORIZON but for a find
+    // or a recording) are not written: every reader writes them first. The look-ups
+    // become bit tests.
+    bool opnieuw = true;
+    while (opnieuw) {
+        opnieuw = false;
         const int boven = rijArg;
         const int links = kolArg;
+        if (boven < 1 || boven > 7 || links < 1 || links > 7) return;  // blocks of the board only
 
         // Every pass surveys the block afresh, so an earlier placement is seen at once.
-        int leegAantal = 0;
+        unsigned inBlok = 0;
+        for (int k = 1; k <= 9; ++k) inBlok |= cijferBit(veld.teken(boven + rijOffset(k), links + kolOffset(k)));
+        // For each number, the block indexes where it may still go: n is ruled out for
+        // an empty cell when it stands in the cell's row or column or, in the exception
+        // stage, when the table rules it out. The block itself needs no test: n is
+        // missing from it. Nothing of this changes within a pass (see the line module).
+        unsigned plekken[10] = {};
+        bool leegGezien = false;
         for (int k = 1; k <= 9; ++k) {
-            const String& cel = veld(boven + rijOffset(k), links + kolOffset(k));
-            if (isLeeg(cel)) {
-                ++leegAantal;
-                leeg(leegAantal, 1) = static_cast<Integer>(k);
-            } else if (int d = cijfer(cel); d != 0) {
-                plaats(d) = static_cast<Integer>(k);
-            }
+            const int r = boven + rijOffset(k), c = links + kolOffset(k);
+            if (veld.teken(r, c) != ' ') continue;
+            leegGezien = true;
+            unsigned uit = inBlok | veld.rijBits(r) | veld.kolBits(c);
+            if (CONTROL_UITZ) uit |= uitz_tabel.bits(r, c);
+            for (unsigned mag = ~uit & 0x3FEu; mag != 0; mag &= mag - 1)
+                plekken[__builtin_ctz(mag)] |= 1u << k;
         }
-        if (leegAantal == 0) GEENLEGEPLEK = true;
+        if (!leegGezien) break;
 
-        lus_rij = 1;
-        while (lus_rij <= 9 && !GEENLEGEPLEK) {
-            const int n = lus_rij;
-            if (plaats(n) == 0) {
+        for (int n = 1; n <= 9; ++n) {
+            if (inBlok >> n & 1u) continue;
+            const unsigned m = plekken[n];  // the possible block indexes
+            if (m == 0) continue;
+            if ((m & (m - 1)) == 0) {  // one possible cell: place n there
+                const int laatste = hoogsteBit(m);
+                const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
                 zetTekst(MOG, n);
-                for (int j = 1; j <= 9; ++j) leeg(j, 2) = 0;
-                EOT = false;
-                GEV = false;
-
-                // The block needs no test of its own: n is missing from it.
-                for (int j = 1; j <= 9 && !EOT; ++j) {
-                    zetTekst(locatie, leeg(j, 1));
-                    const int k = getalVan(locatie);
-                    if (k == 0) {
-                        EOT = true;
-                        continue;
-                    }
-                    const int r = boven + rijOffset(k), c = links + kolOffset(k);
+                if (CONTROL_UITZ) ui_.zetOpmerk(" Module BLOKKEN mbv uitz tabel ");
+                PlaatsGetal(r, c, MOG);
+                opnieuw = true;
+                if (CONTROL_UITZ) {
+                    uitz_gedaan = 0;
+                    WisUitzTabel();
+                    opnieuw = false;
+                    CONTROL_UITZ = false;
+                }
+                break;
+            }
+            if (CONTROL_UITZ && aantalBits(m) == 2) {
+                // The pair (vorige, laatste): same row, adjacent or with a gap, or
+                // same column, adjacent or with a gap.
+                const int laatste = hoogsteBit(m);
+                const int vorige = hoogsteBit(m & ~(1u << laatste));
+                bool leggen = true;
+                int lijn = 0, laatsteArg = 0;
+                if (laatste - 1 == vorige && vorige != 3 && vorige != 6) {
                     HORIZON = false;
-                    baan = static_cast<Integer>(r);
-                    ZoekInLijn(MOG, HORIZON, baan, GEV, treffer);
-                    if (!GEV) {
-                        baan = static_cast<Integer>(c);
-                        HORIZON = true;
-                        ZoekInLijn(MOG, HORIZON, baan, GEV, treffer);
-                    }
-                    if (!GEV && CONTROL_UITZ) ZoekInUitzTabel(MOG, r, c, GEV);
-                    if (GEV) leeg(j, 2) = 1;
+                    SPLIT = false;
+                    uitzrij = static_cast<Integer>(rijOffset(laatste));
+                    lijn = boven + rijOffset(laatste);
+                    laatsteArg = links + kolOffset(laatste);
+                } else if (laatste - 2 == vorige && vorige != 2 && vorige != 3 && vorige != 5 &&
+                           vorige != 6) {
+                    HORIZON = false;
+                    SPLIT = true;
+                    uitzrij = static_cast<Integer>(rijOffset(laatste));
+                    lijn = boven + rijOffset(laatste);
+                    laatsteArg = links + 2;
+                } else if (laatste - 3 == vorige) {
+                    HORIZON = true;
+                    SPLIT = false;
+                    uitzkol = static_cast<Integer>(kolOffset(laatste));
+                    lijn = links + kolOffset(laatste);
+                    laatsteArg = boven + rijOffset(laatste);
+                } else if (laatste - 6 == vorige) {
+                    HORIZON = true;
+                    SPLIT = true;
+                    uitzkol = static_cast<Integer>(kolOffset(laatste));
+                    lijn = links + kolOffset(laatste);
+                    laatsteArg = boven + 2;
+                } else {
+                    leggen = false;
                 }
-
-                int uitgesloten = 0;
-                for (int j = 1; j <= leegAantal; ++j) {
-                    if (leeg(j, 2) == 1) {
-                        ++uitgesloten;
-                    } else {
-                        vorige = laatste;
-                        laatste = leeg(j, 1);
-                    }
-                }
-
-                if (uitgesloten == leegAantal - 1) {
-                    const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
-                    if (CONTROL_UITZ) ui_.zetOpmerk(" Module BLOKKEN mbv uitz tabel ");
-                    PlaatsGetal(r, c, MOG);
-                    GEVELEMENT = true;
-                    lus_rij = 9;
-                    if (CONTROL_UITZ) {
-                        uitz_gedaan = 0;
-                        WisUitzTabel();
-                        GEVELEMENT = false;
-                        CONTROL_UITZ = false;
-                    }
-                } else if (CONTROL_UITZ && leegAantal - uitgesloten == 2) {
-                    // The pair (vorige, laatste): same row, adjacent or with a gap, or
-                    // same column, adjacent or with a gap.
-                    bool leggen = true;
-                    int lijn = 0, laatsteArg = 0;
-                    if (laatste - 1 == vorige && vorige != 3 && vorige != 6) {
-                        HORIZON = false;
-                        SPLIT = false;
-                        uitzrij = static_cast<Integer>(rijOffset(laatste));
-                        lijn = boven + rijOffset(laatste);
-                        laatsteArg = links + kolOffset(laatste);
-                    } else if (laatste - 2 == vorige && vorige != 2 && vorige != 3 && vorige != 5 &&
-                               vorige != 6) {
-                        HORIZON = false;
-                        SPLIT = true;
-                        uitzrij = static_cast<Integer>(rijOffset(laatste));
-                        lijn = boven + rijOffset(laatste);
-                        laatsteArg = links + 2;
-                    } else if (laatste - 3 == vorige) {
-                        HORIZON = true;
-                        SPLIT = false;
-                        uitzkol = static_cast<Integer>(kolOffset(laatste));
-                        lijn = links + kolOffset(laatste);
-                        laatsteArg = boven + rijOffset(laatste);
-                    } else if (laatste - 6 == vorige) {
-                        HORIZON = true;
-                        SPLIT = true;
-                        uitzkol = static_cast<Integer>(kolOffset(laatste));
-                        lijn = links + kolOffset(laatste);
-                        laatsteArg = boven + 2;
-                    } else {
-                        leggen = false;
-                    }
-                    if (leggen) {
-                        VulUitzLijn(MOG, HORIZON, lijn, laatsteArg, SPLIT);
-                        uitz_gedaan = plus(uitz_gedaan, 1);
-                        uitzMOG = MOG;
-                    }
+                if (leggen) {
+                    zetTekst(MOG, n);
+                    VulUitzLijn(MOG, HORIZON, lijn, laatsteArg, SPLIT);
+                    uitz_gedaan = plus(uitz_gedaan, 1);
+                    uitzMOG = MOG;
                 }
             }
-            lus_rij = plus(lus_rij, 1);
         }
     }
 }

@@ -54,106 +54,88 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
         PROBEERUIT = false;
     };
 
-    pos = 1;
-    aglb = 0;
-    teller = 1;
-    blokl_gevonden.vul(0);
-    blokl_leeg.vul(0);
-    while (teller <= 3) {
-        const int lijn = bandBegin + teller - 1;
-        pos = 1;  // every line is walked from its first position
-        const char c = getal[0];  // a digit: checked on entry
-        const bool opBord = lijn >= 1 && lijn <= 9;
-        while (pos <= 9 && (!opBord || (richting ? veld.teken(lijn, pos) : veld.teken(pos, lijn)) != c))
-            pos = plus(pos, 1);
-        if (pos <= 9) {
-            blokl_gevonden(teller) = pos;
-            aglb = plus(aglb, 1);
-        }
-        teller = plus(teller, 1);
-    }
-    if (aglb != 2) {
-        bandArg = bandBegin;
-        return;
-    }
+    // The working values of the step-by-step procedure (pos, aglb, teller, tzcl, agvm,
+    // herhaal, agfalse, H, baan, GEV and the three blokl_ tables) are kept in locals:
+    // every call sets them afresh before reading them, and no other procedure reads
+    // them. Which lines hold the number is a bit test.
+    const unsigned bit = 1u << cijferWaarde;
+    auto lijnBits = [&](int lijn) { return richting ? veld.rijBits(lijn) : veld.kolBits(lijn); };
+    auto kruisBits = [&](int p) { return richting ? veld.kolBits(p) : veld.rijBits(p); };
+    if (bandBegin < 1 || bandBegin > 7) return;  // the driver passes bands of the board only
+    int metGetal = 0;
+    for (int i = 0; i < 3; ++i) metGetal += (lijnBits(bandBegin + i) & bit) != 0;
+    if (metGetal != 2) return;
 
     // The line without the number, and the two with it in band order.
-    int m = 1;
-    for (int stappen = 0; blokl_gevonden(m) != 0 && stappen < 2; ++stappen) {
-        ++m;
-        bandArg = plus(bandArg, 1);
-    }
+    const int m = (lijnBits(bandBegin) & bit) == 0 ? 1 : (lijnBits(bandBegin + 1) & bit) == 0 ? 2 : 3;
+    bandArg = plus(bandArg, m - 1);
     const int a = (m == 1) ? 2 : 1;
     const int b = (m == 3) ? 2 : 3;
-    const int g1 = blokl_gevonden(a);
-    const int g2 = blokl_gevonden(b);
+    // The first position at which a line of the band holds the number.
+    const char c = static_cast<char>('0' + cijferWaarde);
+    auto eerstePositie = [&](int i) {
+        const int lijn = bandBegin + i - 1;
+        int p = 1;
+        while ((richting ? veld.teken(lijn, p) : veld.teken(p, lijn)) != c) ++p;
+        return p;
+    };
+    const int g1 = eerstePositie(a);
+    const int g2 = eerstePositie(b);
+    int begin;  // first position of the segment
     if (g1 > 3 && g1 < 7)
-        tzcl = g2 > 3 ? 1 : 7;
+        begin = g2 > 3 ? 1 : 7;
     else if (g1 >= 7)
-        tzcl = g2 > 3 ? 1 : 4;
+        begin = g2 > 3 ? 1 : 4;
     else
-        tzcl = g2 < 7 ? 7 : 4;
+        begin = g2 < 7 ? 7 : 4;
 
-    agvm = 0;
-    for (pos = 1; pos <= 3; pos = plus(pos, 1)) {
-        if (isLeeg(cel(bandArg, tzcl + pos - 1))) {
-            agvm = plus(agvm, 1);
-            blokl_leeg(agvm) = pos;
-        }
-    }
+    // The segment's empty cells, by offset 1..3.
+    int leegOffset[3] = {0, 0, 0};
+    int leegAantal = 0;
+    for (int o = 1; o <= 3; ++o)
+        if (isLeeg(cel(bandArg, begin + o - 1))) leegOffset[leegAantal++] = o;
 
-    blokl_segment.vul(0);
+    int kandidaat[3] = {0, 0, 0};  // candidate positions along the missing line
+    int aantalKandidaten;
     int enkelePositie = 0;
-    if (agvm == 3) {
-        herhaal = 3;
-        blokl_segment(1, 1) = tzcl;
-        blokl_segment(2, 1) = plus(tzcl, 1);
-        blokl_segment(3, 1) = plus(tzcl, 2);
-    } else if (agvm == 2) {
-        herhaal = 2;
-        if (blokl_leeg(1) == 2) {
-            blokl_segment(1, 1) = plus(tzcl, 1);
-            blokl_segment(2, 1) = plus(tzcl, 2);
-        } else if (blokl_leeg(2) == 3) {
-            blokl_segment(1, 1) = tzcl;
-            blokl_segment(2, 1) = plus(tzcl, 2);
-        } else {
-            blokl_segment(1, 1) = tzcl;
-            blokl_segment(2, 1) = plus(tzcl, 1);
-        }
+    if (leegAantal == 3) {
+        aantalKandidaten = 3;
+        kandidaat[0] = begin, kandidaat[1] = begin + 1, kandidaat[2] = begin + 2;
+    } else if (leegAantal == 2) {
+        aantalKandidaten = 2;
+        if (leegOffset[0] == 2)
+            kandidaat[0] = begin + 1, kandidaat[1] = begin + 2;
+        else if (leegOffset[1] == 3)
+            kandidaat[0] = begin, kandidaat[1] = begin + 2;
+        else
+            kandidaat[0] = begin, kandidaat[1] = begin + 1;
     } else {
-        herhaal = 0;
-        enkelePositie = blokl_leeg(1) == 3 ? tzcl + 2 : blokl_leeg(1) == 2 ? tzcl + 1 : tzcl;
+        aantalKandidaten = 0;
+        enkelePositie = leegOffset[0] == 3 ? begin + 2 : leegOffset[0] == 2 ? begin + 1 : begin;
         GEVMOG = true;
     }
 
-    // Which candidate cells lie in a crossing line that lacks the number?
-    agfalse = 0;
-    for (H = 1; H <= herhaal; H = plus(H, 1)) {
-        baan = blokl_segment(H, 1);
-        ZoekInLijn(getal, richting, baan, GEV, blokl_segment(H, 2));
-        if (!GEV) agfalse = plus(agfalse, 1);
+    // Which candidate cells lie in a crossing line that lacks the number? The chosen one
+    // is the last of them in segment order.
+    int zonder = 0, gekozen = 0;
+    for (int h = 1; h <= aantalKandidaten; ++h) {
+        if ((kruisBits(kandidaat[h - 1]) & bit) == 0) {
+            ++zonder;
+            gekozen = h;
+        }
     }
-    if (agfalse != 1 && !GEVMOG) {
+    if (zonder != 1 && !GEVMOG) {
         bandArg = bandBegin;
         return;
     }
 
-    GEV = false;
-    while (herhaal >= 1 && !GEV) {
-        if (blokl_segment(herhaal, 2) == 0)
-            GEV = true;
-        else
-            herhaal = plus(herhaal, -1);
-    }
-
     bool melden = true;
-    if (agvm == 1) {
+    if (leegAantal == 1) {
         kruisArg = static_cast<Integer>(enkelePositie);
         veld(rijArg, kolArg) = getal;
         TelGetal(getal);
-    } else if (herhaal != 0) {
-        kruisArg = blokl_segment(herhaal, 1);
+    } else if (gekozen != 0) {
+        kruisArg = static_cast<Integer>(kandidaat[gekozen - 1]);
         veld(rijArg, kolArg) = getal;
         TelGetal(getal);
     } else {

@@ -1,80 +1,28 @@
 // The cell module: an empty cell where eight of the nine digits are ruled out gets
 // the ninth.
+#include <bit>
+
 #include "board/sudoku_form.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
-    if (vink(Vink::Module)) ui_.zetOpmerk(" Module CEL ");
+    static const String banner = " Module CEL ";
+    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
     if (!isLeeg(veld(rijArg, kolArg))) return;
+    // The driver passes cells of the board only.
+    if (rijArg < 1 || rijArg > 9 || kolArg < 1 || kolArg > 9) return;
 
-    int uitgesloten = 0;
-    String laatsteKandidaat;
-    Integer treffer = 0;  // hit position of the line look-ups, not used here
-    GEV = false;
-    // Digits 1..8 only add to the count, so they are decided at once from the digits
-    // the row, column and block hold; digit 9 goes through the look-ups, which leaves
-    // MOG, baan, HORIZON, locatie, GEV and the look-ups' own fields as the last test sets them.
-    int eerste = 1;
-    if (rijArg >= 1 && rijArg <= 9 && kolArg >= 1 && kolArg <= 9) {
-        unsigned rijKolom = 0, blok = 0;
-        const int rb = ((rijArg - 1) / 3) * 3 + 1, kb = ((kolArg - 1) / 3) * 3 + 1;
-        for (int i = 1; i <= 9; ++i) {
-            rijKolom |= cijferBit(veld.teken(rijArg, i)) | cijferBit(veld.teken(i, kolArg));
-            blok |= cijferBit(veld.teken(rb + (i - 1) / 3, kb + (i - 1) % 3));
-        }
-        const unsigned aanwezig = rijKolom | blok;
-        // A digit that passes the row and column tests reaches the block test, which
-        // writes `locatie`.
-        if ((~rijKolom & 0x1FEu) != 0) zetTekst(locatie, kolArg);
-        const auto& tabel = uitz_tabel;
-        for (int n = 1; n <= 8; ++n) {
-            const bool uit = (aanwezig >> n & 1u) ||
-                             (CONTROL_UITZ && gelijk(tabel(n, rijArg, kolArg), cijferTekst(n)));
-            if (uit)
-                ++uitgesloten;
-            else
-                laatsteKandidaat = cijferTekst(n);
-        }
-        eerste = 9;
-    }
-    for (int n = eerste; n <= 9; ++n) {
-        zetTekst(MOG, n);
-        baan = rijArg;
-        HORIZON = false;
-        ZoekInLijn(MOG, HORIZON, baan, GEV, treffer);
-        if (GEV) {
-            ++uitgesloten;
-            continue;
-        }
-        baan = kolArg;
-        HORIZON = true;
-        ZoekInLijn(MOG, HORIZON, baan, GEV, treffer);
-        if (GEV) {
-            ++uitgesloten;
-            continue;
-        }
-        // The cell's own row was searched above; the block's two other rows remain.
-        zetTekst(locatie, kolArg);
-        HORIZON = true;
-        ZoekInBlok(MOG, HORIZON, rijArg, getalVan(locatie), GEV);
-        if (GEV) {
-            ++uitgesloten;
-            continue;
-        }
-        if (CONTROL_UITZ) {
-            ZoekInUitzTabel(MOG, rijArg, kolArg, GEV);
-            if (GEV) {
-                ++uitgesloten;
-                continue;
-            }
-        }
-        laatsteKandidaat = MOG;
-    }
+    // A digit is ruled out when its row, its column or its block holds it (the block
+    // test covers the block's two other rows, the row test the cell's own row), or, in
+    // the exception stage, when the exception table does. The look-ups' side effects
+    // (MOG, baan, HORIZON, locatie, GEV) are left alone: every reader writes them first.
+    unsigned uit = veld.rijBits(rijArg) | veld.kolBits(kolArg) | veld.blokBits(rijArg, kolArg);
+    if (CONTROL_UITZ) uit |= uitz_tabel.bits(rijArg, kolArg);
+    const unsigned over = ~uit & 0x3FEu;
+    if (aantalBits(over) != 1) return;  // eight ruled out, one survives
 
-    if (uitgesloten != 8) return;
-
-    MOG = laatsteKandidaat;
+    zetTekst(MOG, std::countr_zero(over));
     if (CONTROL_UITZ) ui_.zetOpmerk(" Module CEL mbv uitzondering tabel ");
     if (CONTROL_NAKED) {
         switch (ctrl_NKD) {

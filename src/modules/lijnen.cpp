@@ -6,123 +6,112 @@
 namespace sudoku {
 
 void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolArg) {
-    if (vink(Vink::Module))
-        ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal " : " Module LIJNEN Verticaal ");
+    static const String bannerH = " Module LIJNEN Horizontaal ";
+    static const String bannerV = " Module LIJNEN Verticaal ";
+    if (vink(Vink::Module)) ui_.zetOpmerk(richting ? bannerH : bannerV);
 
-    // The cell at position p of the line: a column of row `rijArg`, or a row of column `kolArg`.
-    auto celRij = [&](int p) { return richting ? static_cast<int>(rijArg) : p; };
-    auto celKol = [&](int p) { return richting ? p : static_cast<int>(kolArg); };
+    const int lijn = richting ? rijArg : kolArg;
+    if (lijn < 1 || lijn > 9) return;  // the driver passes lines of the board only
+    // The cell at position p of the line: a column of row `lijn`, or a row of column `lijn`.
+    auto celRij = [&](int p) { return richting ? lijn : p; };
+    auto celKol = [&](int p) { return richting ? p : lijn; };
+    // The line that crosses this one at position p: its digits as bits.
+    auto kruisBits = [&](int p) { return richting ? veld.kolBits(p) : veld.rijBits(p); };
 
-    GEENLEGEPLEK = false;
-    GEVELEMENT = true;
-    int laatste = 0, midden = 0, eerste = 0;
-    Integer treffer = 0;
-    while (GEVELEMENT) {
-        GEVELEMENT = false;
-        plaats.vul(0);
-        leeg.vul(0);
-
+    // The working fields of the step-by-step scan (plaats, leeg, GEENLEGEPLEK,
+    // GEVELEMENT, EOT, GEV, locatie, lus_rij, and MOG but for a find or a recording)
+    // are not written: every reader writes them first. The look-ups become bit tests.
+    bool opnieuw = true;
+    while (opnieuw) {
+        opnieuw = false;
         // Every pass surveys the line afresh, so an earlier placement is seen at once.
-        int leegAantal = 0;
+        // For each number, the positions where it may still go: n is ruled out for an
+        // empty cell when it stands in the cell's block (outside this line, as n is
+        // missing from the line), in the crossing line, or, in the exception stage,
+        // when the table rules it out. Nothing of this changes within a pass: a
+        // placement ends the pass, and a recording only touches its own number.
+        const unsigned inLijn = richting ? veld.rijBits(lijn) : veld.kolBits(lijn);
+        unsigned plekken[10] = {};
+        bool leegGezien = false;
         for (int p = 1; p <= 9; ++p) {
-            const String& cel = veld(celRij(p), celKol(p));
-            if (isLeeg(cel)) {
-                ++leegAantal;
-                leeg(leegAantal, 1) = static_cast<Integer>(p);
-            } else if (int d = cijfer(cel); d != 0) {
-                plaats(d) = static_cast<Integer>(p);
-            }
+            const int r = celRij(p), c = celKol(p);
+            if (veld.teken(r, c) != ' ') continue;
+            leegGezien = true;
+            unsigned uit = inLijn | veld.blokBits(r, c) | kruisBits(p);
+            if (CONTROL_UITZ) uit |= uitz_tabel.bits(r, c);
+            for (unsigned mag = ~uit & 0x3FEu; mag != 0; mag &= mag - 1)
+                plekken[__builtin_ctz(mag)] |= 1u << p;
         }
-        if (leegAantal == 0) GEENLEGEPLEK = true;
+        if (!leegGezien) break;
 
-        lus_rij = 1;
-        while (lus_rij <= 9 && !GEENLEGEPLEK) {
-            const int n = lus_rij;
-            if (plaats(n) == 0) {
+        for (int n = 1; n <= 9; ++n) {
+            if (inLijn >> n & 1u) continue;
+            const unsigned m = plekken[n];  // the possible positions
+            if (m == 0) continue;
+            if ((m & (m - 1)) == 0) {  // one possible position: place n there
+                const int laatste = hoogsteBit(m);
+                const int r = celRij(laatste), c = celKol(laatste);
                 zetTekst(MOG, n);
-                for (int k = 1; k <= 9; ++k) leeg(k, 2) = 0;
-                EOT = false;
-                GEV = false;
-
-                for (int k = 1; k <= 9 && !EOT; ++k) {
-                    zetTekst(locatie, leeg(k, 1));
-                    const int p = getalVan(locatie);
-                    if (p == 0) {
-                        EOT = true;
-                        continue;
-                    }
-                    const int r = celRij(p), c = celKol(p);
-                    ZoekInBlok(MOG, richting, r, c, GEV);
-                    if (!GEV) ZoekInLijn(MOG, richting, p, GEV, treffer);
-                    if (!GEV && CONTROL_UITZ) ZoekInUitzTabel(MOG, r, c, GEV);
-                    if (GEV) leeg(k, 2) = 1;
-                }
-
-                int uitgesloten = 0;
-                for (int k = 1; k <= leegAantal; ++k) {
-                    if (leeg(k, 2) == 1) {
-                        ++uitgesloten;
-                    } else {
-                        eerste = midden;
-                        midden = laatste;
-                        laatste = leeg(k, 1);
-                    }
-                }
-
-                if (uitgesloten == leegAantal - 1) {
-                    const int r = celRij(laatste), c = celKol(laatste);
-                    if (CONTROL_UITZ) {
-                        ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal mbv uitz tabel "
-                                               : " Module LIJNEN Verticaal mbv uitz tabel ");
-                        if (CONTROL_NAKED) {
-                            switch (ctrl_NKD) {
-                                case 2:
-                                    ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal Naked Pair "
-                                                           : " Module LIJNEN Verticaal Naked Pair ");
-                                    break;
-                                case 3:
-                                    ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal Naked Triple "
-                                                           : " Module LIJNEN Verticaal Naked Triple ");
-                                    break;
-                                case 4:
-                                    ui_.zetOpmerk(richting
-                                                      ? " Module LIJNEN Horizontaal Naked Triple 3pairs "
-                                                      : " Module LIJNEN Verticaal Naked Triple 3pairs ");
-                                    break;
-                                default: break;
-                            }
+                if (CONTROL_UITZ) {
+                    ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal mbv uitz tabel "
+                                           : " Module LIJNEN Verticaal mbv uitz tabel ");
+                    if (CONTROL_NAKED) {
+                        switch (ctrl_NKD) {
+                            case 2:
+                                ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal Naked Pair "
+                                                       : " Module LIJNEN Verticaal Naked Pair ");
+                                break;
+                            case 3:
+                                ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal Naked Triple "
+                                                       : " Module LIJNEN Verticaal Naked Triple ");
+                                break;
+                            case 4:
+                                ui_.zetOpmerk(richting
+                                                  ? " Module LIJNEN Horizontaal Naked Triple 3pairs "
+                                                  : " Module LIJNEN Verticaal Naked Triple 3pairs ");
+                                break;
+                            default: break;
                         }
                     }
-                    PlaatsGetal(r, c, MOG);
-                    // Start a new pass with number 1 on the updated line.
-                    GEVELEMENT = true;
-                    lus_rij = 9;
-                    if (CONTROL_UITZ) {
-                        // In the exception stage one placement per call is enough.
-                        uitz_gedaan = 0;
-                        WisUitzTabel();
-                        GEVELEMENT = false;
-                        CONTROL_UITZ = false;
-                        CONTROL_NAKED = false;
-                    }
-                } else if (CONTROL_UITZ) {
-                    const int over = leegAantal - uitgesloten;
-                    auto leg = [&] {
-                        VulUitzBlok(MOG, richting, celRij(laatste), celKol(laatste));
-                        uitz_gedaan = plus(uitz_gedaan, 1);
-                        uitzMOG = MOG;
-                    };
-                    auto segmentBegin = [](int p) { return p == 1 || p == 4 || p == 7; };
-                    if (over == 2) {
-                        if (laatste - 1 == midden && midden != 3 && midden != 6) leg();
-                        if (laatste - 2 == midden && segmentBegin(midden)) leg();
-                    }
-                    if (over == 3) {
-                        if (laatste - 1 == midden && midden - 1 == eerste && segmentBegin(eerste)) leg();
-                    }
+                }
+                PlaatsGetal(r, c, MOG);
+                // Start a new pass with number 1 on the updated line.
+                opnieuw = true;
+                if (CONTROL_UITZ) {
+                    // In the exception stage one placement per call is enough.
+                    uitz_gedaan = 0;
+                    WisUitzTabel();
+                    opnieuw = false;
+                    CONTROL_UITZ = false;
+                    CONTROL_NAKED = false;
+                }
+                break;
+            }
+            if (CONTROL_UITZ) {
+                // Two or three possible positions in one block segment: the last three
+                // in line order decide.
+                const int over = aantalBits(m);
+                if (over > 3) continue;
+                const int laatste = hoogsteBit(m);
+                const unsigned m2 = m & ~(1u << laatste);
+                const int midden = hoogsteBit(m2);
+                const unsigned m3 = m2 & ~(1u << midden);
+                const int eerste = m3 ? hoogsteBit(m3) : 0;
+                auto leg = [&] {
+                    zetTekst(MOG, n);
+                    VulUitzBlok(MOG, richting, celRij(laatste), celKol(laatste));
+                    uitz_gedaan = plus(uitz_gedaan, 1);
+                    uitzMOG = MOG;
+                };
+                auto segmentBegin = [](int p) { return p == 1 || p == 4 || p == 7; };
+                if (over == 2) {
+                    if (laatste - 1 == midden && midden != 3 && midden != 6) leg();
+                    if (laatste - 2 == midden && segmentBegin(midden)) leg();
+                }
+                if (over == 3) {
+                    if (laatste - 1 == midden && midden - 1 == eerste && segmentBegin(eerste)) leg();
                 }
             }
-            lus_rij = plus(lus_rij, 1);
         }
     }
 }

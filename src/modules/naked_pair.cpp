@@ -1,22 +1,9 @@
 // Naked pair: two empty cells of one row or column with the same two candidates
 // rule those two digits out for the line's other empty cells, through the
 // exception table. The cell sweep that follows turns that into placements.
-#include <vector>
-
 #include "board/sudoku_form.h"
 
 namespace sudoku {
-
-namespace {
-struct Paar {
-    String kandidaat;  // the shared candidate string
-    String positie1;   // row digit, column digit
-    String positie2;
-};
-
-// One character of a text as a text, "" past its end.
-String teken(const String& s, std::size_t i) { return i < s.size() ? s.substr(i, 1) : String(); }
-}  // namespace
 
 void SudokuForm::PosNaarRijKol(int n, int& rijUit, int& kolUit) {
     rijUit = (n - 1) / 9 + 1;
@@ -24,48 +11,41 @@ void SudokuForm::PosNaarRijKol(int n, int& rijUit, int& kolUit) {
 }
 
 void SudokuForm::ModuleNakedPair() {
-    if (vink(Vink::Module)) ui_.zetOpmerk(" Module Naked Pair ");
+    static const String banner = " Module Naked Pair ";
+    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
-    // Every two cells with equal candidate strings, whatever their length or
-    // place; the act step sorts out which of them matter. The list grows with
-    // what is found, so a board full of equal strings cannot overrun it.
-    std::vector<Paar> paren;
-    for (int p1 = 1; p1 <= 81; ++p1) {
-        int r1, k1;
-        PosNaarRijKol(p1, r1, k1);
-        const String s1 = kandidaten(r1, k1);
-        if (s1 == "") continue;
-        for (int p2 = p1 + 1; p2 <= 81; ++p2) {
-            int r2, k2;
-            PosNaarRijKol(p2, r2, k2);
-            const String& s2 = kandidaten(r2, k2);
-            if (s2 != "" && s2 == s1)
-                paren.push_back({s1, tekst(r1) + tekst(k1), tekst(r2) + tekst(k2)});
-        }
+    // Every two cells with the same candidate string, in cell-number order; only a
+    // two-digit string shared by two cells of one row or one column acts. Acting writes
+    // only the exception table, so the pairs are acted on as they are found, in the
+    // order in which they would have been collected.
+    int paarCel[81];
+    int aantal2 = 0;
+    for (int p = 1; p <= 81; ++p) {
+        int r, k;
+        PosNaarRijKol(p, r, k);
+        if (kandidaten.binnen(r, k).size() == 2) paarCel[aantal2++] = p;
     }
-
-    std::vector<String> cijfers(10);
-    for (const Paar& paar : paren) {
-        std::size_t j = 1;
-        while (teken(paar.kandidaat, j - 1) != "") {
-            if (j >= cijfers.size()) cijfers.resize(j + 1);
-            cijfers[j] = teken(paar.kandidaat, j - 1);
-            ++j;
-        }
-        const String ra = teken(paar.positie1, 0), ka = teken(paar.positie1, 1);
-        const String rb = teken(paar.positie2, 0), kb = teken(paar.positie2, 1);
-        // only a pair of two-digit strings is a naked pair
-        if (j != 3) continue;
-        if (ra == rb) {
-            for (std::size_t d = 1; d <= 2 && cijfers[d] != ""; ++d) {
-                HORIZON = false;
-                ZetUitzPaarLijn(cijfers[d], HORIZON, getalVan(ra), getalVan(ka), getalVan(kb));
+    for (int i = 0; i < aantal2; ++i) {
+        int r1, k1;
+        PosNaarRijKol(paarCel[i], r1, k1);
+        const String& s1 = kandidaten.binnen(r1, k1);
+        for (int j = i + 1; j < aantal2; ++j) {
+            int r2, k2;
+            PosNaarRijKol(paarCel[j], r2, k2);
+            const String& s2 = kandidaten.binnen(r2, k2);
+            if (s2[0] != s1[0] || s2[1] != s1[1]) continue;
+            const String cijfers[2] = {s1.substr(0, 1), s1.substr(1, 1)};
+            if (r1 == r2) {
+                for (const String& d : cijfers) {
+                    HORIZON = false;
+                    ZetUitzPaarLijn(d, HORIZON, r1, k1, k2);
+                }
             }
-        }
-        if (ka == kb) {
-            for (std::size_t d = 1; d <= 2 && cijfers[d] != ""; ++d) {
-                HORIZON = true;
-                ZetUitzPaarLijn(cijfers[d], HORIZON, getalVan(ka), getalVan(ra), getalVan(rb));
+            if (k1 == k2) {
+                for (const String& d : cijfers) {
+                    HORIZON = true;
+                    ZetUitzPaarLijn(d, HORIZON, k1, r1, r2);
+                }
             }
         }
     }

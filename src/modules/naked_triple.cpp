@@ -24,30 +24,6 @@ bool inBand(const String& lijn, const String& vanLijn) {
     return false;
 }
 
-struct Partner {
-    String kandidaat = " ";
-    String positie = " ";
-    String eenheid = " ";  // "B" block, "R" row, "K" column, " " unused
-};
-
-struct Resultaat {
-    String drietal;  // the triple cell's three candidates
-    String positie;  // the triple cell
-    std::array<Partner, 5> partners;
-};
-
-// The two partner positions kept per unit while a result row is judged.
-struct Plekken {
-    String plek1;
-    String plek2;
-};
-
-void bewaarPlek(Plekken& p, int teller, const String& positie) {
-    if (teller == 2)
-        p.plek2 = positie;
-    else
-        p.plek1 = positie;
-}
 }  // namespace
 
 void SudokuForm::ZelfdeRij(const String& r1, const String&, const String& r2, const String&,
@@ -108,120 +84,101 @@ void SudokuForm::ZetUitzTripleBlok(const String& getal, const String& posA, cons
 }
 
 void SudokuForm::ModuleNakedTriple() {
-    if (vink(Vink::Module)) ui_.zetOpmerk(" Module Naked Triple ");
+    static const String banner = " Module Naked Triple ";
+    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
-    struct Drietal {
-        String kandidaat;
-        String positie;
+    // Cells with two and with three candidates, in cell-number order: the scans over
+    // all 81 cells accept no others. `GEV`, which the unit tests would leave at their
+    // last answer, and `lus_rij`, the third scan's counter, are not written: every
+    // reader writes them first.
+    struct Cel {
+        int r, k;
+        const String* s;
     };
-    std::vector<Drietal> drietallen;
+    Cel twee[81], drie[81];
+    int aantal2 = 0, aantal3 = 0;
     for (int n = 1; n <= 81; ++n) {
         int r, k;
         PosNaarRijKol(n, r, k);
-        if (kandidaten(r, k).size() == 3) drietallen.push_back({kandidaten(r, k), tekst(r) + tekst(k)});
+        const String& s = kandidaten.binnen(r, k);
+        if (s.size() == 2) twee[aantal2++] = {r, k, &s};
+        if (s.size() == 3) drie[aantal3++] = {r, k, &s};
     }
+    auto blokVan = [](int x) { return (x - 1) / 3; };
 
+    struct Partner {
+        int r = 0, k = 0;
+        char eenheid = ' ';  // 'B' block, 'R' row, 'K' column, ' ' unused
+    };
+    struct Resultaat {
+        int i;  // the triple cell, as index into drie
+        std::array<Partner, 5> partners;
+    };
     // Sized to what is found, so no board can overrun the result or unit tables.
     std::vector<Resultaat> resultaten;
-    for (const Drietal& dt : drietallen) {
-        const String& s = dt.kandidaat;
-        const String& pT = dt.positie;
-        const String rT = teken(pT, 0), kT = teken(pT, 1);
-        const String p12 = teken(s, 0) + teken(s, 1);
-        const String p13 = teken(s, 0) + teken(s, 2);
-        const String p23 = teken(s, 1) + teken(s, 2);
-
-        // At most the 20 cells that share a unit with the triple cell are recorded.
-        std::vector<Partner> partners;
-
-        // Records the cell under its first shared unit: block before row before column.
+    for (int i = 0; i < aantal3; ++i) {
+        const String& s = *drie[i].s;
+        const int rT = drie[i].r, kT = drie[i].k;
+        Resultaat res{i, {}};
+        int gevonden = 0;
+        // Records the cell under its first shared unit: block before row before column;
+        // the first five partners are kept.
         auto neemOp = [&](int r2, int k2) {
-            const String tr = tekst(r2), tk = tekst(k2);
-            String eenheid;
-            ZelfdeBlok(tr, tk, rT, kT, GEV);
-            if (GEV) {
-                eenheid = "B";
-            } else {
-                ZelfdeRij(tr, tk, rT, kT, GEV);
-                if (GEV) {
-                    eenheid = "R";
-                } else {
-                    ZelfdeKolom(tr, tk, rT, kT, GEV);
-                    if (GEV) eenheid = "K";
-                }
-            }
-            if (eenheid != "") partners.push_back({kandidaten(r2, k2), tr + tk, eenheid});
+            char eenheid;
+            if (blokVan(r2) == blokVan(rT) && blokVan(k2) == blokVan(kT))
+                eenheid = 'B';
+            else if (r2 == rT)
+                eenheid = 'R';
+            else if (k2 == kT)
+                eenheid = 'K';
+            else
+                return;
+            if (gevonden < 5) res.partners[gevonden] = {r2, k2, eenheid};
+            ++gevonden;
         };
-        auto paarScan = [&](int n, const String& paar) {
-            int r2, k2;
-            PosNaarRijKol(n, r2, k2);
-            const String& s2 = kandidaten(r2, k2);
-            if (s2.size() == 2 && s2 == paar) neemOp(r2, k2);
-        };
-
-        for (int n = 1; n <= 81; ++n) paarScan(n, p12);
-        for (int n = 1; n <= 81; ++n) paarScan(n, p13);
-        // this scan counts on the form's row counter, which it leaves at 82
-        for (lus_rij = 1; lus_rij <= 81; ++lus_rij) paarScan(lus_rij, p23);
-        for (int n = 1; n <= 81; ++n) {
-            int r2, k2;
-            PosNaarRijKol(n, r2, k2);
-            const String& s2 = kandidaten(r2, k2);
-            if (s2.size() == 3 && s2 == s && tekst(r2) + tekst(k2) != pT) neemOp(r2, k2);
-        }
-
-        if (partners.size() >= 2) {
-            Resultaat res{s, pT, {}};
-            // the first five partners are kept, unused slots stay " "
-            for (std::size_t i = 0; i < 5 && i < partners.size(); ++i) res.partners[i] = partners[i];
-            resultaten.push_back(res);
-        }
+        const char paren[3][2] = {{s[0], s[1]}, {s[0], s[2]}, {s[1], s[2]}};
+        for (const auto& paar : paren)
+            for (int j = 0; j < aantal2; ++j)
+                if ((*twee[j].s)[0] == paar[0] && (*twee[j].s)[1] == paar[1]) neemOp(twee[j].r, twee[j].k);
+        for (int j = 0; j < aantal3; ++j)
+            if (j != i && *drie[j].s == s) neemOp(drie[j].r, drie[j].k);
+        if (gevonden >= 2) resultaten.push_back(res);
     }
 
-    std::vector<Plekken> blokPlek(resultaten.size()), rijPlek(resultaten.size()),
-        kolPlek(resultaten.size());
     for (int ronde = 1; ronde <= 2; ++ronde) {
-        for (std::size_t t = 0; t < resultaten.size(); ++t) {
-            const Resultaat& res = resultaten[t];
-            const String cijfers[3] = {teken(res.drietal, 0), teken(res.drietal, 1),
-                                       teken(res.drietal, 2)};
+        for (const Resultaat& res : resultaten) {
+            const Cel& t = drie[res.i];
+            const String pT = tekst(t.r) + tekst(t.k);
             int cB = 0, cR = 0, cK = 0;
+            String blokPlek[2], rijPlek[2], kolPlek[2];
             for (const Partner& p : res.partners) {
-                if (p.eenheid == "B") {
-                    bewaarPlek(blokPlek[t], ++cB, p.positie);
-                } else if (p.eenheid == "R") {
-                    bewaarPlek(rijPlek[t], ++cR, p.positie);
-                } else if (p.eenheid == "K") {
-                    bewaarPlek(kolPlek[t], ++cK, p.positie);
-                }
+                if (p.eenheid == 'B' && ++cB <= 2) blokPlek[cB - 1] = tekst(p.r) + tekst(p.k);
+                if (p.eenheid == 'R' && ++cR <= 2) rijPlek[cR - 1] = tekst(p.r) + tekst(p.k);
+                if (p.eenheid == 'K' && ++cK <= 2) kolPlek[cK - 1] = tekst(p.r) + tekst(p.k);
             }
             // A unit acts only with exactly two partners in it.
+            if (cB != 2 && cR != 2 && cK != 2) continue;
+            const String& s = *t.s;
+            const String cijfers[3] = {s.substr(0, 1), s.substr(1, 1), s.substr(2, 1)};
             if (cB == 2)
-                for (const String& d : cijfers)
-                    ZetUitzTripleBlok(d, res.positie, blokPlek[t].plek1, blokPlek[t].plek2);
+                for (const String& d : cijfers) ZetUitzTripleBlok(d, pT, blokPlek[0], blokPlek[1]);
             if (cR == 2)
-                for (const String& d : cijfers)
-                    ZetUitzTripleRij(d, res.positie, rijPlek[t].plek1, rijPlek[t].plek2);
+                for (const String& d : cijfers) ZetUitzTripleRij(d, pT, rijPlek[0], rijPlek[1]);
             if (cK == 2)
-                for (const String& d : cijfers)
-                    ZetUitzTripleKolom(d, res.positie, kolPlek[t].plek1, kolPlek[t].plek2);
+                for (const String& d : cijfers) ZetUitzTripleKolom(d, pT, kolPlek[0], kolPlek[1]);
         }
         if (ronde == 1) {
             // Block partners that also share the triple cell's row or column count
             // for that line in the second round (the fifth slot is left as it is).
             for (Resultaat& res : resultaten) {
-                const String rT = teken(res.positie, 0), kT = teken(res.positie, 1);
+                const Cel& t = drie[res.i];
                 for (std::size_t i = 0; i < 4; ++i) {
                     Partner& p = res.partners[i];
-                    if (p.eenheid != "B") continue;
-                    const String r2 = teken(p.positie, 0), k2 = teken(p.positie, 1);
-                    ZelfdeRij(r2, k2, rT, kT, GEV);
-                    if (GEV) {
-                        p.eenheid = "R";
-                    } else {
-                        ZelfdeKolom(r2, k2, rT, kT, GEV);
-                        if (GEV) p.eenheid = "K";
-                    }
+                    if (p.eenheid != 'B') continue;
+                    if (p.r == t.r)
+                        p.eenheid = 'R';
+                    else if (p.k == t.k)
+                        p.eenheid = 'K';
                 }
             }
         }

@@ -6,31 +6,34 @@
 
 namespace sudoku {
 
-namespace {
-String teken(const String& s, std::size_t i) { return i < s.size() ? s.substr(i, 1) : String(); }
-}  // namespace
-
 void SudokuForm::ModuleNakedTriple3Pairs() {
-    if (vink(Vink::Module)) ui_.zetOpmerk(" Module Naked Triple *3pairs* ");
+    static const String banner = " Module Naked Triple *3pairs* ";
+    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
-    for (int p1 = 1; p1 <= 81; ++p1) {
+    // Only cells with two candidates take part; they are taken in cell-number order.
+    int paarCel[81];
+    int aantal2 = 0;
+    for (int p = 1; p <= 81; ++p) {
+        int r, k;
+        PosNaarRijKol(p, r, k);
+        if (kandidaten.binnen(r, k).size() == 2) paarCel[aantal2++] = p;
+    }
+    auto positie = [](int r, int k) { return tekst(r) + tekst(k); };
+
+    for (int i1 = 0; i1 < aantal2; ++i1) {
         int r1, k1;
-        PosNaarRijKol(p1, r1, k1);
-        const String s1 = kandidaten(r1, k1);
-        if (s1 == "" || s1.size() != 2) continue;
-        const String a1 = teken(s1, 0), b1 = teken(s1, 1);
-        const String pos1 = tekst(r1) + tekst(k1);
+        PosNaarRijKol(paarCel[i1], r1, k1);
+        const String& s1 = kandidaten.binnen(r1, k1);
+        const char a1 = s1[0], b1 = s1[1];
 
-        for (int p2 = p1 + 1; p2 <= 81; ++p2) {
+        for (int i2 = i1 + 1; i2 < aantal2; ++i2) {
             int r2, k2;
-            PosNaarRijKol(p2, r2, k2);
-            const String s2 = kandidaten(r2, k2);
-            if (s2 == "" || s2.size() != 2) continue;
-            const String a2 = teken(s2, 0), b2 = teken(s2, 1);
-            const String pos2 = tekst(r2) + tekst(k2);
+            PosNaarRijKol(paarCel[i2], r2, k2);
+            const String& s2 = kandidaten.binnen(r2, k2);
+            const char a2 = s2[0], b2 = s2[1];
 
             if (a1 != a2 && a1 != b2 && b1 != a2 && b1 != b2) continue;  // nothing shared
-            String gedeeld, ander1, ander2;
+            char gedeeld, ander1, ander2;
             if (a1 == a2) {
                 gedeeld = a1, ander1 = b1, ander2 = b2;
             } else if (b1 == a2) {
@@ -41,19 +44,20 @@ void SudokuForm::ModuleNakedTriple3Pairs() {
                 gedeeld = b2, ander1 = a1, ander2 = a2;
             }
             if (ander2 < ander1) std::swap(ander1, ander2);
-            const String cijfers[3] = {gedeeld, ander1, ander2};
             // Two equal pairs give a doubled digit here, which no candidate string is.
-            const String derdePaar = ander1 + ander2;
 
-            for (int p3 = p2 + 1; p3 <= 81; ++p3) {
+            for (int i3 = i2 + 1; i3 < aantal2; ++i3) {
                 int r3, k3;
-                PosNaarRijKol(p3, r3, k3);
-                const String& s3 = kandidaten(r3, k3);
-                if (s3 == "" || s3.size() != 2 || s3 != derdePaar) continue;
-                const String pos3 = tekst(r3) + tekst(k3);
-                if (r2 == r1 && r3 == r1)
+                PosNaarRijKol(paarCel[i3], r3, k3);
+                const String& s3 = kandidaten.binnen(r3, k3);
+                if (s3[0] != ander1 || s3[1] != ander2) continue;
+                const bool rij = r2 == r1 && r3 == r1, kolom = k2 == k1 && k3 == k1;
+                if (!rij && !kolom) continue;
+                const String pos1 = positie(r1, k1), pos2 = positie(r2, k2), pos3 = positie(r3, k3);
+                const String cijfers[3] = {String(1, gedeeld), String(1, ander1), String(1, ander2)};
+                if (rij)
                     for (const String& d : cijfers) ZetUitzTripleRij(d, pos1, pos2, pos3);
-                if (k2 == k1 && k3 == k1)
+                if (kolom)
                     for (const String& d : cijfers) ZetUitzTripleKolom(d, pos1, pos2, pos3);
             }
         }

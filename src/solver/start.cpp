@@ -41,7 +41,35 @@ void SudokuForm::StartCommand_Click() {
     CONTROL_NAKED = false;
     uitz_gedaan = 0;
 
+    // Work that provably cannot change anything is skipped, only without the module
+    // display (whose banners every call would show again):
+    // - A cell sweep that places nothing leaves only `rij` and `kol` at 10. The cells
+    //   read the board, CONTROL_UITZ and the digits the exception table rules out; a
+    //   sweep after one that placed nothing, with none of these changed since, would
+    //   place nothing either.
+    // - Likewise a block-line phase in which no call finds anything leaves only MOG at
+    //   "9", GEVBLOKL and HORIZON False, `rij` and `kol` at 10; such calls read the board
+    //   and `aantal` only. (A find always writes the board, or sets the counter above 99,
+    //   which the phase tests after every call.)
+    struct StandCel {
+        bool stil = false;  // the last sweep placed nothing
+        unsigned long bord = 0, uitz = 0;
+        bool uitzAan = false;
+    } vorigeCel;
+    struct StandBlokLijn {
+        bool stil = false;  // the last phase found nothing
+        unsigned long bord = 0;
+        Rij1<Integer, 9> aantal;
+    } vorigeBlokLijn;
+
     auto celSweep = [&] {
+        if (!vink(Vink::Module) && vorigeCel.stil && vorigeCel.bord == veld.versie() &&
+            vorigeCel.uitz == uitz_tabel.versie() && vorigeCel.uitzAan == CONTROL_UITZ) {
+            rij = 10;
+            kol = 10;
+            return;
+        }
+        const unsigned long voor = veld.versie();
         rij = 1;
         for (int i = 0; i < 9; ++i) {
             kol = 1;
@@ -51,12 +79,23 @@ void SudokuForm::StartCommand_Click() {
             }
             rij = plus(rij, 1);
         }
+        vorigeCel = {veld.versie() == voor, veld.versie(), uitz_tabel.versie(), CONTROL_UITZ};
     };
 
     // The block-line phase. A contradiction without a guess to undo leaves the counter
     // above 99 and the board unchanged; it would be met again in every sweep, so it
     // ends the solve. Answers whether the solve goes on.
     auto blokLijnFase = [&]() -> bool {
+        if (!vink(Vink::Module) && uitz_gedaan <= 99 && vorigeBlokLijn.stil &&
+            vorigeBlokLijn.bord == veld.versie() && vorigeBlokLijn.aantal == aantal) {
+            MOG.assign(1, '9');
+            GEVBLOKL = false;
+            HORIZON = false;
+            rij = 10;
+            kol = 10;
+            return true;
+        }
+        const unsigned long voor = veld.versie();
         MOG.assign(1, '0');  // assign(1, ch) keeps GCC 12 from a false -Wrestrict alarm
         for (int beurt = 1; beurt <= 9; ++beurt) {
             // The module may put another digit into MOG when it undoes a guess.
@@ -80,6 +119,7 @@ void SudokuForm::StartCommand_Click() {
                 }
             }
         }
+        vorigeBlokLijn = {veld.versie() == voor, veld.versie(), aantal};
         return true;
     };
 

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Ours against QQWing (a human-style solver with guessing, Debian package qqwing) on the
+# same files in one run, one core, interleaved round by round:
+#   royle17 (all) and easy50 x 200, ours with --trial; puzzles per second from the CPU
+#   time (user + system) of the best of ROUNDS rounds (default 3), and the ratio;
+#   beside it the instructions per puzzle under callgrind on the first 2,000 of royle17.
+# usage: bench/vergelijk.sh CLI [PUZZLE_FOLDER]
+set -euo pipefail
+cli=$1
+map=${2:-$(dirname "$0")/../../shared/puzzles}
+rondes=${ROUNDS:-3}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+cut -c1-81 "$map/royle17.txt" > "$tmp/royle17"
+for _ in $(seq 200); do cut -c1-81 "$map/easy50.txt"; done > "$tmp/easy50x200"
+head -n 2000 "$tmp/royle17" > "$tmp/royle17_2000"
+
+een=()
+command -v taskset > /dev/null && een=(taskset -c 0)
+
+# CPU seconds (user + system) of one run of the command, input from file $1.
+cpu() {
+  local invoer=$1; shift
+  local TIMEFORMAT='%3U %3S' t
+  t=$( { time "${een[@]}" "$@" < "$invoer" > /dev/null 2>&1; } 2>&1 )
+  awk '{ printf "%.3f", $1 + $2 }' <<< "$t"
+}
+# Instructions per puzzle under callgrind.
+instructies() {
+  local invoer=$1 n; shift
+  n=$(wc -l < "$invoer")
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" < "$invoer" 2>&1 > /dev/null |
+    awk -v n="$n" '/Collected :/ { printf "%.0f", $NF / n }'
+}
+
+printf '%-12s %8s %12s %12s %7s %14s %14s\n' set puzzles "ours/s" "qqwing/s" ratio "ours instr/p" "qqwing instr/p"
+for set in royle17 easy50x200; do
+  f=$tmp/$set
+  n=$(wc -l < "$f")
+  best_o=999999 best_q=999999
+  for _ in $(seq "$rondes"); do
+    o=$(cpu "$f" "$cli" --trial --batch -)
+    q=$(cpu "$f" qqwing --solve --one-line)
+    best_o=$(awk -v a="$best_o" -v b="$o" 'BEGIN { print (b < a ? b : a) }')
+    best_q=$(awk -v a="$best_q" -v b="$q" 'BEGIN { print (b < a ? b : a) }')
+  done
+  io=- iq=-
+  if [ "$set" = royle17 ] && command -v valgrind > /dev/null; then
+    io=$(instructies "$tmp/royle17_2000" "$cli" --trial --batch -)
+    iq=$(instructies "$tmp/royle17_2000" qqwing --solve --one-line)
+  fi
+  awk -v s="$set" -v n="$n" -v o="$best_o" -v q="$best_q" -v io="$io" -v iq="$iq" 'BEGIN {
+    po = n / (o > 0 ? o : 0.001); pq = n / (q > 0 ? q : 0.001)
+    printf "%-12s %8d %12.0f %12.0f %7.2f %14s %14s\n", s, n, po, pq, po / pq, io, iq }'
+done
+echo "(CPU time, best of $rondes interleaved rounds on one core; instructions on the first 2000 of royle17)"
