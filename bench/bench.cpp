@@ -59,8 +59,8 @@ void losCollectieOp(benchmark::State& state, const Collectie* c, bool uitprobere
     for (auto _ : state) {
         for (const auto& p : c->puzzels) {
             const Uitkomst u = losPuzzelOp(p, opties, nullptr);
-            opgelost += u.afloop == Afloop::Opgelost;
-            naGok += u.afloop == Afloop::OpgelostNaGok;
+            opgelost += u.afloop == sudoku::Afloop::Opgelost;
+            naGok += u.afloop == sudoku::Afloop::OpgelostNaGok;
             benchmark::DoNotOptimize(u.bord.data());
         }
     }

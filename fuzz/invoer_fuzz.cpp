@@ -17,11 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ui.zetCelTekst(r, k, t);
         }
     form.BevInvoerCommand_Click();
-    if (ui.opmerk() == " Om te beginnen druk op: Start ") {
+    if (ui.opmerk() == teksten::DRUK_OP_START) {
         fuzz::eisNetBord(form);
         fuzz::eis(ui.knopVisible(Knop::Start) && ui.knopEnabled(Knop::Start), "Start na Bevestig");
     } else {
-        fuzz::eis(ui.opmerk().rfind(" Ongeldige invoer in rij ", 0) == 0, "melding", ui.opmerk());
+        fuzz::eis(ui.opmerk() == teksten::ongeldigeInvoer(ui.focusRij(), ui.focusKol()), "melding", ui.opmerk());
         fuzz::eis(fuzz::bordVan(form) == std::string(81, '.'), "geweigerde invoer kwam op het bord");
         for (int d = 1; d <= 9; ++d) fuzz::eis(form.aantal(d) == 0, "tellingen na weigering");
         fuzz::eis(!ui.knopVisible(Knop::Start), "Start zichtbaar na weigering");

@@ -9,14 +9,11 @@ using namespace sudoku;
 
 namespace {
 
-// Counts the placing steps: only they show a number in red.
+// Counts the placements the core reports.
 class TellendeControls : public HeadlessControls {
 public:
     long plaatsingen = 0;
-    void zetCelKleur(int rij, int kol, Kleur kleur) override {
-        if (kleur == KLEUR_ROOD) ++plaatsingen;
-        HeadlessControls::zetCelKleur(rij, kol, kleur);
-    }
+    void geplaatst(int, int, const std::string&) override { ++plaatsingen; }
 };
 
 }  // namespace
@@ -50,13 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::eis(form.passen <= SudokuForm::kMaxPassen, "de grens van het aantal passen bereikt");
     if (data[0] & 1)
         fuzz::eis(static_cast<long>(ui.meldingen().size()) == ui.plaatsingen, "meldingen per plaatsing");
-    const std::string& uit = ui.opmerk();
-    const bool succes = uit == " Sudoku succesvol ingevuld! " || uit == " Sudoku succesvol ingevuld! (na een gok) ";
+    const bool succes = isOpgelost(form.afloop);
     if (succes) {
         fuzz::eis(bord.find('.') == std::string::npos, "succes op een onvolledig bord", bord);
         fuzz::eis(fuzz::geldig(bord), "succes op een ongeldig bord", bord);
     }
-    if (form.KOMPLEET) fuzz::eis(succes || uit == " Sudoku ingevuld, maar niet geldig ", "vol bord zonder oordeel", uit);
+    if (form.KOMPLEET) fuzz::eis(succes || form.afloop == Afloop::NietGeldig, "vol bord zonder oordeel");
+    // A recorded outcome is what the status line shows.
+    if (form.afloop != Afloop::NogNietOpgelost)
+        fuzz::eis(ui.opmerk() == teksten::statusTekst(form.afloop), "uitkomst en statustekst", ui.opmerk());
     fuzz::eis(!ui.knopEnabled(Knop::Start), "Start weer aan na het oplossen");
     return 0;
 }

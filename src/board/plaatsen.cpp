@@ -1,5 +1,6 @@
 // Booking and showing a placed number: count, completed-digit row, grid, flags.
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -26,11 +27,9 @@ void SudokuForm::ToonGevondenGetal(int rijNr, int kolNr) {
     if (box) {
         ui_.zetCelTekst(rijNr, kolNr, veld(rijNr, kolNr));
         ui_.zetCelKleur(rijNr, kolNr, KLEUR_ROOD);
+        ui_.geplaatst(rijNr, kolNr, veld(rijNr, kolNr));
     }
-    if (vink(Vink::Tussenstap)) {
-        ui_.meldingsvenster(MELDING_TITEL, "Getal in rij: " + Str(rijNr) + "  en kolom: " +
-                                               Str(kolNr) + "  is gevuld.    ");
-    }
+    if (vink(Vink::Tussenstap)) ui_.meldingsvenster(teksten::STAP_TITEL, teksten::stapTekst(rijNr, kolNr));
     if (box) {
         ui_.zetCelTekst(rijNr, kolNr, veld(rijNr, kolNr));
         ui_.zetCelKleur(rijNr, kolNr, KLEUR_VENSTERTEKST);
@@ -48,6 +47,14 @@ void SudokuForm::PlaatsGetal(int rijNr, int kolNr, const String& getal) {
     TelGetal(getal);
     ToonOplossing(getal);
     ToonGevondenGetal(rijNr, kolNr);
+}
+
+void SudokuForm::ToonBord() {
+    for (int d = 1; d <= 9; ++d) ui_.zetOplos(d, " ");
+    for (lus_kol = 1; lus_kol <= 9; lus_kol = plus(lus_kol, 1))
+        for (lus_rij = 1; lus_rij <= 9; lus_rij = plus(lus_rij, 1))
+            ui_.zetCelTekst(lus_rij, lus_kol, veld(lus_rij, lus_kol));
+    for (int d = 1; d <= 9; ++d) ToonOplossing(d);
 }
 
 void SudokuForm::WisUitzTabel() {

@@ -13,7 +13,9 @@
 #include <string>
 
 #include "board/waarden.h"
+#include "solver/afloop.h"
 #include "ui/controls.h"
+#include "ui/testcase_bestand.h"
 
 namespace sudoku {
 
@@ -104,6 +106,14 @@ public:
     static String standaardPad1();
     static String standaardPad2();
 
+    // ---- outcomes, as values ----
+    // How the last solve ended: set by StartCommand_Click with its final status text
+    // (NogNietOpgelost at its start and after every load); lives until the next solve or load.
+    Afloop afloop = Afloop::NogNietOpgelost;
+    // What the last load made of the test case (outcome, place of a refusal, rows): set by
+    // Form_Load and Form_LoadUit; lives until the next load.
+    TestcaseInhoud testcase;
+
     // ---- handlers ----
     void Form_Load();
     // Form_Load as if the test-case file had been found with this content.
@@ -121,6 +131,9 @@ public:
     void WisUitzTabel();
     // The placing protocol: write the digit, count it, show it in Oplos and in the grid.
     void PlaatsGetal(int rijNr, int kolNr, const String& getal);
+    // The whole board into the cell boxes, Oplos blanked and then filled for every
+    // digit that stands nine times (after a load and after undoing a guess).
+    void ToonBord();
 
     // ---- look-ups ----
     void ZoekInLijn(const String& getal, const Boolean& richting, int lijn, Boolean& gevonden,
@@ -165,7 +178,8 @@ public:
 private:
     bool vink(Vink v) const { return ui_.vinkWaarde(v) == 1; }
     static String directoryOpzoeking(const String& pad);
-    void laden(std::istream* bron, bool gevonden);
+    // Takes a read test case over, or shows why not (named `naam`), and shows the board.
+    void laden(TestcaseInhoud inhoud, const String& naam);
 
     Controls& ui_;
 };

@@ -84,7 +84,7 @@ struct Regel {
 Afloop beantwoord(const Regel& r, const Opties& opties, std::ostream& uit) {
     if (!r.fout81.empty()) {
         uit << "error " << r.nummer << " \"" << r.fout81 << "\"\n";
-        return Afloop::NietOpgelost;
+        return Afloop::NogNietOpgelost;
     }
     const Uitkomst u = losPuzzelOp(r.cellen, opties, opties.spoor ? &uit : nullptr);
     uit << u.bord << " \"" << u.status << "\"\n";
@@ -106,7 +106,9 @@ public:
                 case Afloop::Opgelost: ++telling_.opgelost; break;
                 case Afloop::OpgelostNaGok: ++telling_.naGok; break;
                 case Afloop::NietGeldig: ++telling_.nietGeldig; break;
-                case Afloop::NietOpgelost: ++telling_.nietOpgelost; break;
+                case Afloop::NogNietOpgelost:
+                case Afloop::NietGenoegKennis:
+                case Afloop::InvoerNietKompleet: ++telling_.nietOpgelost; break;
             }
         }
         const auto nu = Klok::now();
@@ -171,7 +173,7 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Ver
     struct Taak {
         Regel regel;
         std::string antwoord;
-        Afloop afloop = Afloop::NietOpgelost;
+        Afloop afloop = Afloop::NogNietOpgelost;
         bool klaar = false;
     };
     const std::size_t venster = 32 * static_cast<std::size_t>(taken);
@@ -216,7 +218,7 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Ver
     while (volgendeRegel(lezer, r)) {
         std::unique_lock<std::mutex> l(slot);
         ruimteCv.wait(l, [&] { return rij.size() < venster; });
-        rij.push_back(Taak{std::move(r), {}, Afloop::NietOpgelost, false});
+        rij.push_back(Taak{std::move(r), {}, Afloop::NogNietOpgelost, false});
         ++erin;
         l.unlock();
         werkCv.notify_one();

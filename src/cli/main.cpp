@@ -8,10 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -84,31 +81,22 @@ std::string systeemReden(int fout) {
     }
 }
 
-// Why a test-case file was not loaded, in plain words, for the message on stderr.
-// `invoer` holds what standard input gave, when that was the file.
-std::string weigerReden(const std::string& pad, const std::string& invoer) {
-    TestcaseInhoud t;
-    if (pad == "-") {
-        std::istringstream bron(invoer);
-        t = leesTestcase(bron);
-    } else {
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(pad, ec)) return "is geen gewoon bestand";
-        std::ifstream bron(pad, std::ios::binary);
-        if (!bron.is_open()) return "kan niet geopend worden";
-        t = leesTestcase(bron);
-    }
+// Why the test case was not loaded, in plain words, for the message on stderr: taken
+// from what the loader found, which the form keeps.
+std::string weigerReden(const TestcaseInhoud& t) {
+    using U = TestcaseInhoud::Uitkomst;
     switch (t.uitkomst) {
-        case TestcaseInhoud::Uitkomst::FoutTeken:
+        case U::FoutTeken:
             return "regel " + std::to_string(t.foutRegel) + ", positie " +
                    std::to_string(t.foutPositie) +
                    ": ongeldig teken; een cel is 1-9, een spatie, '.' of '0'";
-        case TestcaseInhoud::Uitkomst::TeveelRegels:
-            return "meer dan negen regels met cijfers";
-        case TestcaseInhoud::Uitkomst::Onleesbaar:
-            return "kan niet gelezen worden";
-        case TestcaseInhoud::Uitkomst::Goed:
-            break;
+        case U::TeveelRegels: return "meer dan negen regels met cijfers";
+        case U::Onleesbaar: return "kan niet gelezen worden";
+        case U::GeenGewoonBestand: return "is geen gewoon bestand";
+        case U::NietTeOpenen: return "kan niet geopend worden";
+        case U::Ontbreekt: return systeemReden(ENOENT);
+        case U::NietGevonden:
+        case U::Goed: break;
     }
     return "kan niet geladen worden";
 }
@@ -180,11 +168,11 @@ int enkel(const std::string& pad, const Opties& opties) {
     std::cout << "result \"" << u.status << "\"\n";
     const bool geschreven = uitvoerGeschreven();
     if (!form.FileAanwezig) {
-        std::cerr << NAAM << ": " << pad << ": " << weigerReden(pad, invoer) << "\n";
+        std::cerr << NAAM << ": " << pad << ": " << weigerReden(form.testcase) << "\n";
         return 2;
     }
     if (!geschreven) return 2;
-    return (u.afloop == Afloop::Opgelost || u.afloop == Afloop::OpgelostNaGok) ? 0 : 1;
+    return isOpgelost(u.afloop) ? 0 : 1;
 }
 
 int batch(const std::string& pad, const Opties& opties, int taken) {

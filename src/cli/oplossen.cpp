@@ -28,14 +28,6 @@ std::string bordTekst(const SudokuForm& form) {
     return s;
 }
 
-Afloop afloopVan(const std::string& status, const std::string& bord) {
-    const bool vol = bord.find('.') == std::string::npos;
-    if (vol && status == TEKST_OPGELOST) return Afloop::Opgelost;
-    if (vol && status == TEKST_NA_GOK) return Afloop::OpgelostNaGok;
-    if (status == TEKST_NIET_GELDIG) return Afloop::NietGeldig;
-    return Afloop::NietOpgelost;
-}
-
 Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties) {
     ui.zetVink(Vink::Uitproberen, opties.uitproberen ? 1 : 0);
     ui.zetVink(Vink::Module, opties.modules ? 1 : 0);
@@ -44,7 +36,7 @@ Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties) {
     Uitkomst u;
     u.bord = bordTekst(form);
     u.status = ui.opmerkTekst();
-    u.afloop = afloopVan(u.status, u.bord);
+    u.afloop = form.afloop;
     return u;
 }
 

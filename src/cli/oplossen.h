@@ -17,24 +17,14 @@ struct Opties {
     bool spoor = false;        // report placements and status changes as they happen
 };
 
-// How a solve ended, judged by the status line (and the board for the success texts).
-enum class Afloop { Opgelost, OpgelostNaGok, NietGeldig, NietOpgelost };
-
-inline constexpr const char* TEKST_OPGELOST = " Sudoku succesvol ingevuld! ";
-inline constexpr const char* TEKST_NA_GOK = " Sudoku succesvol ingevuld! (na een gok) ";
-inline constexpr const char* TEKST_NIET_GELDIG = " Sudoku ingevuld, maar niet geldig ";
-
 struct Uitkomst {
     std::string bord;    // 81 characters, row by row, "." for an empty cell
     std::string status;  // the status line's text at the end
-    Afloop afloop = Afloop::NietOpgelost;
+    Afloop afloop = Afloop::NogNietOpgelost;  // as the driver recorded it
 };
 
 // The board of `veld` as 81 characters.
 std::string bordTekst(const SudokuForm& form);
-
-// Solved means: a success text and no empty cell left.
-Afloop afloopVan(const std::string& status, const std::string& bord);
 
 // Ticks the chosen options, presses "Start" once when it is enabled, and reads the outcome.
 Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties);

@@ -2,12 +2,8 @@
 
 namespace sudoku::cli {
 
-void SpoorControls::zetCelKleur(int rij, int kol, Kleur kleur) {
-    HeadlessControls::zetCelKleur(rij, kol, kleur);
-    // Red is given only by the placing step, right after it has put the number's text
-    // into the box, so the box's text now is the number it shows.
-    if (spoor_ != nullptr && kleur == KLEUR_ROOD && rij >= 1 && rij <= 9 && kol >= 1 && kol <= 9)
-        *spoor_ << "place " << rij << ' ' << kol << ' ' << celTekst(rij, kol) << '\n';
+void SpoorControls::geplaatst(int rij, int kol, const std::string& getal) {
+    if (spoor_ != nullptr) *spoor_ << "place " << rij << ' ' << kol << ' ' << getal << '\n';
 }
 
 void SpoorControls::zetOpmerk(const std::string& tekst) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/headless_controls.h"
+#include "ui/teksten.h"
 
 namespace sudoku::cli {
 
@@ -14,7 +15,7 @@ public:
     // With `spoor` null nothing is reported and the controls behave as HeadlessControls.
     explicit SpoorControls(std::ostream* spoor = nullptr) : spoor_(spoor) {}
 
-    void zetCelKleur(int rij, int kol, Kleur kleur) override;
+    void geplaatst(int rij, int kol, const std::string& getal) override;
     void zetOpmerk(const std::string& tekst) override;
 
     // What the status line shows, without the copy that opmerk() makes.
@@ -22,7 +23,7 @@ public:
 
 private:
     std::ostream* spoor_;
-    std::string opmerk_ = "Rastavo";  // mirrors the status line as it stands at creation
+    std::string opmerk_ = teksten::RASTAVO;  // mirrors the status line as it stands at creation
 };
 
 }  // namespace sudoku::cli

@@ -30,11 +30,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
                 veld(lus_rij, lus_kol) = veld_bewaard(lus_rij, lus_kol);
                 if (!isLeeg(veld(lus_rij, lus_kol))) TelGetal(veld(lus_rij, lus_kol));
             }
-        for (int i = 1; i <= 9; ++i) ui_.zetOplos(i, " ");
-        for (lus_kol = 1; lus_kol <= 9; lus_kol = plus(lus_kol, 1))
-            for (lus_rij = 1; lus_rij <= 9; lus_rij = plus(lus_rij, 1))
-                ui_.zetCelTekst(lus_rij, lus_kol, veld(lus_rij, lus_kol));
-        for (int d = 1; d <= 9; ++d) ToonOplossing(d);
+        ToonBord();
 
         posUPR = static_cast<Integer>(up1.size() >= 1 ? cijfer(up1.substr(0, 1)) : 0);
         posUPK = static_cast<Integer>(up1.size() >= 2 ? cijfer(up1.substr(1, 1)) : 0);

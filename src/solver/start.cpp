@@ -1,6 +1,7 @@
 // "Start": runs the modules pass after pass, escalates when a pass places nothing,
 // and reports the outcome in Opmerk.
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -36,6 +37,12 @@ void SudokuForm::StartCommand_Click() {
     for (int i = 1; i <= 9; ++i)
         for (int k = 1; k <= 9; ++k) ui_.zetCelKleur(i, k, KLEUR_GRIJS);
     KOMPLEET = false;
+    afloop = Afloop::NogNietOpgelost;
+    // The final status text and the outcome it reports are written together.
+    auto eindig = [&](Afloop a) {
+        afloop = a;
+        ui_.zetOpmerk(teksten::statusTekst(a));
+    };
     NWGETAL = true;
     CONTROL_UITZ = false;
     CONTROL_NAKED = false;
@@ -127,13 +134,13 @@ void SudokuForm::StartCommand_Click() {
     while (!KOMPLEET && (NWGETAL || uitz_gedaan <= 99)) {
         if (++passen > kMaxPassen) {
             // Cannot happen (see kMaxPassen); should it ever, the solve still ends.
-            ui_.zetOpmerk("Jammer niet genoeg kennis om de reeks op te lossen");
+            eindig(Afloop::NietGenoegKennis);
             break;
         }
         NWGETAL = false;
 
         if (!blokLijnFase()) {
-            ui_.zetOpmerk("Jammer niet genoeg kennis om de reeks op te lossen");
+            eindig(Afloop::NietGenoegKennis);
             break;
         }
 
@@ -198,18 +205,18 @@ void SudokuForm::StartCommand_Click() {
 
         if (KOMPLEET) {
             if (!geldigIngevuld(veld))
-                ui_.zetOpmerk(" Sudoku ingevuld, maar niet geldig ");
+                eindig(Afloop::NietGeldig);
             else if (PROBEERUIT_OOIT)
-                ui_.zetOpmerk(" Sudoku succesvol ingevuld! (na een gok) ");
+                eindig(Afloop::OpgelostNaGok);
             else
-                ui_.zetOpmerk(" Sudoku succesvol ingevuld! ");
+                eindig(Afloop::Opgelost);
         } else if (NWGETAL) {
             if (CONTROL_UITZ) {
                 CONTROL_UITZ = false;
                 CONTROL_NAKED = false;
             }
         } else if (uitz_gedaan > 99) {
-            ui_.zetOpmerk("Jammer niet genoeg kennis om de reeks op te lossen");
+            eindig(Afloop::NietGenoegKennis);
         } else {
             uitz_gedaan = plus(uitz_gedaan, 10);
             CONTROL_UITZ = true;
@@ -217,7 +224,7 @@ void SudokuForm::StartCommand_Click() {
     }
 
     if (!KOMPLEET && !NWGETAL_OOIT)
-        ui_.zetOpmerk("Jammer, waarschijnlijk is de invoer niet kompleet");
+        eindig(Afloop::InvoerNietKompleet);
 }
 
 }  // namespace sudoku

@@ -15,8 +15,6 @@ inline constexpr Kleur KLEUR_VENSTERTEKST = 0x80000008;  // the system's window-
 enum class Knop { Invoer, Bevestig, Start, Herstart };
 enum class Vink { Tussenstap, Module, Uitproberen };
 
-inline constexpr const char* MELDING_TITEL = "Gevonden SUDOKU getal !";
-
 class Controls {
 public:
     virtual ~Controls() = default;
@@ -39,6 +37,10 @@ public:
 
     // Modal information box with an OK button; returns when it is closed.
     virtual void meldingsvenster(const std::string& titel, const std::string& tekst) = 0;
+
+    // A number has just been placed at (rij, kol): called once per placement, when its
+    // box has been given the number and red, before the step box.
+    virtual void geplaatst(int /*rij*/, int /*kol*/, const std::string& /*getal*/) {}
 };
 
 }  // namespace sudoku

@@ -1,5 +1,7 @@
 #include "ui/headless_controls.h"
 
+#include "ui/teksten.h"
+
 namespace sudoku {
 
 HeadlessControls::HeadlessControls() {
@@ -10,7 +12,7 @@ HeadlessControls::HeadlessControls() {
             kleuren_[r][k] = KLEUR_VENSTERTEKST;
         }
     for (int i = 1; i <= 9; ++i) oplos_[i] = std::to_string(i);
-    opmerk_ = "Rastavo";
+    opmerk_ = teksten::RASTAVO;
     enabled_ = {true, false, true, false};
     visible_ = {true, true, true, true};
 }

@@ -1,5 +1,6 @@
 // Typing a puzzle in: "Invoer" empties the board, "Bevestig" takes the boxes over.
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -27,7 +28,7 @@ void SudokuForm::InvoerCommand_Click() {
             ui_.zetCelTekst(lus_rij, lus_kol, " ");
         }
     for (lus_n = 1; lus_n <= 9; lus_n = plus(lus_n, 1)) ui_.zetOplos(lus_n, " ");
-    ui_.zetOpmerk(" Vul nu de velden in en sluit af met: Bevestig ");
+    ui_.zetOpmerk(teksten::VUL_IN);
     ui_.zetKnopEnabled(Knop::Invoer, false);
     ui_.zetKnopEnabled(Knop::Bevestig, true);
     // A typed puzzle starts without an earlier solve's history: stale exclusions
@@ -43,7 +44,7 @@ void SudokuForm::BevInvoerCommand_Click() {
         for (int k = 1; k <= 9; ++k) {
             const std::string t = zonderSpaties(ui_.celTekst(r, k));
             if (!leegTeken(t) && cijfer(t) == 0) {
-                ui_.zetOpmerk(" Ongeldige invoer in rij " + tekst(r) + ", kolom " + tekst(k) + " ");
+                ui_.zetOpmerk(teksten::ongeldigeInvoer(r, k));
                 ui_.focusCel(r, k);
                 return;
             }
@@ -71,7 +72,7 @@ void SudokuForm::BevInvoerCommand_Click() {
     ui_.zetKnopVisible(Knop::Start, true);
     ui_.zetKnopVisible(Knop::Herstart, true);
     ui_.zetKnopEnabled(Knop::Bevestig, false);
-    ui_.zetOpmerk(" Om te beginnen druk op: Start ");
+    ui_.zetOpmerk(teksten::DRUK_OP_START);
 }
 
 }  // namespace sudoku

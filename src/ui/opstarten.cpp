@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 #include "ui/testcase_bestand.h"
 
 namespace sudoku {
@@ -56,6 +57,12 @@ String naamVan(const String& pad) {
 }  // namespace
 
 void SudokuForm::Form_Load() {
+    using U = TestcaseInhoud::Uitkomst;
+    auto zonder = [](U u) {
+        TestcaseInhoud t;
+        t.uitkomst = u;
+        return t;
+    };
     // Finding the file decides what `bestand` holds; opening happens below.
     String pad;
     bool gevonden = false;
@@ -65,8 +72,7 @@ void SudokuForm::Form_Load() {
         std::error_code ec;
         if (!fs::exists(pad, ec)) {
             bestand.clear();
-            laden(nullptr, false);
-            ui_.zetOpmerk(meldingOntbreekt(naamVan(pad)));
+            laden(zonder(U::Ontbreekt), naamVan(pad));
             return;
         }
         bestand = naamVan(pad);
@@ -85,43 +91,38 @@ void SudokuForm::Form_Load() {
         }
     }
     if (!gevonden) {
-        laden(nullptr, false);
+        laden(zonder(U::NietGevonden), bestand);
         return;
     }
     std::error_code ec;
-    std::ifstream bron;
     // Only a plain file is read: a folder, a pipe or a device would never end or say nothing.
-    if (fs::is_regular_file(pad, ec)) bron.open(pad, std::ios::binary);
-    if (!bron.is_open()) {
-        laden(nullptr, true);
+    if (!fs::is_regular_file(pad, ec)) {
+        laden(zonder(U::GeenGewoonBestand), bestand);
         return;
     }
-    laden(&bron, true);
+    std::ifstream bron(pad, std::ios::binary);
+    if (!bron.is_open()) {
+        laden(zonder(U::NietTeOpenen), bestand);
+        return;
+    }
+    laden(leesTestcase(bron), bestand);
 }
 
 void SudokuForm::Form_LoadUit(std::istream& bron) {
     bestand = "SudokuTestCase.txt";
-    laden(&bron, true);
+    laden(leesTestcase(bron), bestand);
 }
 
-void SudokuForm::laden(std::istream* bron, bool gevonden) {
+void SudokuForm::laden(TestcaseInhoud inhoud, const String& naam) {
     for (int d = 1; d <= 9; ++d) aantal(d) = 0;
     PROBEERUIT_OOIT = false;
     NWGETAL_OOIT = false;
     FileAanwezig = false;
+    afloop = Afloop::NogNietOpgelost;
 
-    TestcaseInhoud inhoud;
-    if (gevonden) {
-        if (bron != nullptr)
-            inhoud = leesTestcase(*bron);
-        else
-            inhoud.uitkomst = TestcaseInhoud::Uitkomst::Onleesbaar;
-    }
-
-    if (!gevonden || inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
+    if (inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
         ui_.zetKnopEnabled(Knop::Start, false);
-        ui_.zetOpmerk(gevonden ? inhoud.melding(bestand)
-                               : " Druk op: Invoer.  Voer daarna de Sudoku getallen in. ");
+        ui_.zetOpmerk(inhoud.melding(naam));
     } else {
         FileAanwezig = true;
         lus_rij = 1;
@@ -138,12 +139,9 @@ void SudokuForm::laden(std::istream* bron, bool gevonden) {
         for (int r = inhoud.regels + 1; r <= 9; ++r)
             for (int k = 1; k <= 9; ++k) veld(r, k) = " ";
     }
+    testcase = std::move(inhoud);
 
-    for (int d = 1; d <= 9; ++d) ui_.zetOplos(d, " ");
-    for (lus_kol = 1; lus_kol <= 9; lus_kol = plus(lus_kol, 1))
-        for (lus_rij = 1; lus_rij <= 9; lus_rij = plus(lus_rij, 1))
-            ui_.zetCelTekst(lus_rij, lus_kol, veld(lus_rij, lus_kol));
-    for (int d = 1; d <= 9; ++d) ToonOplossing(d);
+    ToonBord();
     WisUitzTabel();
 }
 
@@ -152,7 +150,7 @@ void SudokuForm::HerstartCommand_Click() {
         for (int k = 1; k <= 9; ++k) ui_.zetCelKleur(i, k, KLEUR_VENSTERTEKST);
     ui_.zetKnopEnabled(Knop::Start, true);
     ui_.zetKnopEnabled(Knop::Herstart, false);
-    ui_.zetOpmerk(" Begin opnieuw met: Start ");
+    ui_.zetOpmerk(teksten::BEGIN_OPNIEUW);
     Form_Load();
 }
 

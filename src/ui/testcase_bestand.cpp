@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "ui/teksten.h"
+
 namespace sudoku {
 
 namespace {
@@ -117,20 +119,17 @@ private:
 
 std::string TestcaseInhoud::melding(const std::string& naam) const {
     switch (uitkomst) {
-        case Uitkomst::FoutTeken:
-            return " Fout in " + naam + ": regel " + std::to_string(foutRegel) + ", positie " +
-                   std::to_string(foutPositie) + " ";
-        case Uitkomst::TeveelRegels:
-            return " Fout in " + naam + ": meer dan 9 regels ";
+        case Uitkomst::FoutTeken: return teksten::foutInBestand(naam, foutRegel, foutPositie);
+        case Uitkomst::TeveelRegels: return teksten::teveelRegels(naam);
         case Uitkomst::Onleesbaar:
-            return " " + naam + " kan niet gelezen worden ";
-        case Uitkomst::Goed:
-            break;
+        case Uitkomst::GeenGewoonBestand:
+        case Uitkomst::NietTeOpenen: return teksten::onleesbaar(naam);
+        case Uitkomst::NietGevonden: return teksten::DRUK_OP_INVOER;
+        case Uitkomst::Ontbreekt: return teksten::bestaatNiet(naam);
+        case Uitkomst::Goed: break;
     }
     return "";
 }
-
-std::string meldingOntbreekt(const std::string& naam) { return " " + naam + " bestaat niet "; }
 
 TestcaseInhoud leesTestcase(std::istream& bron) {
     TestcaseInhoud t;

@@ -8,7 +8,17 @@
 namespace sudoku {
 
 struct TestcaseInhoud {
-    enum class Uitkomst { Goed, FoutTeken, TeveelRegels, Onleesbaar };
+    enum class Uitkomst {
+        Goed,
+        FoutTeken,     // a character that is no cell (see foutRegel, foutPositie)
+        TeveelRegels,  // a row after the ninth holds more than spaces
+        Onleesbaar,    // reading failed part-way
+        // What start-up finds before there is anything to read:
+        NietGevonden,       // no test case at either look-up: manual entry
+        Ontbreekt,          // the file named on the command line does not exist
+        GeenGewoonBestand,  // a folder, a pipe or a device: never read
+        NietTeOpenen,       // there, but opening it failed
+    };
 
     Uitkomst uitkomst = Uitkomst::Goed;
     int foutRegel = 0;  // line and position of the first bad character, counted in the
@@ -18,12 +28,10 @@ struct TestcaseInhoud {
     // into " ".
     std::array<std::string, 10> rijen{};
 
-    // The status text for a rejected file, naming it by `naam` (its bare file name).
+    // The status text for a test case that is not loaded, naming the file by `naam` (its
+    // bare file name); "" for Goed.
     std::string melding(const std::string& naam = "SudokuTestCase.txt") const;
 };
-
-// The status text for a named file that does not exist.
-std::string meldingOntbreekt(const std::string& naam);
 
 // Reads a test case from `bron`: a UTF-8 byte-order mark is dropped, a carriage return
 // before a line end is not part of the line. Three layouts are read:

@@ -43,6 +43,62 @@ TEST(ToonGevondenGetal, StepMessageForRow9Column1WithTheNumberInRedWhileOpen) {
     for (int k : {1, 2}) EXPECT_EQ(o.ui.celKleur(9, k), KLEUR_VENSTERTEKST);
 }
 
+// What the controls hear, in order: red boxes, reported placements, step boxes.
+class Luisterend : public HeadlessControls {
+public:
+    std::vector<std::string> log;
+    void zetCelKleur(int rij, int kol, Kleur kleur) override {
+        if (kleur == KLEUR_ROOD) log.push_back("rood " + tekst(rij) + tekst(kol));
+        HeadlessControls::zetCelKleur(rij, kol, kleur);
+    }
+    void geplaatst(int rij, int kol, const std::string& getal) override {
+        log.push_back("geplaatst " + tekst(rij) + tekst(kol) + " " + getal);
+    }
+    void meldingsvenster(const std::string& titel, const std::string& t) override {
+        log.push_back("melding");
+        HeadlessControls::meldingsvenster(titel, t);
+    }
+};
+
+// Over a whole solve every placement is reported once, the moment its box turns red and
+// before its step box, with the digit the board then holds: replayed onto the puzzle the
+// reports give the final board.
+TEST(ToonGevondenGetal, ReportsEachPlacementOnceInOrder) {
+    const auto alle = leesCollectie("easy50");
+    ASSERT_FALSE(alle.empty());
+    Luisterend ui;
+    SudokuForm form(ui);
+    ui.zetVink(Vink::Tussenstap, 1);
+    zetBord(form, alle[0].opgave);
+    ui.zetKnopEnabled(Knop::Start, true);
+    form.StartCommand_Click();
+    ASSERT_EQ(bordTekst(form), alle[0].oplossing);
+
+    std::string bord = alle[0].opgave;
+    for (char& c : bord)
+        if (c == '0') c = '.';
+    long plaatsingen = 0;
+    for (std::size_t i = 0; i < ui.log.size(); ++i) {
+        const std::string& e = ui.log[i];
+        if (e.rfind("geplaatst ", 0) != 0) continue;
+        ++plaatsingen;
+        const int r = e[10] - '0', k = e[11] - '0';
+        ASSERT_GE(i, 1u);
+        EXPECT_EQ(ui.log[i - 1], "rood " + e.substr(10, 2));
+        ASSERT_LT(i + 1, ui.log.size());
+        EXPECT_EQ(ui.log[i + 1], "melding");
+        EXPECT_EQ(bord[(r - 1) * 9 + (k - 1)], '.') << e;  // no cell placed twice
+        bord[(r - 1) * 9 + (k - 1)] = e[13];
+    }
+    EXPECT_EQ(bord, alle[0].oplossing);
+    EXPECT_EQ(static_cast<long>(ui.meldingen().size()), plaatsingen);
+
+    // A column outside the board selects no box: nothing is reported.
+    ui.log.clear();
+    form.ToonGevondenGetal(1, 10);
+    EXPECT_EQ(ui.log, std::vector<std::string>{"melding"});
+}
+
 TEST(ToonGevondenGetal, LastPlacementSetsKompleet) {
     Opstelling o;
     std::string bord = kOpgelost;

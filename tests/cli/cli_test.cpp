@@ -1,6 +1,8 @@
 // sudoku-blad-cli as other tools see it: the exact lines it prints and its exit status.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -170,6 +172,35 @@ TEST(Cli, FileLayoutsAndRefusals) {
                              "result \" Fout in puzzel.txt: " + waar + " \"\n");
         EXPECT_EQ(r.fout, "sudoku-blad-cli: " + pad.string() + ": " + waar +
                               ": ongeldig teken; een cel is 1-9, een spatie, '.' of '0'\n");
+    }
+}
+
+// Each way a FILE is refused has its own reason on stderr, taken from what the loader
+// found, and exit status 2; a pipe is refused without being read.
+TEST(Cli, EachRefusalHasItsReason) {
+    TijdelijkeMap map;
+    std::string tien = negenRegels(kEenGat) + "1\n";
+    const std::string fifo = (map.pad() / "pijp").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Geval {
+        std::string pad, invoer, reden;
+    };
+    std::vector<Geval> gevallen = {
+        {map.schrijf("tien.txt", tien).string(), "", "meer dan negen regels met cijfers"},
+        {"-", tien, "meer dan negen regels met cijfers"},
+        {"-", "12x\n", "regel 1, positie 3: ongeldig teken; een cel is 1-9, een spatie, '.' of '0'"},
+        {map.pad().string(), "", "is geen gewoon bestand"},
+        {fifo, "", "is geen gewoon bestand"},
+    };
+    if (::geteuid() != 0) {  // root reads any file
+        const auto dicht = map.schrijf("dicht.txt", negenRegels(kEenGat));
+        std::filesystem::permissions(dicht, std::filesystem::perms::none);
+        gevallen.push_back({dicht.string(), "", "kan niet geopend worden"});
+    }
+    for (const auto& g : gevallen) {
+        const auto r = draai(map, g.pad, g.invoer);
+        EXPECT_EQ(r.code, 2) << g.pad;
+        EXPECT_EQ(r.fout, "sudoku-blad-cli: " + g.pad + ": " + g.reden + "\n");
     }
 }
 

@@ -2,7 +2,10 @@
 // sweep, the contradiction ending and stuck boards.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "support/testhulp.h"
+#include "ui/teksten.h"
 
 namespace sudoku::test {
 namespace {
@@ -11,6 +14,14 @@ const char* const kSucces = " Sudoku succesvol ingevuld! ";
 const char* const kSuccesGok = " Sudoku succesvol ingevuld! (na een gok) ";
 const char* const kGeenKennis = "Jammer niet genoeg kennis om de reeks op te lossen";
 const char* const kNietKompleet = "Jammer, waarschijnlijk is de invoer niet kompleet";
+
+// The outcome the driver recorded, and the status line showing its text when it has one.
+void verwachtAfloop(const Opstelling& f, Afloop a) {
+    EXPECT_EQ(f.form.afloop, a);
+    if (a != Afloop::NogNietOpgelost) {
+        EXPECT_EQ(f.ui.opmerk(), teksten::statusTekst(a));
+    }
+}
 
 struct Start : ::testing::Test {
     Opstelling o;
@@ -31,14 +42,37 @@ TEST_F(Start, FullBoardRunsTenPassesAndEarlierSolvesShapeTheVerdict) {
     EXPECT_FALSE(o.form.KOMPLEET);
     EXPECT_EQ(o.form.veld_bewaard(1, 1), "");  // the trial test saw at most 90
     EXPECT_EQ(o.ui.opmerk(), kNietKompleet);
+    verwachtAfloop(o, Afloop::InvoerNietKompleet);
     // After placements in an earlier solve the last module text stays; after a guess
     // there, a solved board is solved "after a guess".
     Opstelling eerder, gok;
     eerder.form.NWGETAL_OOIT = gok.form.PROBEERUIT_OOIT = true;
     los(eerder, kOpgelost, false, true);
     EXPECT_EQ(eerder.ui.opmerk(), " Module CEL ");
+    verwachtAfloop(eerder, Afloop::NogNietOpgelost);
     los(gok, std::string(kOpgelost).replace(0, 1, "."));
     EXPECT_EQ(gok.ui.opmerk(), kSuccesGok);
+    verwachtAfloop(gok, Afloop::OpgelostNaGok);
+}
+
+// The outcome is the driver's own record: a solved board, a complete one with a digit
+// twice, and a load that forgets the last solve's outcome.
+TEST_F(Start, OutcomeOfACompleteBoardValidOrNot) {
+    los(o, std::string(kOpgelost).replace(0, 1, "."));
+    verwachtAfloop(o, Afloop::Opgelost);
+    std::istringstream bron(kOpgelost);
+    o.form.Form_LoadUit(bron);
+    EXPECT_EQ(o.form.afloop, Afloop::NogNietOpgelost);
+
+    // Row 1 keeps its nine digits with (1,1) and (1,2) swapped, so columns 1 and 2 and the
+    // first block hold a digit twice; the one gap, in row 9, is settled by its row.
+    std::string dubbel = kOpgelost;
+    std::swap(dubbel[0], dubbel[1]);
+    dubbel[80] = '.';
+    Opstelling fout;
+    los(fout, dubbel);
+    EXPECT_TRUE(fout.form.KOMPLEET);
+    verwachtAfloop(fout, Afloop::NietGeldig);
 }
 
 // Digit 1: the band of rows 7..9 places (9,8); that column then settles row 3 of the
@@ -61,6 +95,7 @@ TEST_F(Start, ContradictionWithoutAGuessEndsTheSolveAtOnce) {
     o.form.NWGETAL_OOIT = true;
     los(o, tegenspraak, false, true);
     EXPECT_EQ(o.ui.opmerk(), kGeenKennis);
+    verwachtAfloop(o, Afloop::NietGenoegKennis);
     EXPECT_EQ(o.form.uitz_gedaan, 100);
     EXPECT_EQ(o.form.MOG, "5");    // no later digit turn
     EXPECT_EQ(o.form.lus_rij, 0);  // no line or block module ran
@@ -68,6 +103,7 @@ TEST_F(Start, ContradictionWithoutAGuessEndsTheSolveAtOnce) {
     Opstelling vers;  // nothing ever placed: the final check has the last word
     los(vers, tegenspraak);
     EXPECT_EQ(vers.ui.opmerk(), kNietKompleet);
+    verwachtAfloop(vers, Afloop::InvoerNietKompleet);
 }
 
 // easy50 #7 and #42 stick after some placements with the trial option off.
@@ -75,15 +111,18 @@ TEST_F(Start, StuckBoardsGiveUpInAPassOrKeepTheModuleTextAndATrialFinishesThem) 
     const auto alle = leesCollectie("easy50");
     los(o, alle.at(6).opgave);  // passes 99 in a pass without a placement
     EXPECT_EQ(o.ui.opmerk(), kGeenKennis);
+    verwachtAfloop(o, Afloop::NietGenoegKennis);
     Opstelling stap;  // passes 99 only through the +10 step
     los(stap, alle.at(41).opgave);
     EXPECT_FALSE(stap.form.KOMPLEET);
     EXPECT_TRUE(stap.form.uitz_gedaan >= 100 && stap.form.uitz_gedaan <= 109);
     for (const char* t : {kSucces, kSuccesGok, kGeenKennis, kNietKompleet}) EXPECT_NE(stap.ui.opmerk(), t);
+    verwachtAfloop(stap, Afloop::NogNietOpgelost);
     Opstelling gok;
     los(gok, alle.at(41).opgave, true);
     EXPECT_EQ(bordTekst(gok.form), alle.at(41).oplossing);
     EXPECT_EQ(gok.ui.opmerk(), kSuccesGok);
+    verwachtAfloop(gok, Afloop::OpgelostNaGok);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "sudoku_versie.h"
+#include "ui/teksten.h"
 #include "ui/testcase_bestand.h"
 
 // The pictures live in a static library, whose resources are not registered by themselves.
@@ -311,7 +312,7 @@ void SudokuVenster::bouwOplossing() {
 void SudokuVenster::bouwOpmerking() {
     auto* frame4 = kader(this, "Frame4", 240, 6480, 6135, 1095);
     frame4->setTitle("Opmerking:");
-    opmerk_ = new StatusRegel("Rastavo", frame4);
+    opmerk_ = new StatusRegel(teksten::RASTAVO, frame4);
     opmerk_->setObjectName("Opmerk");
     opmerk_->installEventFilter(this);
     plaats(opmerk_, 240, 360, 5655, 375);
@@ -365,13 +366,15 @@ std::string SudokuVenster::celTekst(int rij, int kol) const {
 void SudokuVenster::zetCelKleur(int rij, int kol, Kleur kleur) {
     QLineEdit* c = cel(rij, kol);
     if (c == nullptr) return;
-    if (kleur == KLEUR_ROOD) {
-        aangekondigdRij_ = rij;
-        aangekondigdKol_ = kol;
-    }
     QPalette p = c->palette();
     p.setColor(QPalette::Text, naarQColor(kleur, palette()));
     c->setPalette(p);
+}
+
+void SudokuVenster::geplaatst(int rij, int kol, const std::string& /*getal*/) {
+    // The step box that may follow is placed clear of this cell.
+    aangekondigdRij_ = rij;
+    aangekondigdKol_ = kol;
 }
 
 void SudokuVenster::focusCel(int rij, int kol) {
@@ -608,21 +611,20 @@ void SudokuVenster::plakken() {
     // clipboard must not wipe the board.
     std::string waarom;
     if (tekst.trimmed().isEmpty()) {
-        waarom = " Geen puzzel op het klembord ";
+        waarom = teksten::KLEMBORD_GEEN_PUZZEL;
     } else {
         switch (inhoud.uitkomst) {
         case TestcaseInhoud::Uitkomst::Goed:
-            if (gegeven < 17) waarom = " Geen puzzel op het klembord: te weinig getallen ";
+            if (gegeven < 17) waarom = teksten::KLEMBORD_TE_WEINIG;
             break;
         case TestcaseInhoud::Uitkomst::FoutTeken:
-            waarom = " Geen puzzel op het klembord: regel " + std::to_string(inhoud.foutRegel) +
-                     ", positie " + std::to_string(inhoud.foutPositie) + " ";
+            waarom = teksten::klembordFout(inhoud.foutRegel, inhoud.foutPositie);
             break;
         case TestcaseInhoud::Uitkomst::TeveelRegels:
-            waarom = " Geen puzzel op het klembord: meer dan 9 regels ";
+            waarom = teksten::KLEMBORD_TEVEEL_REGELS;
             break;
         default:
-            waarom = " Geen puzzel op het klembord ";
+            waarom = teksten::KLEMBORD_GEEN_PUZZEL;
             break;
         }
     }

@@ -80,6 +80,7 @@ public:
     void zetKnopVisible(Knop knop, bool zichtbaar) override;
     int vinkWaarde(Vink vink) const override;
     void meldingsvenster(const std::string& titel, const std::string& tekst) override;
+    void geplaatst(int rij, int kol, const std::string& getal) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -114,7 +115,7 @@ private:
     QMessageBox* melding_ = nullptr;
     bool bezig_ = false;      // a solve is running
     bool afsluiten_ = false;  // the window was closed during a solve
-    // The cell that the core last turned red: the number the next step box announces.
+    // The cell where the core last placed a number: the one the next step box announces.
     int aangekondigdRij_ = 0;
     int aangekondigdKol_ = 0;
     // Where the user dragged a step box to; later boxes open there while it suits.

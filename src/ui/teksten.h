@@ -1,0 +1,51 @@
+// Every text the program shows in its status line and its step box, in one place: the
+// core, the command line, the headless controls and the window all take them from here.
+// Spaces at the ends are part of the texts.
+#pragma once
+
+#include <string>
+
+#include "solver/afloop.h"
+
+namespace sudoku::teksten {
+
+// The status line as the window is created.
+inline constexpr const char* RASTAVO = "Rastavo";
+
+// Start-up, restart and manual entry.
+inline constexpr const char* DRUK_OP_INVOER = " Druk op: Invoer.  Voer daarna de Sudoku getallen in. ";
+inline constexpr const char* BEGIN_OPNIEUW = " Begin opnieuw met: Start ";
+inline constexpr const char* VUL_IN = " Vul nu de velden in en sluit af met: Bevestig ";
+inline constexpr const char* DRUK_OP_START = " Om te beginnen druk op: Start ";
+// A box on "Bevestig" that holds no digit and is not empty.
+std::string ongeldigeInvoer(int rij, int kol);
+
+// The end of a solve.
+inline constexpr const char* OPGELOST = " Sudoku succesvol ingevuld! ";
+inline constexpr const char* OPGELOST_NA_GOK = " Sudoku succesvol ingevuld! (na een gok) ";
+inline constexpr const char* NIET_GELDIG = " Sudoku ingevuld, maar niet geldig ";
+inline constexpr const char* NIET_GENOEG_KENNIS = "Jammer niet genoeg kennis om de reeks op te lossen";
+inline constexpr const char* INVOER_NIET_KOMPLEET = "Jammer, waarschijnlijk is de invoer niet kompleet";
+// The final status text of a solve that ended this way; "" for NogNietOpgelost, which
+// writes none.
+const char* statusTekst(Afloop afloop);
+
+// The step box, shown for every placed number when "weergave tussenstappen" is ticked.
+inline constexpr const char* STAP_TITEL = "Gevonden SUDOKU getal !";
+// "Getal in rij:  9  en kolom:  1  is gevuld.    ": each number after the space that ends
+// the text before it and a sign position.
+std::string stapTekst(int rij, int kol);
+
+// A test-case file that is not loaded, named by its bare file name.
+std::string foutInBestand(const std::string& naam, int regel, int positie);
+std::string teveelRegels(const std::string& naam);
+std::string onleesbaar(const std::string& naam);
+std::string bestaatNiet(const std::string& naam);
+
+// Pasting into the window: the board is left alone when the clipboard holds no puzzle.
+inline constexpr const char* KLEMBORD_GEEN_PUZZEL = " Geen puzzel op het klembord ";
+inline constexpr const char* KLEMBORD_TE_WEINIG = " Geen puzzel op het klembord: te weinig getallen ";
+inline constexpr const char* KLEMBORD_TEVEEL_REGELS = " Geen puzzel op het klembord: meer dan 9 regels ";
+std::string klembordFout(int regel, int positie);
+
+}  // namespace sudoku::teksten
