@@ -15,7 +15,7 @@ void SudokuForm::TelGetal(const String& getal) {
 
 void SudokuForm::ToonOplossing(int getal) {
     for (int k = 1; k <= 9; ++k)
-        if (getal == k && aantal(k) == 9) ui_.zetOplos(k, tekst(k));
+        if (getal == k && aantal(k) == 9) ui_.zetOplos(k, getalTekst(k));
 }
 
 void SudokuForm::ToonOplossing(const String& getal) { ToonOplossing(cijfer(getal)); }
@@ -28,8 +28,8 @@ void SudokuForm::ToonGevondenGetal(int rijNr, int kolNr) {
         ui_.zetCelKleur(rijNr, kolNr, KLEUR_ROOD);
     }
     if (vink(Vink::Tussenstap)) {
-        ui_.meldingsvenster(MELDING_TITEL, "Getal in rij: " + Str(rijNr) + "  en kolom: " +
-                                               Str(kolNr) + "  is gevuld.    ");
+        ui_.meldingsvenster(MELDING_TITEL, "Getal in rij: " + getalTekstMetSpatie(rijNr) + "  en kolom: " +
+                                               getalTekstMetSpatie(kolNr) + "  is gevuld.    ");
     }
     if (box) {
         ui_.zetCelTekst(rijNr, kolNr, veld(rijNr, kolNr));
@@ -48,6 +48,13 @@ void SudokuForm::PlaatsGetal(int rijNr, int kolNr, const String& getal) {
     TelGetal(getal);
     ToonOplossing(getal);
     ToonGevondenGetal(rijNr, kolNr);
+}
+
+void SudokuForm::SluitUitzFaseAf() {
+    uitz_gedaan = 0;
+    WisUitzTabel();
+    CONTROL_UITZ = false;
+    CONTROL_NAKED = false;
 }
 
 void SudokuForm::WisUitzTabel() {

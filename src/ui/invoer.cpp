@@ -43,7 +43,7 @@ void SudokuForm::BevInvoerCommand_Click() {
         for (int k = 1; k <= 9; ++k) {
             const std::string t = zonderSpaties(ui_.celTekst(r, k));
             if (!leegTeken(t) && cijfer(t) == 0) {
-                ui_.zetOpmerk(" Ongeldige invoer in rij " + tekst(r) + ", kolom " + tekst(k) + " ");
+                ui_.zetOpmerk(" Ongeldige invoer in rij " + getalTekst(r) + ", kolom " + getalTekst(k) + " ");
                 ui_.focusCel(r, k);
                 return;
             }
