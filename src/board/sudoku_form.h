@@ -26,8 +26,8 @@ public:
 
     // ---- public fields, in declared order ----
     // Each field: what it holds; who writes it (w:) and reads it (r:); how long the value
-    // lives. "Kept for the look-ups" marks a field that only the look-ups (board/
-    // opzoeken.cpp) still write: the modules keep those working values in locals.
+    // lives. "Not written (kept in locals)": the form's modules keep that working value in
+    // locals; only the step-by-step reference of the tests (tests/referentie) writes it.
     // Row handed to the modules by reference; w: driver, trial (block rows); one sweep.
     Integer rij = 0;
     // Column handed to the modules by reference; w: driver, trial (block columns); one sweep.
