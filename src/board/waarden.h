@@ -75,7 +75,7 @@ private:
 
 // One-dimensional array with bounds 1..N. An element never written is the type's
 // empty value (0 for numbers, "" for strings). Slot 0 is a spare that absorbs any
-// index outside 1..N.
+// index outside 1..N in a Release build; other builds stop there.
 template <class T, int N>
 class Rij1 {
 public:
