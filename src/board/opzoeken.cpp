@@ -19,7 +19,7 @@ void SudokuForm::ZoekInLijn(const String& getal, const Boolean& richting, int li
         // `gelijkaan` and the answers as the walk below would.
         const char c = getal[0];
         for (int p = 1; p <= 9; ++p) {
-            if ((richting ? veld.teken(p, lijn) : veld.teken(lijn, p)) == c) {
+            if ((richting ? veld.celTeken(p, lijn) : veld.celTeken(lijn, p)) == c) {
                 gelijkaan = true;
                 gevonden = true;
                 positie = static_cast<Integer>(p);
@@ -50,7 +50,7 @@ void SudokuForm::ZoekInBlok(const String& getal, const Boolean& richting, int ri
     const int kb = blokBegin(kolNr);
     const char c = getal.size() == 1 ? getal[0] : '\0';
     auto staatEr = [&](int r, int k) {
-        return c != '\0' ? veld.teken(r, k) == c : veld.binnen(r, k) == getal;
+        return c != '\0' ? veld.celTeken(r, k) == c : veld.binnen(r, k) == getal;
     };
     // Direction True: the block's two other rows across its three columns; False: its
     // two other columns down its three rows. A hit ends the search: the other cells

@@ -16,7 +16,7 @@ void SudokuForm::TelGetal(const String& getal) {
 
 void SudokuForm::ToonOplossing(int getal) {
     for (int k = 1; k <= 9; ++k)
-        if (getal == k && aantal(k) == 9) ui_.zetOplos(k, tekst(k));
+        if (getal == k && aantal(k) == 9) ui_.zetOplos(k, getalTekst(k));
 }
 
 void SudokuForm::ToonOplossing(const String& getal) { ToonOplossing(cijfer(getal)); }
@@ -55,6 +55,13 @@ void SudokuForm::ToonBord() {
         for (lus_rij = 1; lus_rij <= 9; lus_rij = plus(lus_rij, 1))
             ui_.zetCelTekst(lus_rij, lus_kol, veld(lus_rij, lus_kol));
     for (int d = 1; d <= 9; ++d) ToonOplossing(d);
+}
+
+void SudokuForm::SluitUitzFaseAf() {
+    uitz_gedaan = 0;
+    WisUitzTabel();
+    CONTROL_UITZ = false;
+    CONTROL_NAKED = false;
 }
 
 void SudokuForm::WisUitzTabel() {

@@ -5,6 +5,9 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 
@@ -14,13 +17,40 @@ using Integer = std::int16_t;
 using Boolean = bool;
 using String = std::string;
 
-// Every out-of-range index lands here instead of outside a table. It should stay 0;
-// tests and fuzz targets check that.
+// An index outside a table is a fault in the caller. Debug and sanitizer builds stop
+// at it with the table's name and the index, so that it shows where it happens;
+// Release builds count it here and let the spare slot 0 absorb the access, so that a
+// stray index never writes outside a table. It should stay 0: tests and fuzz targets
+// check that.
 inline std::atomic<long> indexBuitenBereik{0};
 
+#if !defined(NDEBUG) || defined(SUDOKU_INDEX_STOPT)
+inline constexpr bool kIndexStopt = true;
+#else
+inline constexpr bool kIndexStopt = false;
+#endif
+
 namespace detail {
+inline bool buiten(int i, int n) { return i < 1 || i > n; }
+
+// "Index buiten de tabel: veld(-1, 99)" on stderr, then abort.
+[[noreturn, gnu::cold]] inline void indexStop(const char* tabel, std::initializer_list<int> indexen) {
+    std::string m = "Index buiten de tabel: ";
+    m += tabel;
+    m += '(';
+    const char* scheiding = "";
+    for (int i : indexen) {
+        m += scheiding;
+        m += std::to_string(i);
+        scheiding = ", ";
+    }
+    m += ")\n";
+    std::fputs(m.c_str(), stderr);
+    std::abort();
+}
+
 inline int veiligIndex(int i, int n) {
-    if (i < 1 || i > n) {
+    if (buiten(i, n)) {
         indexBuitenBereik.fetch_add(1, std::memory_order_relaxed);
         return 0;  // the spare slot 0 absorbs the access
     }
@@ -28,24 +58,49 @@ inline int veiligIndex(int i, int n) {
 }
 }  // namespace detail
 
+// The name a table gives in the stop message. Assigning one table to another copies the
+// values, never the name, and names play no part in comparing tables.
+class TabelNaam {
+public:
+    TabelNaam() = default;
+    constexpr TabelNaam(const char* naam) : naam_(naam) {}
+    TabelNaam(const TabelNaam&) = default;
+    TabelNaam& operator=(const TabelNaam&) { return *this; }
+    bool operator==(const TabelNaam&) const { return true; }
+    const char* c_str() const { return naam_; }
+
+private:
+    const char* naam_ = "tabel";
+};
+
 // One-dimensional array with bounds 1..N. An element never written is the type's
 // empty value (0 for numbers, "" for strings). Slot 0 is a spare that absorbs any
-// index outside 1..N.
+// index outside 1..N in a Release build; other builds stop there.
 template <class T, int N>
 class Rij1 {
 public:
-    T& operator()(int i) { return d_[detail::veiligIndex(i, N)]; }
-    const T& operator()(int i) const { return d_[detail::veiligIndex(i, N)]; }
+    Rij1() = default;
+    explicit Rij1(TabelNaam naam) : naam_(naam) {}
+    T& operator()(int i) { return d_[idx(i)]; }
+    const T& operator()(int i) const { return d_[idx(i)]; }
     void vul(const T& v) { d_.fill(v); }
     bool operator==(const Rij1&) const = default;
 
 private:
+    int idx(int i) const {
+        if constexpr (kIndexStopt)
+            if (detail::buiten(i, N)) detail::indexStop(naam_.c_str(), {i});
+        return detail::veiligIndex(i, N);
+    }
     std::array<T, N + 1> d_{};
+    TabelNaam naam_;
 };
 
 template <class T, int R, int C>
 class Tabel2 {
 public:
+    Tabel2() = default;
+    explicit Tabel2(TabelNaam naam) : naam_(naam) {}
     T& operator()(int r, int c) { return d_[idx(r, c)]; }
     const T& operator()(int r, int c) const { return d_[idx(r, c)]; }
     // For hot loops whose indexes are known to lie inside the bounds.
@@ -54,10 +109,13 @@ public:
     bool operator==(const Tabel2&) const = default;
 
 private:
-    static int idx(int r, int c) {
+    int idx(int r, int c) const {
+        if constexpr (kIndexStopt)
+            if (detail::buiten(r, R) || detail::buiten(c, C)) detail::indexStop(naam_.c_str(), {r, c});
         return detail::veiligIndex(r, R) * (C + 1) + detail::veiligIndex(c, C);
     }
     std::array<T, (R + 1) * (C + 1)> d_{};
+    TabelNaam naam_;
 };
 
 // The board: 9 x 9 cell strings, 1-based, with a one-character mirror of every cell and
@@ -67,6 +125,9 @@ private:
 // them in step.
 class Bord {
 public:
+    Bord() = default;
+    explicit Bord(TabelNaam naam) : naam_(naam) {}
+
     class CelRef {
     public:
         CelRef(Bord& bord, int i) : bord_(bord), i_(i) {}
@@ -96,7 +157,7 @@ public:
     const String& operator()(int r, int c) const { return cellen_[idx(r, c)]; }
     // The cell as one character: ' ' or '1'..'9', and 0 for any other text ("" included).
     // For hot loops whose indexes are known to lie inside the board.
-    char teken(int r, int c) const { return tekens_[r * 10 + c]; }
+    char celTeken(int r, int c) const { return tekens_[r * 10 + c]; }
     const String& binnen(int r, int c) const { return cellen_[r * 10 + c]; }
     // The digits that stand in row r, column c, or the block of cell (r, c): bit d for
     // digit d. Indexes inside the board.
@@ -113,7 +174,9 @@ public:
     bool operator==(const Bord& o) const { return cellen_ == o.cellen_; }
 
 private:
-    static int idx(int r, int c) {
+    int idx(int r, int c) const {
+        if constexpr (kIndexStopt)
+            if (detail::buiten(r, 9) || detail::buiten(c, 9)) detail::indexStop(naam_.c_str(), {r, c});
         return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9);
     }
     static int blokNr(int r, int c) { return kBlokNr[r * 10 + c]; }
@@ -148,6 +211,7 @@ private:
     std::array<std::array<std::uint8_t, 10>, 27> aantalIn_{};
     std::array<std::uint16_t, 27> bits_{};  // bit d: digit d stands in the unit
     unsigned long versie_ = 0;               // writes so far
+    TabelNaam naam_;
 };
 
 // The exception table `uitz_tabel`, indexed (digit, row, column), one character per
@@ -158,6 +222,9 @@ private:
 // `markeerOngewijzigd`, so that wiping a table that is already clean costs nothing.
 class UitzTabel {
 public:
+    UitzTabel() = default;
+    explicit UitzTabel(TabelNaam naam) : naam_(naam) {}
+
     class Ref {
     public:
         Ref(UitzTabel& t, int d, int cel) : t_(t), d_(d), cel_(cel) {}
@@ -177,9 +244,11 @@ public:
 
     Ref operator()(int d, int r, int c) {
         gewijzigd_ = true;
+        controleer(d, r, c);
         return Ref(*this, detail::veiligIndex(d, 9), cel(r, c));
     }
     String operator()(int d, int r, int c) const {
+        controleer(d, r, c);
         return tekst(detail::veiligIndex(d, 9), cel(r, c));
     }
     // Digits ruled out for cell (r, c), bit d for digit d; indexes inside the board.
@@ -209,6 +278,11 @@ public:
     bool operator==(const UitzTabel& o) const { return tekens_ == o.tekens_; }
 
 private:
+    void controleer(int d, int r, int c) const {
+        if constexpr (kIndexStopt)
+            if (detail::buiten(d, 9) || detail::buiten(r, 9) || detail::buiten(c, 9))
+                detail::indexStop(naam_.c_str(), {d, r, c});
+    }
     static int cel(int r, int c) { return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9); }
     String tekst(int d, int cel) const {
         const char ch = tekens_[cel * 10 + d];
@@ -228,6 +302,7 @@ private:
     std::array<std::uint16_t, 100> bits_{};
     bool gewijzigd_ = true;
     unsigned long versie_ = 0;  // changes of `bits_` so far
+    TabelNaam naam_;
 };
 
 // The numeric value of a digit string: 1..9 for "1".."9", 0 for anything else
@@ -266,22 +341,22 @@ inline unsigned cijferBit(char c) { return c >= '1' && c <= '9' ? 1u << (c - '0'
 // Quick test for the one-character cell values that fill the board.
 inline bool isLeeg(const std::string& cel) { return cel.size() == 1 && cel[0] == ' '; }
 
-inline std::string tekst(int n) { return std::to_string(n); }
+// Numbers as text. The decimal text of n: "7", "35" (the position texts are built from
+// two of these), "-3".
+inline std::string getalTekst(int n) { return std::to_string(n); }
 
-// A digit 1..9 as its one-character string.
-inline std::string cijferTekst(int n) { return std::string(1, static_cast<char>('0' + n)); }
-
-// The same texts written in place, without a temporary string: these run in the
-// innermost loops.
-inline void zetTekst(std::string& s, int n) {
+// The same text written into s in place, without a temporary string: this runs in the
+// modules' innermost loops.
+inline void zetGetalTekst(std::string& s, int n) {
     if (n >= 0 && n <= 9)
         s.assign(1, static_cast<char>('0' + n));
     else
         s = std::to_string(n);
 }
 
-// Decimal text of n with its sign position: " 9", "-3".
-inline std::string Str(int n) { return (n < 0 ? "" : " ") + std::to_string(n); }
+// The decimal text with a leading space where a negative number has its minus sign:
+// " 9", "-3". The step message's text is built with it.
+inline std::string getalTekstMetSpatie(int n) { return (n < 0 ? "" : " ") + std::to_string(n); }
 
 // 16-bit Integer arithmetic wraps instead of overflowing into undefined behaviour.
 inline Integer plus(Integer a, int b) { return static_cast<Integer>(static_cast<std::uint16_t>(a + b)); }

@@ -26,7 +26,7 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
 
         // Every pass surveys the block afresh, so an earlier placement is seen at once.
         unsigned inBlok = 0;
-        for (int k = 1; k <= 9; ++k) inBlok |= cijferBit(veld.teken(boven + rijOffset(k), links + kolOffset(k)));
+        for (int k = 1; k <= 9; ++k) inBlok |= cijferBit(veld.celTeken(boven + rijOffset(k), links + kolOffset(k)));
         // For each number, the block indexes where it may still go: n is ruled out for
         // an empty cell when it stands in the cell's row or column or, in the exception
         // stage, when the table rules it out. The block itself needs no test: n is
@@ -35,7 +35,7 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
         bool leegGezien = false;
         for (int k = 1; k <= 9; ++k) {
             const int r = boven + rijOffset(k), c = links + kolOffset(k);
-            if (veld.teken(r, c) != ' ') continue;
+            if (veld.celTeken(r, c) != ' ') continue;
             leegGezien = true;
             unsigned uit = inBlok | veld.rijBits(r) | veld.kolBits(c);
             if (CONTROL_UITZ) uit |= uitz_tabel.bits(r, c);
@@ -51,11 +51,15 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
             if ((m & (m - 1)) == 0) {  // one possible cell: place n there
                 const int laatste = hoogsteBit(m);
                 const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
-                zetTekst(MOG, n);
+                zetGetalTekst(MOG, n);
                 if (CONTROL_UITZ) ui_.zetOpmerk(" Module BLOKKEN mbv uitz tabel ");
                 PlaatsGetal(r, c, MOG);
                 opnieuw = true;
                 if (CONTROL_UITZ) {
+                    // Not SluitUitzFaseAf, on purpose: unlike every other placing module
+                    // this one leaves CONTROL_NAKED as it is, so a placement here during
+                    // the naked stage keeps that stage running in the passes that follow,
+                    // until another module's placement ends it. The solves depend on it.
                     uitz_gedaan = 0;
                     WisUitzTabel();
                     opnieuw = false;
@@ -99,7 +103,7 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
                     leggen = false;
                 }
                 if (leggen) {
-                    zetTekst(MOG, n);
+                    zetGetalTekst(MOG, n);
                     VulUitzLijn(MOG, HORIZON, lijn, laatsteArg, SPLIT);
                     uitz_gedaan = plus(uitz_gedaan, 1);
                     uitzMOG = MOG;

@@ -43,10 +43,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
         rijArg = posUPR;
         kolArg = posUPK;
 
-        uitz_gedaan = 0;
-        WisUitzTabel();
-        CONTROL_UITZ = false;
-        CONTROL_NAKED = false;
+        SluitUitzFaseAf();
         PROBEERUIT = false;
     };
 
@@ -72,7 +69,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     auto eerstePositie = [&](int i) {
         const int lijn = bandBegin + i - 1;
         int p = 1;
-        while ((richting ? veld.teken(lijn, p) : veld.teken(p, lijn)) != c) ++p;
+        while ((richting ? veld.celTeken(lijn, p) : veld.celTeken(p, lijn)) != c) ++p;
         return p;
     };
     const int g1 = eerstePositie(a);

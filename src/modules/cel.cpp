@@ -22,7 +22,7 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     const unsigned over = ~uit & 0x3FEu;
     if (aantalBits(over) != 1) return;  // eight ruled out, one survives
 
-    zetTekst(MOG, std::countr_zero(over));
+    zetGetalTekst(MOG, std::countr_zero(over));
     if (CONTROL_UITZ) ui_.zetOpmerk(" Module CEL mbv uitzondering tabel ");
     if (CONTROL_NAKED) {
         switch (ctrl_NKD) {
@@ -33,10 +33,7 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
         }
     }
     PlaatsGetal(rijArg, kolArg, MOG);
-    uitz_gedaan = 0;
-    WisUitzTabel();
-    CONTROL_UITZ = false;
-    CONTROL_NAKED = false;
+    SluitUitzFaseAf();
 }
 
 }  // namespace sudoku

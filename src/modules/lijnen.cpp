@@ -35,7 +35,7 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
         bool leegGezien = false;
         for (int p = 1; p <= 9; ++p) {
             const int r = celRij(p), c = celKol(p);
-            if (veld.teken(r, c) != ' ') continue;
+            if (veld.celTeken(r, c) != ' ') continue;
             leegGezien = true;
             unsigned uit = inLijn | veld.blokBits(r, c) | kruisBits(p);
             if (CONTROL_UITZ) uit |= uitz_tabel.bits(r, c);
@@ -51,7 +51,7 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
             if ((m & (m - 1)) == 0) {  // one possible position: place n there
                 const int laatste = hoogsteBit(m);
                 const int r = celRij(laatste), c = celKol(laatste);
-                zetTekst(MOG, n);
+                zetGetalTekst(MOG, n);
                 if (CONTROL_UITZ) {
                     ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal mbv uitz tabel "
                                            : " Module LIJNEN Verticaal mbv uitz tabel ");
@@ -79,11 +79,8 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 opnieuw = true;
                 if (CONTROL_UITZ) {
                     // In the exception stage one placement per call is enough.
-                    uitz_gedaan = 0;
-                    WisUitzTabel();
+                    SluitUitzFaseAf();
                     opnieuw = false;
-                    CONTROL_UITZ = false;
-                    CONTROL_NAKED = false;
                 }
                 break;
             }
@@ -98,7 +95,7 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 const unsigned m3 = m2 & ~(1u << midden);
                 const int eerste = m3 ? hoogsteBit(m3) : 0;
                 auto leg = [&] {
-                    zetTekst(MOG, n);
+                    zetGetalTekst(MOG, n);
                     VulUitzBlok(MOG, richting, celRij(laatste), celKol(laatste));
                     uitz_gedaan = plus(uitz_gedaan, 1);
                     uitzMOG = MOG;

@@ -9,7 +9,8 @@
 namespace sudoku {
 
 namespace {
-String teken(const String& s, std::size_t i) { return i < s.size() ? s.substr(i, 1) : String(); }
+// One character of a text as a text, "" past its end.
+String letter(const String& s, std::size_t i) { return i < s.size() ? s.substr(i, 1) : String(); }
 
 // The three lines of the band or stack that holds line x (1..9); none otherwise.
 std::array<int, 3> bandVan(int x) {
@@ -20,7 +21,7 @@ std::array<int, 3> bandVan(int x) {
 
 bool inBand(const String& lijn, const String& vanLijn) {
     for (int m : bandVan(getalVan(vanLijn)))
-        if (m != 0 && tekst(m) == lijn) return true;
+        if (m != 0 && getalTekst(m) == lijn) return true;
     return false;
 }
 
@@ -45,11 +46,11 @@ void SudokuForm::ZelfdeBlok(const String& r1, const String& k1, const String& r2
 void SudokuForm::ZetUitzTripleRij(const String& getal, const String& posA, const String& posB,
                                   const String& posC) {
     const int d = cijfer(getal);
-    const int r = cijfer(teken(posA, 0));
+    const int r = cijfer(letter(posA, 0));
     if (d == 0 || r == 0) return;
-    const String a = teken(posA, 1), b = teken(posB, 1), c = teken(posC, 1);
+    const String a = letter(posA, 1), b = letter(posB, 1), c = letter(posC, 1);
     for (int k = 1; k <= 9; ++k) {
-        const String t = tekst(k);
+        const String t = getalTekst(k);
         if (t == a || t == b || t == c) continue;
         if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
     }
@@ -58,11 +59,11 @@ void SudokuForm::ZetUitzTripleRij(const String& getal, const String& posA, const
 void SudokuForm::ZetUitzTripleKolom(const String& getal, const String& posA, const String& posB,
                                     const String& posC) {
     const int d = cijfer(getal);
-    const int k = cijfer(teken(posA, 1));
+    const int k = cijfer(letter(posA, 1));
     if (d == 0 || k == 0) return;
-    const String a = teken(posA, 0), b = teken(posB, 0), c = teken(posC, 0);
+    const String a = letter(posA, 0), b = letter(posB, 0), c = letter(posC, 0);
     for (int r = 1; r <= 9; ++r) {
-        const String t = tekst(r);
+        const String t = getalTekst(r);
         if (t == a || t == b || t == c) continue;
         if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
     }
@@ -71,12 +72,12 @@ void SudokuForm::ZetUitzTripleKolom(const String& getal, const String& posA, con
 void SudokuForm::ZetUitzTripleBlok(const String& getal, const String& posA, const String& posB,
                                    const String& posC) {
     const int d = cijfer(getal);
-    const int ra = cijfer(teken(posA, 0));
-    const int ka = cijfer(teken(posA, 1));
+    const int ra = cijfer(letter(posA, 0));
+    const int ka = cijfer(letter(posA, 1));
     if (d == 0 || ra == 0 || ka == 0) return;
     for (int r : bandVan(ra)) {
         for (int k : bandVan(ka)) {
-            const String plek = tekst(r) + tekst(k);
+            const String plek = getalTekst(r) + getalTekst(k);
             if (plek == posA || plek == posB || plek == posC) continue;
             if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
         }
@@ -148,13 +149,13 @@ void SudokuForm::ModuleNakedTriple() {
     for (int ronde = 1; ronde <= 2; ++ronde) {
         for (const Resultaat& res : resultaten) {
             const Cel& t = drie[res.i];
-            const String pT = tekst(t.r) + tekst(t.k);
+            const String pT = getalTekst(t.r) + getalTekst(t.k);
             int cB = 0, cR = 0, cK = 0;
             String blokPlek[2], rijPlek[2], kolPlek[2];
             for (const Partner& p : res.partners) {
-                if (p.eenheid == 'B' && ++cB <= 2) blokPlek[cB - 1] = tekst(p.r) + tekst(p.k);
-                if (p.eenheid == 'R' && ++cR <= 2) rijPlek[cR - 1] = tekst(p.r) + tekst(p.k);
-                if (p.eenheid == 'K' && ++cK <= 2) kolPlek[cK - 1] = tekst(p.r) + tekst(p.k);
+                if (p.eenheid == 'B' && ++cB <= 2) blokPlek[cB - 1] = getalTekst(p.r) + getalTekst(p.k);
+                if (p.eenheid == 'R' && ++cR <= 2) rijPlek[cR - 1] = getalTekst(p.r) + getalTekst(p.k);
+                if (p.eenheid == 'K' && ++cK <= 2) kolPlek[cK - 1] = getalTekst(p.r) + getalTekst(p.k);
             }
             // A unit acts only with exactly two partners in it.
             if (cB != 2 && cR != 2 && cK != 2) continue;

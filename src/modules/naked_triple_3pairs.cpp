@@ -18,7 +18,7 @@ void SudokuForm::ModuleNakedTriple3Pairs() {
         PosNaarRijKol(p, r, k);
         if (kandidaten.binnen(r, k).size() == 2) paarCel[aantal2++] = p;
     }
-    auto positie = [](int r, int k) { return tekst(r) + tekst(k); };
+    auto positie = [](int r, int k) { return getalTekst(r) + getalTekst(k); };
 
     for (int i1 = 0; i1 < aantal2; ++i1) {
         int r1, k1;
@@ -51,13 +51,13 @@ void SudokuForm::ModuleNakedTriple3Pairs() {
                 PosNaarRijKol(paarCel[i3], r3, k3);
                 const String& s3 = kandidaten.binnen(r3, k3);
                 if (s3[0] != ander1 || s3[1] != ander2) continue;
-                const bool rij = r2 == r1 && r3 == r1, kolom = k2 == k1 && k3 == k1;
-                if (!rij && !kolom) continue;
+                const bool inRij = r2 == r1 && r3 == r1, inKolom = k2 == k1 && k3 == k1;
+                if (!inRij && !inKolom) continue;
                 const String pos1 = positie(r1, k1), pos2 = positie(r2, k2), pos3 = positie(r3, k3);
                 const String cijfers[3] = {String(1, gedeeld), String(1, ander1), String(1, ander2)};
-                if (rij)
+                if (inRij)
                     for (const String& d : cijfers) ZetUitzTripleRij(d, pos1, pos2, pos3);
-                if (kolom)
+                if (inKolom)
                     for (const String& d : cijfers) ZetUitzTripleKolom(d, pos1, pos2, pos3);
             }
         }

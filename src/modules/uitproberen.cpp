@@ -32,37 +32,34 @@ void SudokuForm::ModuleUitproberen() {
 
     if (PROBEERUIT) {
         PlaatsGetal(posUPR, posUPK, uitprobeeroptie1);
-        uitz_gedaan = 0;
-        WisUitzTabel();
-        CONTROL_UITZ = false;
-        CONTROL_NAKED = false;
+        SluitUitzFaseAf();
     }
 }
 
 void SudokuForm::ZoekUitprobeerBlok(Integer& rijArg, Integer& kolArg) {
     plaats.vul(0);
-    int leeg = 0;
+    int legeCellen = 0;
     String vorige, laatste;
     for (int index = 1; index <= 9; ++index) {
         const int r = rijArg + (index - 1) / 3;
         const int k = kolArg + (index - 1) % 3;
         const String& cel = veld(r, k);
         if (isLeeg(cel)) {
-            ++leeg;
+            ++legeCellen;
             vorige = laatste;
-            laatste = tekst(r) + tekst(k);
+            laatste = getalTekst(r) + getalTekst(k);
         } else if (cijfer(cel) != 0) {
             plaats(cijfer(cel)) = static_cast<Integer>(index);
         }
     }
-    if (leeg != 2) return;
+    if (legeCellen != 2) return;
 
     UP = plus(UP, 1);
     String kleiner, groter;
     for (int d = 1; d <= 9; ++d) {
         if (plaats(d) == 0) {
             kleiner = groter;
-            groter = cijferTekst(d);
+            groter = getalTekst(d);
         }
     }
     uitprobeer_lijst(UP, 1) = vorige;

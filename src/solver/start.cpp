@@ -106,7 +106,7 @@ void SudokuForm::StartCommand_Click() {
         MOG.assign(1, '0');  // assign(1, ch) keeps GCC 12 from a false -Wrestrict alarm
         for (int beurt = 1; beurt <= 9; ++beurt) {
             // The module may put another digit into MOG when it undoes a guess.
-            MOG = tekst(getalVan(MOG) + 1);
+            MOG = getalTekst(getalVan(MOG) + 1);
             GEVBLOKL = true;
             while (GEVBLOKL) {
                 GEVBLOKL = false;

@@ -5,7 +5,7 @@
 namespace sudoku::teksten {
 
 std::string ongeldigeInvoer(int rij, int kol) {
-    return " Ongeldige invoer in rij " + tekst(rij) + ", kolom " + tekst(kol) + " ";
+    return " Ongeldige invoer in rij " + getalTekst(rij) + ", kolom " + getalTekst(kol) + " ";
 }
 
 const char* statusTekst(Afloop afloop) {
@@ -21,11 +21,11 @@ const char* statusTekst(Afloop afloop) {
 }
 
 std::string stapTekst(int rij, int kol) {
-    return "Getal in rij: " + Str(rij) + "  en kolom: " + Str(kol) + "  is gevuld.    ";
+    return "Getal in rij: " + getalTekstMetSpatie(rij) + "  en kolom: " + getalTekstMetSpatie(kol) + "  is gevuld.    ";
 }
 
 std::string foutInBestand(const std::string& naam, int regel, int positie) {
-    return " Fout in " + naam + ": regel " + tekst(regel) + ", positie " + tekst(positie) + " ";
+    return " Fout in " + naam + ": regel " + getalTekst(regel) + ", positie " + getalTekst(positie) + " ";
 }
 
 std::string teveelRegels(const std::string& naam) { return " Fout in " + naam + ": meer dan 9 regels "; }
@@ -35,7 +35,7 @@ std::string onleesbaar(const std::string& naam) { return " " + naam + " kan niet
 std::string bestaatNiet(const std::string& naam) { return " " + naam + " bestaat niet "; }
 
 std::string klembordFout(int regel, int positie) {
-    return " Geen puzzel op het klembord: regel " + tekst(regel) + ", positie " + tekst(positie) + " ";
+    return " Geen puzzel op het klembord: regel " + getalTekst(regel) + ", positie " + getalTekst(positie) + " ";
 }
 
 }  // namespace sudoku::teksten

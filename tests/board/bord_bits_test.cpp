@@ -12,18 +12,18 @@ namespace {
 // The bits worked out from the cells themselves.
 unsigned rijUitCellen(const Bord& b, int r) {
     unsigned m = 0;
-    for (int c = 1; c <= 9; ++c) m |= cijferBit(b.teken(r, c));
+    for (int c = 1; c <= 9; ++c) m |= cijferBit(b.celTeken(r, c));
     return m;
 }
 unsigned kolUitCellen(const Bord& b, int c) {
     unsigned m = 0;
-    for (int r = 1; r <= 9; ++r) m |= cijferBit(b.teken(r, c));
+    for (int r = 1; r <= 9; ++r) m |= cijferBit(b.celTeken(r, c));
     return m;
 }
 unsigned blokUitCellen(const Bord& b, int r, int c) {
     unsigned m = 0;
     const int rb = (r - 1) / 3 * 3 + 1, cb = (c - 1) / 3 * 3 + 1;
-    for (int i = 0; i < 9; ++i) m |= cijferBit(b.teken(rb + i / 3, cb + i % 3));
+    for (int i = 0; i < 9; ++i) m |= cijferBit(b.celTeken(rb + i / 3, cb + i % 3));
     return m;
 }
 

@@ -47,7 +47,7 @@ TEST(ZoekInUitzTabel, FindsOnlyTheDigitsOwnEntry) {
     o.form.uitz_tabel(3, 2, 2) = "3";
     for (int d = 1; d <= 9; ++d)
         for (int k : {2, 3}) {
-            o.form.ZoekInUitzTabel(cijferTekst(d), 2, k, o.form.GEV);
+            o.form.ZoekInUitzTabel(getalTekst(d), 2, k, o.form.GEV);
             EXPECT_EQ(o.form.GEV, d == 3 && k == 2) << d << k;
         }
 }

@@ -89,7 +89,7 @@ void ReferentieForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     Integer treffer = 0;
     GEV = false;
     for (int n = 1; n <= 9; ++n) {
-        MOG = tekst(n);
+        MOG = getalTekst(n);
         baan = rijArg;
         HORIZON = false;
         ZoekInLijn(MOG, HORIZON, baan, GEV, treffer);
@@ -104,7 +104,7 @@ void ReferentieForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
             ++uitgesloten;
             continue;
         }
-        locatie = tekst(kolArg);
+        locatie = getalTekst(kolArg);
         HORIZON = true;
         ZoekInBlok(MOG, HORIZON, rijArg, getalVan(locatie), GEV);
         if (GEV) {
@@ -141,7 +141,7 @@ void ReferentieForm::BepaalCelKandidaten(Integer& rijArg, Integer& kolArg) {
     Integer positie = 0;
     GEV = false;
     for (int n = 1; n <= 9; ++n) {
-        MOG = tekst(n);
+        MOG = getalTekst(n);
         baan = rijArg;
         HORIZON = false;
         ZoekInLijn(MOG, HORIZON, baan, GEV, positie);
@@ -151,7 +151,7 @@ void ReferentieForm::BepaalCelKandidaten(Integer& rijArg, Integer& kolArg) {
             ZoekInLijn(MOG, HORIZON, baan, GEV, positie);
         }
         if (!GEV) {
-            locatie = tekst(kolArg);
+            locatie = getalTekst(kolArg);
             HORIZON = true;
             ZoekInBlok(MOG, HORIZON, rijArg, getalVan(locatie), GEV);
         }
@@ -211,13 +211,13 @@ void ReferentieForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& k
         while (lus_rij <= 9 && !GEENLEGEPLEK) {
             const int n = lus_rij;
             if (plaats(n) == 0) {
-                zetTekst(MOG, n);
+                zetGetalTekst(MOG, n);
                 for (int k = 1; k <= 9; ++k) leeg(k, 2) = 0;
                 EOT = false;
                 GEV = false;
 
                 for (int k = 1; k <= 9 && !EOT; ++k) {
-                    zetTekst(locatie, leeg(k, 1));
+                    zetGetalTekst(locatie, leeg(k, 1));
                     const int p = getalVan(locatie);
                     if (p == 0) {
                         EOT = true;
@@ -362,14 +362,14 @@ void ReferentieForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
         while (lus_rij <= 9 && !GEENLEGEPLEK) {
             const int n = lus_rij;
             if (plaats(n) == 0) {
-                zetTekst(MOG, n);
+                zetGetalTekst(MOG, n);
                 for (int j = 1; j <= 9; ++j) leeg(j, 2) = 0;
                 EOT = false;
                 GEV = false;
 
                 // The block needs no test of its own: n is missing from it.
                 for (int j = 1; j <= 9 && !EOT; ++j) {
-                    zetTekst(locatie, leeg(j, 1));
+                    zetGetalTekst(locatie, leeg(j, 1));
                     const int k = getalVan(locatie);
                     if (k == 0) {
                         EOT = true;
@@ -692,28 +692,28 @@ void ReferentieForm::ModuleUitproberen() {
 
 void ReferentieForm::ZoekUitprobeerBlok(Integer& rijArg, Integer& kolArg) {
     plaats.vul(0);
-    int leeg = 0;
+    int legeCellen = 0;
     String vorige, laatste;
     for (int index = 1; index <= 9; ++index) {
         const int r = rijArg + (index - 1) / 3;
         const int k = kolArg + (index - 1) % 3;
         const String& cel = veld(r, k);
         if (isLeeg(cel)) {
-            ++leeg;
+            ++legeCellen;
             vorige = laatste;
-            laatste = tekst(r) + tekst(k);
+            laatste = getalTekst(r) + getalTekst(k);
         } else if (cijfer(cel) != 0) {
             plaats(cijfer(cel)) = static_cast<Integer>(index);
         }
     }
-    if (leeg != 2) return;
+    if (legeCellen != 2) return;
 
     UP = plus(UP, 1);
     String kleiner, groter;
     for (int d = 1; d <= 9; ++d) {
         if (plaats(d) == 0) {
             kleiner = groter;
-            groter = cijferTekst(d);
+            groter = getalTekst(d);
         }
     }
     uitprobeer_lijst(UP, 1) = vorige;
@@ -783,7 +783,7 @@ void ReferentieForm::StartCommand_Click() {
         MOG.assign(1, '0');  // assign(1, ch) keeps GCC 12 from a false -Wrestrict alarm
         for (int beurt = 1; beurt <= 9; ++beurt) {
             // The module may put another digit into MOG when it undoes a guess.
-            MOG = tekst(getalVan(MOG) + 1);
+            MOG = getalTekst(getalVan(MOG) + 1);
             GEVBLOKL = true;
             while (GEVBLOKL) {
                 GEVBLOKL = false;
@@ -914,7 +914,7 @@ struct Paar {
 };
 
 // One character of a text as a text, "" past its end.
-String teken(const String& s, std::size_t i) { return i < s.size() ? s.substr(i, 1) : String(); }
+String letter(const String& s, std::size_t i) { return i < s.size() ? s.substr(i, 1) : String(); }
 }  // namespace
 
 void ReferentieForm::ModuleNakedPair() {
@@ -934,20 +934,20 @@ void ReferentieForm::ModuleNakedPair() {
             PosNaarRijKol(p2, r2, k2);
             const String& s2 = kandidaten(r2, k2);
             if (s2 != "" && s2 == s1)
-                paren.push_back({s1, tekst(r1) + tekst(k1), tekst(r2) + tekst(k2)});
+                paren.push_back({s1, getalTekst(r1) + getalTekst(k1), getalTekst(r2) + getalTekst(k2)});
         }
     }
 
     std::vector<String> cijfers(10);
     for (const Paar& paar : paren) {
         std::size_t j = 1;
-        while (teken(paar.kandidaat, j - 1) != "") {
+        while (letter(paar.kandidaat, j - 1) != "") {
             if (j >= cijfers.size()) cijfers.resize(j + 1);
-            cijfers[j] = teken(paar.kandidaat, j - 1);
+            cijfers[j] = letter(paar.kandidaat, j - 1);
             ++j;
         }
-        const String ra = teken(paar.positie1, 0), ka = teken(paar.positie1, 1);
-        const String rb = teken(paar.positie2, 0), kb = teken(paar.positie2, 1);
+        const String ra = letter(paar.positie1, 0), ka = letter(paar.positie1, 1);
+        const String rb = letter(paar.positie2, 0), kb = letter(paar.positie2, 1);
         // only a pair of two-digit strings is a naked pair
         if (j != 3) continue;
         if (ra == rb) {
@@ -1006,7 +1006,7 @@ void ReferentieForm::ModuleNakedTriple() {
     for (int n = 1; n <= 81; ++n) {
         int r, k;
         PosNaarRijKol(n, r, k);
-        if (kandidaten(r, k).size() == 3) drietallen.push_back({kandidaten(r, k), tekst(r) + tekst(k)});
+        if (kandidaten(r, k).size() == 3) drietallen.push_back({kandidaten(r, k), getalTekst(r) + getalTekst(k)});
     }
 
     // Sized to what is found, so no board can overrun the result or unit tables.
@@ -1014,17 +1014,17 @@ void ReferentieForm::ModuleNakedTriple() {
     for (const Drietal& dt : drietallen) {
         const String& s = dt.kandidaat;
         const String& pT = dt.positie;
-        const String rT = teken(pT, 0), kT = teken(pT, 1);
-        const String p12 = teken(s, 0) + teken(s, 1);
-        const String p13 = teken(s, 0) + teken(s, 2);
-        const String p23 = teken(s, 1) + teken(s, 2);
+        const String rT = letter(pT, 0), kT = letter(pT, 1);
+        const String p12 = letter(s, 0) + letter(s, 1);
+        const String p13 = letter(s, 0) + letter(s, 2);
+        const String p23 = letter(s, 1) + letter(s, 2);
 
         // At most the 20 cells that share a unit with the triple cell are recorded.
         std::vector<Partner> partners;
 
         // Records the cell under its first shared unit: block before row before column.
         auto neemOp = [&](int r2, int k2) {
-            const String tr = tekst(r2), tk = tekst(k2);
+            const String tr = getalTekst(r2), tk = getalTekst(k2);
             String eenheid;
             ZelfdeBlok(tr, tk, rT, kT, GEV);
             if (GEV) {
@@ -1055,7 +1055,7 @@ void ReferentieForm::ModuleNakedTriple() {
             int r2, k2;
             PosNaarRijKol(n, r2, k2);
             const String& s2 = kandidaten(r2, k2);
-            if (s2.size() == 3 && s2 == s && tekst(r2) + tekst(k2) != pT) neemOp(r2, k2);
+            if (s2.size() == 3 && s2 == s && getalTekst(r2) + getalTekst(k2) != pT) neemOp(r2, k2);
         }
 
         if (partners.size() >= 2) {
@@ -1071,8 +1071,8 @@ void ReferentieForm::ModuleNakedTriple() {
     for (int ronde = 1; ronde <= 2; ++ronde) {
         for (std::size_t t = 0; t < resultaten.size(); ++t) {
             const Resultaat& res = resultaten[t];
-            const String cijfers[3] = {teken(res.drietal, 0), teken(res.drietal, 1),
-                                       teken(res.drietal, 2)};
+            const String cijfers[3] = {letter(res.drietal, 0), letter(res.drietal, 1),
+                                       letter(res.drietal, 2)};
             int cB = 0, cR = 0, cK = 0;
             for (const Partner& p : res.partners) {
                 if (p.eenheid == "B") {
@@ -1098,11 +1098,11 @@ void ReferentieForm::ModuleNakedTriple() {
             // Block partners that also share the triple cell's row or column count
             // for that line in the second round (the fifth slot is left as it is).
             for (Resultaat& res : resultaten) {
-                const String rT = teken(res.positie, 0), kT = teken(res.positie, 1);
+                const String rT = letter(res.positie, 0), kT = letter(res.positie, 1);
                 for (std::size_t i = 0; i < 4; ++i) {
                     Partner& p = res.partners[i];
                     if (p.eenheid != "B") continue;
-                    const String r2 = teken(p.positie, 0), k2 = teken(p.positie, 1);
+                    const String r2 = letter(p.positie, 0), k2 = letter(p.positie, 1);
                     ZelfdeRij(r2, k2, rT, kT, GEV);
                     if (GEV) {
                         p.eenheid = "R";
@@ -1127,16 +1127,16 @@ void ReferentieForm::ModuleNakedTriple3Pairs() {
         PosNaarRijKol(p1, r1, k1);
         const String s1 = kandidaten(r1, k1);
         if (s1 == "" || s1.size() != 2) continue;
-        const String a1 = teken(s1, 0), b1 = teken(s1, 1);
-        const String pos1 = tekst(r1) + tekst(k1);
+        const String a1 = letter(s1, 0), b1 = letter(s1, 1);
+        const String pos1 = getalTekst(r1) + getalTekst(k1);
 
         for (int p2 = p1 + 1; p2 <= 81; ++p2) {
             int r2, k2;
             PosNaarRijKol(p2, r2, k2);
             const String s2 = kandidaten(r2, k2);
             if (s2 == "" || s2.size() != 2) continue;
-            const String a2 = teken(s2, 0), b2 = teken(s2, 1);
-            const String pos2 = tekst(r2) + tekst(k2);
+            const String a2 = letter(s2, 0), b2 = letter(s2, 1);
+            const String pos2 = getalTekst(r2) + getalTekst(k2);
 
             if (a1 != a2 && a1 != b2 && b1 != a2 && b1 != b2) continue;  // nothing shared
             String gedeeld, ander1, ander2;
@@ -1159,7 +1159,7 @@ void ReferentieForm::ModuleNakedTriple3Pairs() {
                 PosNaarRijKol(p3, r3, k3);
                 const String& s3 = kandidaten(r3, k3);
                 if (s3 == "" || s3.size() != 2 || s3 != derdePaar) continue;
-                const String pos3 = tekst(r3) + tekst(k3);
+                const String pos3 = getalTekst(r3) + getalTekst(k3);
                 if (r2 == r1 && r3 == r1)
                     for (const String& d : cijfers) ZetUitzTripleRij(d, pos1, pos2, pos3);
                 if (k2 == k1 && k3 == k1)

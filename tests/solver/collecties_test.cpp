@@ -55,7 +55,7 @@ struct Moment {
     Boolean NWGETAL, PROBEERUIT, optie2InGokCel;
 };
 
-struct SpoorControls : HeadlessControls {
+struct MomentenControls : HeadlessControls {
     const SudokuForm* form = nullptr;
     std::vector<Moment> spoor;
     void zetOpmerk(const std::string& tekst) override {
@@ -70,7 +70,7 @@ struct SpoorControls : HeadlessControls {
 TEST(Collecties, NakedStageStopsAfterAPlacementAndAFailedGuessIsRepaired) {
     int gezien[5] = {}, overgeslagen = 0, latereRonden = 0, hersteld = 0;
     for (const Puzzel& p : leesCollectie("top95")) {
-        SpoorControls ui;
+        MomentenControls ui;
         SudokuForm form(ui);
         ui.form = &form;
         ui.zetVink(Vink::Module, 1);

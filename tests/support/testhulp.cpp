@@ -33,7 +33,7 @@ Uitz uitzSet(const SudokuForm& form) {
     for (int d = 1; d <= 9; ++d)
         for (int i = 0; i < 81; ++i)
             if (const std::string& v = form.uitz_tabel(d, i / 9 + 1, i % 9 + 1); v != " ")
-                s.insert({v == cijferTekst(d) ? d : -d, i / 9 + 1, i % 9 + 1});
+                s.insert({v == getalTekst(d) ? d : -d, i / 9 + 1, i % 9 + 1});
     return s;
 }
 

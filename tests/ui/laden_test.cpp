@@ -52,7 +52,7 @@ TEST_F(Laden, CrlfByteOrderMarkLongAndShortLinesLoadIntoBoardCountsAndBoxes) {
     for (int r = 0; r < 9; ++r) vol += kOpgelost.substr(r * 9, 9) + (r < 8 ? "\n" : "");
     eerste(vol);
     o.form.Form_Load();
-    for (int d = 1; d <= 9; ++d) EXPECT_EQ(o.ui.oplos(d), cijferTekst(d));
+    for (int d = 1; d <= 9; ++d) EXPECT_EQ(o.ui.oplos(d), getalTekst(d));
 }
 
 TEST_F(Laden, RejectedFilesGiveNothingToTheBoard) {
