@@ -48,11 +48,11 @@ class Luisterend : public HeadlessControls {
 public:
     std::vector<std::string> log;
     void zetCelKleur(int rij, int kol, Kleur kleur) override {
-        if (kleur == KLEUR_ROOD) log.push_back("rood " + tekst(rij) + tekst(kol));
+        if (kleur == KLEUR_ROOD) log.push_back("rood " + getalTekst(rij) + getalTekst(kol));
         HeadlessControls::zetCelKleur(rij, kol, kleur);
     }
     void geplaatst(int rij, int kol, const std::string& getal) override {
-        log.push_back("geplaatst " + tekst(rij) + tekst(kol) + " " + getal);
+        log.push_back("geplaatst " + getalTekst(rij) + getalTekst(kol) + " " + getal);
     }
     void meldingsvenster(const std::string& titel, const std::string& t) override {
         log.push_back("melding");
