@@ -2,11 +2,12 @@
 // there is placed; in the exception stage, a number whose two possible cells share a
 // row or column is ruled out for the rest of that row or column.
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
-    static const String banner = " Module BLOKKEN ";
+    static const String banner = teksten::MODULE_BLOKKEN;
     if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
     // Block index k (1..9, row by row) as row and column offsets.
@@ -52,7 +53,7 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
                 const int laatste = hoogsteBit(m);
                 const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
                 zetGetalTekst(MOG, n);
-                if (CONTROL_UITZ) ui_.zetOpmerk(" Module BLOKKEN mbv uitz tabel ");
+                if (CONTROL_UITZ) ui_.zetOpmerk(teksten::MODULE_BLOKKEN_UITZ);
                 PlaatsGetal(r, c, MOG);
                 opnieuw = true;
                 if (CONTROL_UITZ) {

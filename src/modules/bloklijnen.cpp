@@ -3,6 +3,7 @@
 // the number but has no empty cell left means the board is contradictory; while a guess
 // is in force that undoes the guess.
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -12,7 +13,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     if (cijferWaarde == 0 || aantal(cijferWaarde) == 9) return;
 
     if (vink(Vink::Module))
-        ui_.zetOpmerk(richting ? " Module BLOKLIJNEN Horizontaal " : " Module BLOKLIJNEN Verticaal ");
+        ui_.zetOpmerk(richting ? teksten::MODULE_BLOKLIJNEN_H : teksten::MODULE_BLOKLIJNEN_V);
 
     // The band argument walks to the missing line; it goes back on leaving.
     Integer& bandArg = richting ? rijArg : kolArg;
@@ -141,7 +142,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
             uitz_gedaan = 100;
             melden = false;
         }
-        ui_.zetOpmerk(" Fout hersteld na mislukte gok ");
+        ui_.zetOpmerk(teksten::FOUT_HERSTELD);
         if (PROBEERUIT_ONTHOUDEN) {
             getal = herstel_MOG;
             PROBEERUIT_ONTHOUDEN = false;

@@ -3,11 +3,12 @@
 #include <bit>
 
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
-    static const String banner = " Module CEL ";
+    static const String banner = teksten::MODULE_CEL;
     if (vink(Vink::Module)) ui_.zetOpmerk(banner);
     if (!isLeeg(veld(rijArg, kolArg))) return;
     // The driver passes cells of the board only.
@@ -23,12 +24,12 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     if (aantalBits(over) != 1) return;  // eight ruled out, one survives
 
     zetGetalTekst(MOG, std::countr_zero(over));
-    if (CONTROL_UITZ) ui_.zetOpmerk(" Module CEL mbv uitzondering tabel ");
+    if (CONTROL_UITZ) ui_.zetOpmerk(teksten::MODULE_CEL_UITZ);
     if (CONTROL_NAKED) {
         switch (ctrl_NKD) {
-            case 2: ui_.zetOpmerk(" Module CEL --> Naked Pair "); break;
-            case 3: ui_.zetOpmerk(" Module CEL --> Naked Triple "); break;
-            case 4: ui_.zetOpmerk(" Module CEL --> Naked Triple *3pairs* "); break;
+            case 2: ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_PAIR); break;
+            case 3: ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_TRIPLE); break;
+            case 4: ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_TRIPLE_3PAIRS); break;
             default: break;
         }
     }

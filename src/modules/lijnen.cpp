@@ -2,12 +2,13 @@
 // left there is placed; in the exception stage, a number whose possible cells all lie
 // in one block segment is ruled out for the rest of that block.
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolArg) {
-    static const String bannerH = " Module LIJNEN Horizontaal ";
-    static const String bannerV = " Module LIJNEN Verticaal ";
+    static const String bannerH = teksten::MODULE_LIJNEN_H;
+    static const String bannerV = teksten::MODULE_LIJNEN_V;
     if (vink(Vink::Module)) ui_.zetOpmerk(richting ? bannerH : bannerV);
 
     const int lijn = richting ? rijArg : kolArg;
@@ -53,22 +54,22 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 const int r = celRij(laatste), c = celKol(laatste);
                 zetGetalTekst(MOG, n);
                 if (CONTROL_UITZ) {
-                    ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal mbv uitz tabel "
-                                           : " Module LIJNEN Verticaal mbv uitz tabel ");
+                    ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_UITZ
+                                           : teksten::MODULE_LIJNEN_V_UITZ);
                     if (CONTROL_NAKED) {
                         switch (ctrl_NKD) {
                             case 2:
-                                ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal Naked Pair "
-                                                       : " Module LIJNEN Verticaal Naked Pair ");
+                                ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_NAKED_PAIR
+                                                       : teksten::MODULE_LIJNEN_V_NAKED_PAIR);
                                 break;
                             case 3:
-                                ui_.zetOpmerk(richting ? " Module LIJNEN Horizontaal Naked Triple "
-                                                       : " Module LIJNEN Verticaal Naked Triple ");
+                                ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_NAKED_TRIPLE
+                                                       : teksten::MODULE_LIJNEN_V_NAKED_TRIPLE);
                                 break;
                             case 4:
                                 ui_.zetOpmerk(richting
-                                                  ? " Module LIJNEN Horizontaal Naked Triple 3pairs "
-                                                  : " Module LIJNEN Verticaal Naked Triple 3pairs ");
+                                                  ? teksten::MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS
+                                                  : teksten::MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS);
                                 break;
                             default: break;
                         }

@@ -2,6 +2,7 @@
 // rule those two digits out for the line's other empty cells, through the
 // exception table. The cell sweep that follows turns that into placements.
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -11,7 +12,7 @@ void SudokuForm::PosNaarRijKol(int n, int& rijUit, int& kolUit) {
 }
 
 void SudokuForm::ModuleNakedPair() {
-    static const String banner = " Module Naked Pair ";
+    static const String banner = teksten::MODULE_NAKED_PAIR;
     if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
     // Every two cells with the same candidate string, in cell-number order; only a

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "board/sudoku_form.h"
+#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -85,7 +86,7 @@ void SudokuForm::ZetUitzTripleBlok(const String& getal, const String& posA, cons
 }
 
 void SudokuForm::ModuleNakedTriple() {
-    static const String banner = " Module Naked Triple ";
+    static const String banner = teksten::MODULE_NAKED_TRIPLE;
     if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
     // Cells with two and with three candidates, in cell-number order: the scans over
