@@ -251,6 +251,9 @@ private:
     static String directoryOpzoeking(const String& pad);
     // Takes a read test case over, or shows why not (named `naam`), and shows the board.
     void laden(TestcaseInhoud inhoud, const String& naam);
+    // The cells whose candidate string has two digits, as cell numbers in ascending order;
+    // returns how many (the pair and three-pairs modules work on these only).
+    int PaarCellen(int (&paarCel)[81]) const;
 
     Controls& ui_;
 };

@@ -11,6 +11,16 @@ void SudokuForm::PosNaarRijKol(int n, int& rijUit, int& kolUit) {
     kolUit = n - 9 * (rijUit - 1);
 }
 
+int SudokuForm::PaarCellen(int (&paarCel)[81]) const {
+    int n = 0;
+    for (int p = 1; p <= 81; ++p) {
+        int r, k;
+        PosNaarRijKol(p, r, k);
+        if (kandidaten.binnen(r, k).size() == 2) paarCel[n++] = p;
+    }
+    return n;
+}
+
 void SudokuForm::ModuleNakedPair() {
     static const String banner = teksten::MODULE_NAKED_PAIR;
     if (vink(Vink::Module)) ui_.zetOpmerk(banner);
@@ -20,12 +30,7 @@ void SudokuForm::ModuleNakedPair() {
     // only the exception table, so the pairs are acted on as they are found, in the
     // order in which they would have been collected.
     int paarCel[81];
-    int aantal2 = 0;
-    for (int p = 1; p <= 81; ++p) {
-        int r, k;
-        PosNaarRijKol(p, r, k);
-        if (kandidaten.binnen(r, k).size() == 2) paarCel[aantal2++] = p;
-    }
+    const int aantal2 = PaarCellen(paarCel);
     for (int i = 0; i < aantal2; ++i) {
         int r1, k1;
         PosNaarRijKol(paarCel[i], r1, k1);

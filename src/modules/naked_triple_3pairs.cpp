@@ -13,12 +13,7 @@ void SudokuForm::ModuleNakedTriple3Pairs() {
 
     // Only cells with two candidates take part; they are taken in cell-number order.
     int paarCel[81];
-    int aantal2 = 0;
-    for (int p = 1; p <= 81; ++p) {
-        int r, k;
-        PosNaarRijKol(p, r, k);
-        if (kandidaten.binnen(r, k).size() == 2) paarCel[aantal2++] = p;
-    }
+    const int aantal2 = PaarCellen(paarCel);
     auto positie = [](int r, int k) { return getalTekst(r) + getalTekst(k); };
 
     for (int i1 = 0; i1 < aantal2; ++i1) {

@@ -44,7 +44,7 @@ namespace {
 // Positions and sizes are kept in twips, 15 to a device-independent pixel.
 int px(int twips) { return (twips * 2 + 15) / 30; }
 
-void plaats(QWidget* w, int links, int boven, int breed, int hoog) {
+void zetInTwips(QWidget* w, int links, int boven, int breed, int hoog) {
     w->setGeometry(px(links), px(boven), px(breed), px(hoog));
 }
 
@@ -59,7 +59,7 @@ QFont lettertype(qreal punten, bool vet) {
 QGroupBox* kader(QWidget* ouder, const QString& naam, int l, int b, int w, int h) {
     auto* k = new QGroupBox(ouder);
     k->setObjectName(naam);
-    plaats(k, l, b, w, h);
+    zetInTwips(k, l, b, w, h);
     return k;
 }
 
@@ -69,14 +69,14 @@ QLabel* label(QWidget* ouder, const QString& naam, const QString& tekst, int l, 
     lb->setObjectName(naam);
     lb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lb->setWordWrap(true);
-    plaats(lb, l, b, w, h);
+    zetInTwips(lb, l, b, w, h);
     return lb;
 }
 
 QPushButton* knopMaken(QWidget* ouder, const QString& naam, const QString& tekst, int l, int b) {
     auto* k = new QPushButton(tekst, ouder);
     k->setObjectName(naam);
-    plaats(k, l, b, 1455, 375);
+    zetInTwips(k, l, b, 1455, 375);
     return k;
 }
 
@@ -191,7 +191,7 @@ void SudokuVenster::bouwBanner() {
     auto* image1 = new QLabel(frame2);
     image1->setObjectName("Image1");
     image1->setPixmap(QPixmap(":/sudoku-blad/banner.png"));
-    plaats(image1, 360, 120, 1725, 870);
+    zetInTwips(image1, 360, 120, 1725, 870);
 
     // The product name in two parts that meet at the boundary of the two labels.
     auto* label1 = label(frame2, "Label1", "Rasta", 360, 840, 2295, 495);
@@ -243,7 +243,7 @@ void SudokuVenster::bouwStart() {
         auto* vak = new QCheckBox(start);
         vak->setObjectName(o.vak);
         vak->setAccessibleName(o.tekst);
-        plaats(vak, 360, o.boven, 255, 255);
+        zetInTwips(vak, 360, o.boven, 255, 255);
         vinken_[static_cast<int>(o.vink)] = vak;
         label(start, o.labelNaam, o.tekst, 720, o.boven, o.labelBreed, 375)
             ->setFont(lettertype(8.25, true));
@@ -286,7 +286,7 @@ void SudokuVenster::bouwBord() {
                 cel->setTextMargins(0, 0, 0, 0);
                 cel->setAccessibleName(QString("rij %1, kolom %2").arg(rij).arg(kol));
                 cel->installEventFilter(this);
-                plaats(cel, 30 + 330 * k, 120 + 360 * r, 315, 345);
+                zetInTwips(cel, 30 + 330 * k, 120 + 360 * r, 315, 345);
                 cellen_[kol][rij] = cel;
             }
     }
@@ -304,7 +304,7 @@ void SudokuVenster::bouwOplossing() {
         vak->setTextMargins(0, 0, 0, 0);
         vak->setAccessibleName(QString("kompleet %1").arg(i));
         vak->installEventFilter(this);
-        plaats(vak, 360 + 360 * (i - 1), 600, 255, 255);
+        zetInTwips(vak, 360 + 360 * (i - 1), 600, 255, 255);
         oplos_[i] = vak;
     }
 }
@@ -315,7 +315,7 @@ void SudokuVenster::bouwOpmerking() {
     opmerk_ = new StatusRegel(teksten::RASTAVO, frame4);
     opmerk_->setObjectName("Opmerk");
     opmerk_->installEventFilter(this);
-    plaats(opmerk_, 240, 360, 5655, 375);
+    zetInTwips(opmerk_, 240, 360, 5655, 375);
 }
 
 void SudokuVenster::zetTabVolgorde() {
