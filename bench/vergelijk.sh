@@ -40,14 +40,14 @@ for set in royle17 easy50x200; do
   n=$(wc -l < "$f")
   best_o=999999 best_q=999999
   for _ in $(seq "$rondes"); do
-    o=$(cpu "$f" "$cli" --trial --batch -)
+    o=$(cpu "$f" "$cli" --jobs 1 --trial --batch -)
     q=$(cpu "$f" qqwing --solve --one-line)
     best_o=$(awk -v a="$best_o" -v b="$o" 'BEGIN { print (b < a ? b : a) }')
     best_q=$(awk -v a="$best_q" -v b="$q" 'BEGIN { print (b < a ? b : a) }')
   done
   io=- iq=-
   if [ "$set" = royle17 ] && command -v valgrind > /dev/null; then
-    io=$(instructies "$tmp/royle17_2000" "$cli" --trial --batch -)
+    io=$(instructies "$tmp/royle17_2000" "$cli" --jobs 1 --trial --batch -)
     iq=$(instructies "$tmp/royle17_2000" qqwing --solve --one-line)
   fi
   awk -v s="$set" -v n="$n" -v o="$best_o" -v q="$best_q" -v io="$io" -v iq="$iq" 'BEGIN {
