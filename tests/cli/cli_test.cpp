@@ -147,9 +147,9 @@ TEST(Cli, FileLayoutsAndRefusals) {
     TijdelijkeMap map;
     const std::string opgelost = negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n";
     const std::string eenRegel = kEenGat + "," + kOpgelost + "\r\n";
-    const auto r = draai(map, map.schrijf("p.txt", eenRegel).string());
-    EXPECT_EQ(r.uit, opgelost);
-    EXPECT_EQ(r.code, 0);
+    const auto bestand = draai(map, map.schrijf("p.txt", eenRegel).string());
+    EXPECT_EQ(bestand.uit, opgelost);
+    EXPECT_EQ(bestand.code, 0);
     EXPECT_EQ(draai(map, "-", eenRegel).uit, opgelost);
     const std::pair<std::string, std::string> geweigerd[] = {
         {"5 . 9 | 2 4 1 | 3 . 8\n", "regel 1, positie 7"},
