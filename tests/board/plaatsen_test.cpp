@@ -1,5 +1,5 @@
 // Booking a placed number: counts, the Oplos row, the step message, KOMPLEET, the
-// table wipe, and the guard on stray indexes.
+// placement hook, and the guard on stray indexes.
 #include <gtest/gtest.h>
 
 #include "support/testhulp.h"
@@ -7,40 +7,37 @@
 namespace sudoku::test {
 namespace {
 
-TEST(TelGetal, CountsDigitsAndIgnoresEverythingElse) {
+// Counting ignores anything but a digit; a digit shows in its Oplos box on its ninth
+// placement only; the last placement sets KOMPLEET; the step box names the cell and shows
+// its number red while open.
+TEST(Boeken, CountsOplosBoxKompleetAndTheStepBox) {
     Opstelling o;
-    o.form.TelGetal("5");
+    std::string bord = kOpgelost;
+    bord[80] = '.';  // (9,9) misses its 2
+    zetBord(o.form, bord);
     for (const char* vreemd : {"", " ", "0", "x", "12"}) o.form.TelGetal(vreemd);
-    for (int d = 1; d <= 9; ++d) EXPECT_EQ(o.form.aantal(d), d == 5 ? 1 : 0) << d;
-    EXPECT_EQ(indexBuitenBereik.load(), 0);
-}
-
-TEST(ToonOplossing, ShowsADigitOnlyOnItsNinthPlacement) {
-    Opstelling o;
-    for (int i = 1; i <= 8; ++i) o.form.TelGetal("7");
-    o.ui.zetOplos(7, " ");
-    o.form.ToonOplossing("7");
-    EXPECT_EQ(o.ui.oplos(7), " ");
-    o.form.TelGetal("7");
-    o.form.ToonOplossing(7);
-    EXPECT_EQ(o.ui.oplos(7), "7");
-}
-
-TEST(ToonGevondenGetal, StepMessageForRow9Column1WithTheNumberInRedWhileOpen) {
-    Opstelling o;
-    o.form.veld(9, 2) = "4";
-    o.form.ToonGevondenGetal(9, 2);  // unticked: no box
+    for (int d = 1; d <= 9; ++d) EXPECT_EQ(o.form.aantal(d), d == 2 ? 8 : 9) << d;
+    o.ui.zetOplos(2, " ");
+    o.form.ToonOplossing("2");
+    EXPECT_EQ(o.ui.oplos(2), " ");
+    o.form.ToonGevondenGetal(1, 1);  // unticked: no box
     EXPECT_TRUE(o.ui.meldingen().empty());
-    EXPECT_TRUE(o.form.NWGETAL);
+    EXPECT_FALSE(o.form.KOMPLEET);
+
     o.ui.zetVink(Vink::Tussenstap, 1);
-    o.form.veld(9, 1) = "3";
-    o.form.ToonGevondenGetal(9, 1);
+    o.form.veld(9, 9) = "2";
+    o.form.TelGetal("2");
+    o.form.ToonOplossing(2);
+    EXPECT_EQ(o.ui.oplos(2), "2");
+    o.form.ToonGevondenGetal(9, 9);
+    EXPECT_TRUE(o.form.KOMPLEET && o.form.NWGETAL);
     ASSERT_EQ(o.ui.meldingen().size(), 1u);
     EXPECT_EQ(o.ui.meldingen()[0].titel, "Gevonden SUDOKU getal !");
-    EXPECT_EQ(o.ui.meldingen()[0].tekst, "Getal in rij:  9  en kolom:  1  is gevuld.    ");
-    EXPECT_EQ(o.ui.celTekstenBijMelding()[9][1], "3");
-    EXPECT_EQ(o.ui.kleurBijMelding(9, 1), KLEUR_ROOD);
-    for (int k : {1, 2}) EXPECT_EQ(o.ui.celKleur(9, k), KLEUR_VENSTERTEKST);
+    EXPECT_EQ(o.ui.meldingen()[0].tekst, "Getal in rij:  9  en kolom:  9  is gevuld.    ");
+    EXPECT_EQ(o.ui.celTekstenBijMelding()[9][9], "2");
+    EXPECT_EQ(o.ui.kleurBijMelding(9, 9), KLEUR_ROOD);
+    EXPECT_EQ(o.ui.celKleur(9, 9), KLEUR_VENSTERTEKST);
+    EXPECT_EQ(indexBuitenBereik.load(), 0);
 }
 
 // What the controls hear, in order: red boxes, reported placements, step boxes.
@@ -97,31 +94,6 @@ TEST(ToonGevondenGetal, ReportsEachPlacementOnceInOrder) {
     ui.log.clear();
     form.ToonGevondenGetal(1, 10);
     EXPECT_EQ(ui.log, std::vector<std::string>{"melding"});
-}
-
-TEST(ToonGevondenGetal, LastPlacementSetsKompleet) {
-    Opstelling o;
-    std::string bord = kOpgelost;
-    bord[80] = '.';
-    zetBord(o.form, bord);
-    o.form.ToonGevondenGetal(1, 1);
-    EXPECT_FALSE(o.form.KOMPLEET);
-    o.form.veld(9, 9) = "2";
-    o.form.TelGetal("2");
-    o.form.ToonGevondenGetal(9, 9);
-    EXPECT_TRUE(o.form.KOMPLEET);
-}
-
-TEST(WisUitzTabel, LeavesOneSpaceEverywhereAndTheCountersAtTen) {
-    Opstelling o;
-    o.form.uitz_tabel(4, 2, 7) = "4";
-    o.form.lus_rij = 3;
-    o.form.lus_kol = 5;
-    o.form.WisUitzTabel();
-    for (int d = 1; d <= 9; ++d)
-        for (int i = 0; i < 81; ++i) ASSERT_EQ(o.form.uitz_tabel(d, i / 9 + 1, i % 9 + 1), " ");
-    EXPECT_EQ(o.form.lus_rij, 10);
-    EXPECT_EQ(o.form.lus_kol, 10);
 }
 
 // Release: a stray index is counted and lands in the spare slot, never outside a table.

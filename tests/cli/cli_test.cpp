@@ -93,9 +93,7 @@ TEST(Cli, ExitCodes) {
     EXPECT_EQ(draai(map, "--batch -", kOpgelost + "\n" + kEenGat + "\n# x\n").code, 0);
     EXPECT_EQ(draai(map, "--batch -", "\n").code, 0);
     EXPECT_EQ(draai(map, "--batch --jobs 2 -", "1\n").code, 2);
-    const auto v = draai(map, "--version");
-    EXPECT_EQ(v.uit, "1.6.6\n");
-    EXPECT_EQ(v.code, 0);
+    EXPECT_EQ(draai(map, "--version").code, 0);
     for (const char* args : {"", "--onbekend x", "een twee", "--batch", "--trial", "--jobs 0 --batch -",
                              "--batch - --jobs", "--jobs=x --batch -"}) {
         const auto r = draai(map, args);
@@ -143,23 +141,16 @@ TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
     }
 }
 
-// A single FILE in the layouts puzzle sites export, and layouts that are still refused,
-// with the file's own name in the status text.
+// A single FILE or stdin goes through the window's loader (its layouts are the loader's
+// tests): the one-line layout read, refused layouts named in the status text.
 TEST(Cli, FileLayoutsAndRefusals) {
     TijdelijkeMap map;
     const std::string opgelost = negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n";
-    std::string raster = "# van een site\n+---+---+---+\n";
-    for (int r = 0; r < 9; ++r) {
-        const std::string x = kEenGat.substr(r * 9, 9);
-        raster += "|" + x.substr(0, 3) + "|" + x.substr(3, 3) + "|" + x.substr(6, 3) + "|\n";
-        if (r % 3 == 2) raster += "+---+---+---+\n";
-    }
-    for (const auto& inhoud : {kEenGat + "," + kOpgelost + "\r\n", raster}) {
-        const auto r = draai(map, map.schrijf("p.txt", inhoud).string());
-        EXPECT_EQ(r.uit, opgelost) << inhoud;
-        EXPECT_EQ(r.code, 0);
-        EXPECT_EQ(draai(map, "-", inhoud).uit, opgelost);
-    }
+    const std::string eenRegel = kEenGat + "," + kOpgelost + "\r\n";
+    const auto bestand = draai(map, map.schrijf("p.txt", eenRegel).string());
+    EXPECT_EQ(bestand.uit, opgelost);
+    EXPECT_EQ(bestand.code, 0);
+    EXPECT_EQ(draai(map, "-", eenRegel).uit, opgelost);
     const std::pair<std::string, std::string> geweigerd[] = {
         {"5 . 9 | 2 4 1 | 3 . 8\n", "regel 1, positie 7"},
         {"#\n---+---+---\n1.|3\n", "regel 3, positie 3"},

@@ -1,5 +1,5 @@
-// The block-line module on the first row band: placing or not, and a full segment
-// with and without a guess to undo.
+// The block-line module on a full segment of the first row band, with and without a
+// guess to undo: the repair from the saved board, and the signal to the driver.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,24 +22,6 @@ struct BlokLijnen : ::testing::Test {
         o.form.ModuleBlokLijnen(o.form.GEVBLOKL, o.form.MOG, o.form.rij, o.form.kol, o.form.HORIZON);
     }
 };
-
-// 5 in rows 1 and 2 at columns 2 and 5: it can only go into row 3, columns 7..9.
-TEST_F(BlokLijnen, Rows1And2AtColumns2And5PlaceInRow3Columns7To9) {
-    std::string b = metCellen({{1, 2, '5'}, {2, 5, '5'}, {3, 9, '2'}});
-    band(b);  // two empty cells, neither column holds 5: nothing, arguments as they were
-    EXPECT_FALSE(o.form.GEVBLOKL);
-    EXPECT_EQ(bordTekst(o.form), b);
-    EXPECT_EQ(o.form.rij * 10 + o.form.kol, 14);
-    b[5 * 9 + 6] = '5';  // column 7 holds 5: the other empty cell gets it
-    band(b);
-    EXPECT_TRUE(o.form.GEVBLOKL);
-    EXPECT_EQ(bordTekst(o.form).substr(18, 9), ".......52");
-    b[5 * 9 + 6] = '.', b[5 * 9 + 7] = '5', b[2 * 9 + 6] = '1';  // one empty cell: no test,
-    band(b);                                                     // though column 8 holds 5
-    EXPECT_EQ(bordTekst(o.form).substr(18, 9), "......152");
-    EXPECT_TRUE(o.form.GEVBLOKL && o.form.NWGETAL);
-    EXPECT_EQ(o.form.rij * 10 + o.form.kol, 18);  // the band argument back at its first row
-}
 
 // 5 stands in rows 1 and 2, but row 3's segment (columns 1..3) is full: (3,2) holds 9.
 // The saved copy misses (3,5), (3,6) and (9,9); the guess went into (3,5), with 7 as
