@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "board/bordregel.h"
 #include "board/sudoku_form.h"
 #include "ui/headless_controls.h"
 #include "ui/teksten.h"
@@ -20,31 +21,8 @@ inline void eis(bool ok, const char* wat, const std::string& extra = "") {
     if (!ok) faal(wat, extra);
 }
 
-inline std::string bordVan(const SudokuForm& f) {
-    std::string s;
-    for (int r = 1; r <= 9; ++r)
-        for (int k = 1; k <= 9; ++k) {
-            const std::string& c = f.veld(r, k);
-            s += (c.size() == 1 && c[0] >= '1' && c[0] <= '9') ? c[0] : (c == " " ? '.' : '?');
-        }
-    return s;
-}
-
-// No digit twice in a row, column or block.
-inline bool geldig(const std::string& b) {
-    for (int e = 0; e < 27; ++e) {
-        bool gezien[10] = {};
-        for (int j = 0; j < 9; ++j) {
-            int r = e < 9 ? e : e < 18 ? j : ((e - 18) / 3) * 3 + j / 3;
-            int k = e < 9 ? j : e < 18 ? e - 9 : ((e - 18) % 3) * 3 + j % 3;
-            char c = b[r * 9 + k];
-            if (c < '1' || c > '9') continue;
-            if (gezien[c - '0']) return false;
-            gezien[c - '0'] = true;
-        }
-    }
-    return true;
-}
+// The board, "?" for a cell that is neither " " nor a digit.
+inline std::string bordVan(const SudokuForm& f) { return bordRegel(f.veld, '.', '?'); }
 
 // Every cell " " or a digit, and the counts agree with the board.
 inline void eisNetBord(const SudokuForm& f) {

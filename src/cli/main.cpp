@@ -20,6 +20,7 @@
 #include "cli/oplossen.h"
 #include "cli/spoor_controls.h"
 #include "sudoku_versie.h"
+#include "ui/teksten.h"
 #include "ui/testcase_bestand.h"
 
 namespace {
@@ -73,10 +74,10 @@ int gebruiksfout(const std::string& reden) {
 
 std::string systeemReden(int fout) {
     switch (fout) {
-        case ENOENT: return "bestaat niet";
-        case EACCES: return "geen leesrechten";
-        case EISDIR: return "is een map, geen bestand";
-        case EBADF: return "is gesloten";
+        case ENOENT: return teksten::CLI_BESTAAT_NIET;
+        case EACCES: return teksten::CLI_GEEN_LEESRECHTEN;
+        case EISDIR: return teksten::CLI_IS_MAP;
+        case EBADF: return teksten::CLI_GESLOTEN;
         default: return std::strerror(fout);
     }
 }
@@ -86,19 +87,16 @@ std::string systeemReden(int fout) {
 std::string weigerReden(const TestcaseInhoud& t) {
     using U = TestcaseInhoud::Uitkomst;
     switch (t.uitkomst) {
-        case U::FoutTeken:
-            return "regel " + std::to_string(t.foutRegel) + ", positie " +
-                   std::to_string(t.foutPositie) +
-                   ": ongeldig teken; een cel is 1-9, een spatie, '.' of '0'";
-        case U::TeveelRegels: return "meer dan negen regels met cijfers";
-        case U::Onleesbaar: return "kan niet gelezen worden";
-        case U::GeenGewoonBestand: return "is geen gewoon bestand";
-        case U::NietTeOpenen: return "kan niet geopend worden";
+        case U::FoutTeken: return teksten::cliFoutTeken(t.foutRegel, t.foutPositie);
+        case U::TeveelRegels: return teksten::CLI_TEVEEL_REGELS;
+        case U::Onleesbaar: return teksten::CLI_ONLEESBAAR;
+        case U::GeenGewoonBestand: return teksten::CLI_GEEN_GEWOON_BESTAND;
+        case U::NietTeOpenen: return teksten::CLI_NIET_TE_OPENEN;
         case U::Ontbreekt: return systeemReden(ENOENT);
         case U::NietGevonden:
         case U::Goed: break;
     }
-    return "kan niet geladen worden";
+    return teksten::CLI_NIET_TE_LADEN;
 }
 
 // Standard input as one test case, read with plain reads so that a closed input or a

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <streambuf>
 
+#include "board/bordregel.h"
+#include "ui/teksten.h"
+
 namespace sudoku::cli {
 
 namespace {
@@ -18,23 +21,13 @@ bool isCel(char c) { return (c >= '1' && c <= '9') || c == '.' || c == '0' || c 
 
 }  // namespace
 
-std::string bordTekst(const SudokuForm& form) {
-    std::string s(81, '.');
-    for (int r = 1; r <= 9; ++r)
-        for (int k = 1; k <= 9; ++k) {
-            const String& c = form.veld(r, k);
-            if (c.size() == 1 && c[0] >= '1' && c[0] <= '9') s[(r - 1) * 9 + (k - 1)] = c[0];
-        }
-    return s;
-}
-
 Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties) {
     ui.zetVink(Vink::Uitproberen, opties.uitproberen ? 1 : 0);
     ui.zetVink(Vink::Module, opties.modules ? 1 : 0);
     ui.zetVink(Vink::Tussenstap, 0);  // no message boxes without a window
     if (ui.knopEnabled(Knop::Start)) form.StartCommand_Click();
     Uitkomst u;
-    u.bord = bordTekst(form);
+    u.bord = bordRegel(form.veld);
     u.status = ui.opmerkTekst();
     u.afloop = form.afloop;
     return u;
@@ -70,11 +63,9 @@ std::string puzzelFout(std::string_view regel, std::size_t lengte) {
             std::snprintf(hex, sizeof hex, "(byte 0x%02X)", b);
             teken = hex;
         }
-        return "ongeldig teken " + teken + " op positie " + std::to_string(i + 1) +
-               "; een cel is 1-9, '.', '0' of een spatie";
+        return teksten::cliBatchFoutTeken(teken, i + 1);
     }
-    if (lengte < 81)
-        return "te kort: " + std::to_string(lengte) + " tekens, een puzzel heeft er 81";
+    if (lengte < 81) return teksten::cliBatchTeKort(lengte);
     return "";
 }
 

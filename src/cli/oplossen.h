@@ -23,9 +23,6 @@ struct Uitkomst {
     Afloop afloop = Afloop::NogNietOpgelost;  // as the driver recorded it
 };
 
-// The board of `veld` as 81 characters.
-std::string bordTekst(const SudokuForm& form);
-
 // Ticks the chosen options, presses "Start" once when it is enabled, and reads the outcome.
 Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties);
 

@@ -1,5 +1,6 @@
 // "Start": runs the modules pass after pass, escalates when a pass places nothing,
 // and reports the outcome in Opmerk.
+#include "board/bordregel.h"
 #include "board/sudoku_form.h"
 #include "ui/teksten.h"
 
@@ -9,24 +10,8 @@ namespace {
 
 // A complete board is only a solution when no row, column or block holds a digit twice.
 bool geldigIngevuld(const Bord& veld) {
-    for (int eenheid = 0; eenheid < 27; ++eenheid) {
-        bool gezien[10] = {};
-        for (int j = 0; j < 9; ++j) {
-            int r, k;
-            if (eenheid < 9) {
-                r = eenheid + 1, k = j + 1;
-            } else if (eenheid < 18) {
-                r = j + 1, k = eenheid - 9 + 1;
-            } else {
-                const int blok = eenheid - 18;
-                r = (blok / 3) * 3 + j / 3 + 1, k = (blok % 3) * 3 + j % 3 + 1;
-            }
-            const int d = cijfer(veld(r, k));
-            if (d == 0 || gezien[d]) return false;
-            gezien[d] = true;
-        }
-    }
-    return true;
+    const std::string bord = bordRegel(veld);
+    return bord.find('.') == std::string::npos && zonderDubbelen(bord);
 }
 
 }  // namespace

@@ -38,4 +38,16 @@ std::string klembordFout(int regel, int positie) {
     return " Geen puzzel op het klembord: regel " + getalTekst(regel) + ", positie " + getalTekst(positie) + " ";
 }
 
+std::string cliFoutTeken(int regel, int positie) {
+    return "regel " + getalTekst(regel) + ", positie " + getalTekst(positie) + ": ongeldig teken; " + EEN_CEL;
+}
+
+std::string cliBatchFoutTeken(const std::string& teken, std::size_t positie) {
+    return "ongeldig teken " + teken + " op positie " + std::to_string(positie) + "; " + EEN_CEL;
+}
+
+std::string cliBatchTeKort(std::size_t lengte) {
+    return "te kort: " + std::to_string(lengte) + " tekens, een puzzel heeft er 81";
+}
+
 }  // namespace sudoku::teksten

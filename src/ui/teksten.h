@@ -1,6 +1,7 @@
-// Every text the program shows in its status line and its step box, in one place: the
-// core, the command line, the headless controls and the window all take them from here.
-// Spaces at the ends are part of the texts.
+// Every text the program shows in its status line and its step box, and the reasons the
+// command line gives for input it refuses, in one place: the core, the command line, the
+// headless controls and the window all take them from here. Spaces at the ends are part
+// of the texts.
 #pragma once
 
 #include <string>
@@ -74,5 +75,24 @@ inline constexpr const char* KLEMBORD_GEEN_PUZZEL = " Geen puzzel op het klembor
 inline constexpr const char* KLEMBORD_TE_WEINIG = " Geen puzzel op het klembord: te weinig getallen ";
 inline constexpr const char* KLEMBORD_TEVEEL_REGELS = " Geen puzzel op het klembord: meer dan 9 regels ";
 std::string klembordFout(int regel, int positie);
+
+// The command line: why a file or a batch line is not a puzzle (on standard error, and in
+// a batch's error lines). Every kind of refusal ends in the same description of a cell.
+inline constexpr const char* EEN_CEL = "een cel is 1-9, '.', '0' of een spatie";
+// A test-case file: a character that is no cell, at line `regel`, character `positie`.
+std::string cliFoutTeken(int regel, int positie);
+inline constexpr const char* CLI_TEVEEL_REGELS = "meer dan negen regels met cijfers";
+inline constexpr const char* CLI_ONLEESBAAR = "kan niet gelezen worden";
+inline constexpr const char* CLI_GEEN_GEWOON_BESTAND = "is geen gewoon bestand";
+inline constexpr const char* CLI_NIET_TE_OPENEN = "kan niet geopend worden";
+inline constexpr const char* CLI_NIET_TE_LADEN = "kan niet geladen worden";
+// What the system said of a file or of standard input, in plain words where we have them.
+inline constexpr const char* CLI_BESTAAT_NIET = "bestaat niet";
+inline constexpr const char* CLI_GEEN_LEESRECHTEN = "geen leesrechten";
+inline constexpr const char* CLI_IS_MAP = "is een map, geen bestand";
+inline constexpr const char* CLI_GESLOTEN = "is gesloten";
+// A batch line: `teken` as the line shows it ("'x'" or "(byte 0x07)"), at `positie` (from 1).
+std::string cliBatchFoutTeken(const std::string& teken, std::size_t positie);
+std::string cliBatchTeKort(std::size_t lengte);
 
 }  // namespace sudoku::teksten

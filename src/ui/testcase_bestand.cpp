@@ -1,6 +1,7 @@
 #include "ui/testcase_bestand.h"
 
 #include <cstddef>
+#include <sstream>
 
 #include "ui/teksten.h"
 
@@ -203,6 +204,28 @@ TestcaseInhoud leesTestcase(std::istream& bron) {
     if (fout) return t;
     for (int i = 1; i <= 9; ++i) t.rijen[i].resize(9, ' ');
     return t;
+}
+
+Plaktekst leesPlaktekst(const std::string& tekst) {
+    Plaktekst p;
+    std::istringstream bron(tekst);
+    p.inhoud = leesTestcase(bron);
+    using U = TestcaseInhoud::Uitkomst;
+    if (tekst.find_first_not_of(" \t\r\n\v\f") == std::string::npos) {
+        p.waarom = teksten::KLEMBORD_GEEN_PUZZEL;
+    } else if (p.inhoud.uitkomst == U::Goed) {
+        int gegeven = 0;
+        for (int r = 1; r <= 9; ++r)
+            for (char c : p.inhoud.rijen[r]) gegeven += c >= '1' && c <= '9';
+        if (gegeven < MIN_GEPLAKT_GEGEVEN) p.waarom = teksten::KLEMBORD_TE_WEINIG;
+    } else if (p.inhoud.uitkomst == U::FoutTeken) {
+        p.waarom = teksten::klembordFout(p.inhoud.foutRegel, p.inhoud.foutPositie);
+    } else if (p.inhoud.uitkomst == U::TeveelRegels) {
+        p.waarom = teksten::KLEMBORD_TEVEEL_REGELS;
+    } else {
+        p.waarom = teksten::KLEMBORD_GEEN_PUZZEL;
+    }
+    return p;
 }
 
 }  // namespace sudoku

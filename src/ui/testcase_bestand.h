@@ -43,4 +43,15 @@ struct TestcaseInhoud {
 // Rows after the ninth may hold only spaces.
 TestcaseInhoud leesTestcase(std::istream& bron);
 
+// A puzzle pasted as text is read as a test case, and it needs at least this many givens:
+// fewer never make a puzzle with one solution, and a stray number on the clipboard must
+// not wipe the board.
+inline constexpr int MIN_GEPLAKT_GEGEVEN = 17;
+
+struct Plaktekst {
+    TestcaseInhoud inhoud;
+    std::string waarom;  // the status text when the text is no puzzle, else ""
+};
+Plaktekst leesPlaktekst(const std::string& tekst);
+
 }  // namespace sudoku

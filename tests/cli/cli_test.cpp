@@ -162,7 +162,7 @@ TEST(Cli, FileLayoutsAndRefusals) {
         EXPECT_EQ(r.uit, "status \" Fout in puzzel.txt: " + waar + " \"\n" + negenRegels(std::string(81, '.')) +
                              "result \" Fout in puzzel.txt: " + waar + " \"\n");
         EXPECT_EQ(r.fout, "sudoku-blad-cli: " + pad.string() + ": " + waar +
-                              ": ongeldig teken; een cel is 1-9, een spatie, '.' of '0'\n");
+                              ": ongeldig teken; een cel is 1-9, '.', '0' of een spatie\n");
     }
 }
 
@@ -179,7 +179,7 @@ TEST(Cli, EachRefusalHasItsReason) {
     std::vector<Geval> gevallen = {
         {map.schrijf("tien.txt", tien).string(), "", "meer dan negen regels met cijfers"},
         {"-", tien, "meer dan negen regels met cijfers"},
-        {"-", "12x\n", "regel 1, positie 3: ongeldig teken; een cel is 1-9, een spatie, '.' of '0'"},
+        {"-", "12x\n", "regel 1, positie 3: ongeldig teken; een cel is 1-9, '.', '0' of een spatie"},
         {map.pad().string(), "", "is geen gewoon bestand"},
         {fifo, "", "is geen gewoon bestand"},
     };

@@ -67,12 +67,12 @@ TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
         bord(voor);
         o.form.uitz_tabel(8, 1, 1) = "8";  // rules 8 out of (1,1), but only in the stage
         if (module == 0) roep(&SudokuForm::ModuleCel, 1, 1);
-        EXPECT_EQ(bordTekst(o.form), voor);
+        EXPECT_EQ(bordRegel(o.form.veld), voor);
         uitzStadium(75, naked, variant);
         if (module == 0) roep(&SudokuForm::ModuleCel, 1, 1);
         if (module == 1 || module == 2) lijn(module == 1, 1);
         if (module == 3) roep(&SudokuForm::ModuleBlokken, 1, 1);
-        EXPECT_EQ(bordTekst(o.form), std::string(voor).replace(plaats[module], 1, 1, cijfer[module])) << tekst;
+        EXPECT_EQ(bordRegel(o.form.veld), std::string(voor).replace(plaats[module], 1, 1, cijfer[module])) << tekst;
         EXPECT_EQ(o.ui.opmerk(), tekst);
         EXPECT_EQ(o.form.uitz_gedaan, 0);
         EXPECT_TRUE(uitzSet(o.form).empty());

@@ -14,14 +14,6 @@ void zetBord(SudokuForm& form, const std::string& bord) {
     }
 }
 
-std::string bordTekst(const SudokuForm& form) {
-    std::string s(81, '.');
-    for (int i = 0; i < 81; ++i)
-        if (const std::string& c = form.veld(i / 9 + 1, i % 9 + 1); c.size() == 1 && c[0] >= '1' && c[0] <= '9')
-            s[i] = c[0];
-    return s;
-}
-
 std::string metCellen(std::initializer_list<std::tuple<int, int, char>> cellen) {
     std::string b(81, '.');
     for (auto [r, k, c] : cellen) b[(r - 1) * 9 + k - 1] = c;
@@ -35,17 +27,6 @@ Uitz uitzSet(const SudokuForm& form) {
             if (const std::string& v = form.uitz_tabel(d, i / 9 + 1, i % 9 + 1); v != " ")
                 s.insert({v == getalTekst(d) ? d : -d, i / 9 + 1, i % 9 + 1});
     return s;
-}
-
-bool zonderDubbelen(const std::string& b) {
-    int rij[9] = {}, kol[9] = {}, blok[9] = {};  // the digits seen, one bit each
-    for (int i = 0; i < 81; ++i) {
-        if (b[i] < '1' || b[i] > '9') continue;
-        const int bit = 1 << (b[i] - '0'), r = i / 9, k = i % 9, bl = r / 3 * 3 + k / 3;
-        if ((rij[r] | kol[k] | blok[bl]) & bit) return false;
-        rij[r] |= bit, kol[k] |= bit, blok[bl] |= bit;
-    }
-    return true;
 }
 
 std::vector<Puzzel> leesCollectie(const std::string& naam) {

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "board/bordregel.h"
 #include "board/sudoku_form.h"
 #include "ui/headless_controls.h"
 
@@ -30,9 +31,6 @@ struct Opstelling {
 // and counts it into `aantal`, the way a load does, without the controls.
 void zetBord(SudokuForm& form, const std::string& bord);
 
-// The board as 81 characters, "." for an empty cell.
-std::string bordTekst(const SudokuForm& form);
-
 // An empty board but for the given cells (row, column, digit).
 std::string metCellen(std::initializer_list<std::tuple<int, int, char>> cellen);
 
@@ -40,9 +38,6 @@ std::string metCellen(std::initializer_list<std::tuple<int, int, char>> cellen);
 // holds anything but its own digit's string shows with the digit negated.
 using Uitz = std::set<std::tuple<int, int, int>>;
 Uitz uitzSet(const SudokuForm& form);
-
-// Every row, column and block holds no digit twice (empty cells allowed).
-bool zonderDubbelen(const std::string& bord);
 
 struct Puzzel {
     std::string opgave, oplossing;

@@ -42,7 +42,7 @@ TEST_F(Laden, CrlfByteOrderMarkLongAndShortLinesLoadIntoBoardCountsAndBoxes) {
     eerste(s);
     o.form.Form_Load();
     ASSERT_TRUE(o.form.FileAanwezig && o.ui.knopEnabled(Knop::Start)) << o.ui.opmerk();
-    EXPECT_EQ(bordTekst(o.form), std::string(kVoorbeeldBord).replace(27, 9, 9, '.'));
+    EXPECT_EQ(bordRegel(o.form.veld), std::string(kVoorbeeldBord).replace(27, 9, 9, '.'));
     EXPECT_EQ(o.form.veld(4, 6), " ");
     EXPECT_EQ(o.form.aantal(4), 5);
     EXPECT_EQ(o.ui.celTekst(1, 1) + o.ui.celTekst(1, 2), "5 ");
@@ -68,7 +68,7 @@ TEST_F(Laden, RejectedFilesGiveNothingToTheBoard) {
         eerste(inhoud);
         o.form.Form_Load();
         verwachtGeenBestand(opmerk);
-        EXPECT_EQ(bordTekst(o.form), kVoorbeeldBord) << opmerk;
+        EXPECT_EQ(bordRegel(o.form.veld), kVoorbeeldBord) << opmerk;
         EXPECT_EQ(o.ui.celTekst(1, 1), "5");
     }
     eerste(voorbeeld("\r\n") + "\r\n     \r\n");  // blank lines after the ninth are fine
@@ -104,7 +104,7 @@ TEST_F(Laden, ANamedFileThatIsMissingOrRefusedIsNamedInTheStatusLine) {
         o.form.testcaseArgument = pad;
         o.form.Form_Load();
         verwachtGeenBestand(opmerk);
-        EXPECT_EQ(bordTekst(o.form), kVoorbeeldBord) << opmerk;
+        EXPECT_EQ(bordRegel(o.form.veld), kVoorbeeldBord) << opmerk;
     }
 }
 
@@ -130,7 +130,7 @@ TEST_F(Laden, OneLineOf81CellsAndTheGridWithBarsSeparatorsAndComments) {
         eerste(inhoud);
         o.form.Form_Load();
         EXPECT_TRUE(o.form.FileAanwezig) << o.ui.opmerk();
-        return bordTekst(o.form);
+        return bordRegel(o.form.veld);
     };
     // One line, with text after the 81 cells, blank and comment lines around it, CRLF.
     EXPECT_EQ(laad("\xEF\xBB\xBF# van een site\r\n\r\n" + kVoorbeeldBord + "," + kOpgelost + "\r\n  \r\n"),
@@ -207,7 +207,7 @@ TEST_F(Laden, RestartWithTheFileReloadsItAndWithoutKeepsTheLastBoardOnScreen) {
     o.ui.zetKnopEnabled(Knop::Start, false);
     o.ui.zetKnopEnabled(Knop::Herstart, true);
     o.form.HerstartCommand_Click();
-    EXPECT_EQ(bordTekst(o.form), kVoorbeeldBord);
+    EXPECT_EQ(bordRegel(o.form.veld), kVoorbeeldBord);
     EXPECT_EQ(o.ui.celKleur(1, 1), KLEUR_VENSTERTEKST);
     EXPECT_TRUE(o.ui.knopEnabled(Knop::Start) && !o.ui.knopEnabled(Knop::Herstart));
     EXPECT_EQ(o.ui.opmerk(), " Begin opnieuw met: Start ");
@@ -219,6 +219,32 @@ TEST_F(Laden, RestartWithTheFileReloadsItAndWithoutKeepsTheLastBoardOnScreen) {
     verwachtGeenBestand(kGeenBestand);
     EXPECT_FALSE(o.ui.knopEnabled(Knop::Herstart));
     EXPECT_EQ(o.ui.celTekst(1, 1), "5");
+}
+
+// What the window's paste reads: the loader's layouts, and a refusal text for anything
+// that is no puzzle of at least 17 givens.
+TEST(Plaktekst, NoTextAStrayCharacterOrNumberTooManyRowsAndTooFewGivensAreRefused) {
+    const std::string zeventien =
+        "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
+    std::string tien;
+    for (int r = 0; r < 10; ++r) tien += "1\n";
+    const std::pair<std::string, std::string> gevallen[] = {
+        {" \n\t", " Geen puzzel op het klembord "},
+        {"hallo", " Geen puzzel op het klembord: regel 1, positie 1 "},
+        {"2024", " Geen puzzel op het klembord: te weinig getallen "},
+        {"." + zeventien.substr(1), " Geen puzzel op het klembord: te weinig getallen "},
+        {tien, " Geen puzzel op het klembord: meer dan 9 regels "},
+        {zeventien, ""},
+        {voorbeeld(), ""},
+    };
+    for (const auto& [tekst, waarom] : gevallen) {
+        const Plaktekst p = leesPlaktekst(tekst);
+        EXPECT_EQ(p.waarom, waarom) << tekst;
+        if (waarom.empty()) {
+            EXPECT_EQ(p.inhoud.uitkomst, TestcaseInhoud::Uitkomst::Goed);
+        }
+    }
+    EXPECT_EQ(leesPlaktekst(zeventien).inhoud.rijen[1], "4     8 5");
 }
 
 }  // namespace

@@ -599,39 +599,12 @@ void SudokuVenster::laadBestand(const QString& pad) {
 
 void SudokuVenster::plakken() {
     if (bezig_) return;
-    const QString tekst = QGuiApplication::clipboard()->text();
-    std::istringstream bron(tekst.toStdString());
-    const TestcaseInhoud inhoud = leesTestcase(bron);
-    int gegeven = 0;
-    for (int r = 1; r <= 9; ++r)
-        for (char c : inhoud.rijen[r])
-            if (c >= '1' && c <= '9') ++gegeven;
-
-    // Fewer than 17 givens never make a puzzle with one solution: a stray number on the
-    // clipboard must not wipe the board.
-    std::string waarom;
-    if (tekst.trimmed().isEmpty()) {
-        waarom = teksten::KLEMBORD_GEEN_PUZZEL;
-    } else {
-        switch (inhoud.uitkomst) {
-        case TestcaseInhoud::Uitkomst::Goed:
-            if (gegeven < 17) waarom = teksten::KLEMBORD_TE_WEINIG;
-            break;
-        case TestcaseInhoud::Uitkomst::FoutTeken:
-            waarom = teksten::klembordFout(inhoud.foutRegel, inhoud.foutPositie);
-            break;
-        case TestcaseInhoud::Uitkomst::TeveelRegels:
-            waarom = teksten::KLEMBORD_TEVEEL_REGELS;
-            break;
-        default:
-            waarom = teksten::KLEMBORD_GEEN_PUZZEL;
-            break;
-        }
-    }
-    if (!waarom.empty()) {
-        zetOpmerk(waarom);
+    const Plaktekst plak = leesPlaktekst(QGuiApplication::clipboard()->text().toStdString());
+    if (!plak.waarom.empty()) {
+        zetOpmerk(plak.waarom);
         return;
     }
+    const TestcaseInhoud& inhoud = plak.inhoud;
     form_.InvoerCommand_Click();
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {

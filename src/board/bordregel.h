@@ -1,0 +1,21 @@
+// The board as one line of 81 characters, and the check that no row, column or block
+// holds a digit twice: what the command line prints, the window copies, and the tests,
+// the fuzz targets and the driver's final check read.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "board/waarden.h"
+
+namespace sudoku {
+
+// Row by row, the digit of every cell; `leeg` for an empty cell (" "), `anders` for any
+// other text (only bad input leaves one, "" for instance).
+std::string bordRegel(const Bord& veld, char leeg = '.', char anders = '.');
+
+// No digit twice in a row, column or block of an 81-character board; any character
+// other than '1'..'9' is an empty cell.
+bool zonderDubbelen(std::string_view bord);
+
+}  // namespace sudoku
