@@ -1,0 +1,1 @@
+#include "uitleg/oplospad.h"

@@ -1,0 +1,1 @@
+#include "uitleg/reden.h"
