@@ -13,7 +13,7 @@ namespace {
 class TellendeControls : public HeadlessControls {
 public:
     long plaatsingen = 0;
-    void geplaatst(int, int, const std::string&) override { ++plaatsingen; }
+    void geplaatst(int, int, const std::string&, const Reden&) override { ++plaatsingen; }
 };
 
 }  // namespace

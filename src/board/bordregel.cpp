@@ -6,12 +6,9 @@ std::string bordRegel(const Bord& veld, char leeg, char anders) {
     std::string s(81, anders);
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
-            const String& c = veld(r, k);
-            char& uit = s[static_cast<std::size_t>((r - 1) * 9 + k - 1)];
-            if (c.size() == 1 && c[0] >= '1' && c[0] <= '9')
-                uit = c[0];
-            else if (c == " ")
-                uit = leeg;
+            // The board's one-character mirror: a digit, ' ', or 0 for any other text.
+            const char c = veld.celTeken(r, k);
+            if (c != '\0') s[static_cast<std::size_t>((r - 1) * 9 + k - 1)] = c == ' ' ? leeg : c;
         }
     return s;
 }

@@ -247,6 +247,15 @@ public:
     Controls& controls() { return ui_; }
 
 private:
+    // Why the next number is placed: each placing module says so just before it places,
+    // and ToonGevondenGetal hands it to the controls with the number. Recorded beside the
+    // solve; nothing reads it back.
+    void zetReden(Techniek techniek, const Eenheid& eenheid) {
+        reden_.techniek = techniek;
+        reden_.eenheid = eenheid;
+    }
+    Reden reden_;
+
     bool vink(Vink v) const { return ui_.vinkWaarde(v) == 1; }
     static String directoryOpzoeking(const String& pad);
     // Takes a read test case over, or shows why not (named `naam`), and shows the board.

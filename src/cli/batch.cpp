@@ -6,11 +6,14 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <initializer_list>
 #include <deque>
 #include <mutex>
 #include <sstream>
 #include <thread>
 #include <vector>
+
+#include "ui/teksten.h"
 
 namespace sudoku::cli {
 
@@ -78,17 +81,61 @@ struct Regel {
     std::string cellen;  // otherwise its 81 cells
 };
 
-// Answers one line on `uit`: the events of the solve (with --trace) and the result line,
-// or the error line. Both ways of running a batch go through here, so they print the
-// same bytes.
-Afloop beantwoord(const Regel& r, const Opties& opties, std::ostream& uit) {
-    if (!r.fout81.empty()) {
-        uit << "error " << r.nummer << " \"" << r.fout81 << "\"\n";
-        return Afloop::NogNietOpgelost;
+// What the counts need of an answered line.
+struct Antwoord {
+    bool afgewezen = false;
+    Afloop afloop = Afloop::NogNietOpgelost;
+    bool metVerslag = false;
+    Niveau niveau = Niveau::Onopgelost;
+    Oplossingen oplossingen = Oplossingen::Geen;
+};
+
+// One CSV row: the line number, then the given fields, then as many empty fields as the
+// header has columns left.
+void csvRij(std::ostream& uit, long nummer, std::initializer_list<std::string> velden) {
+    uit << nummer;
+    std::size_t n = 1;
+    for (const std::string& v : velden) {
+        uit << ',' << csvVeld(v);
+        ++n;
     }
-    const Uitkomst u = losPuzzelOp(r.cellen, opties, opties.spoor ? &uit : nullptr);
-    uit << u.bord << " \"" << u.status << "\"\n";
-    return u.afloop;
+    for (; n < 8 + AANTAL_TECHNIEKEN; ++n) uit << ',';
+    uit << '\n';
+}
+
+// Answers one line on `uit`: the events of the solve (with --trace), its steps (with
+// --stappen) and the result line, or the error line; or its CSV row. Both ways of running
+// a batch go through here, so they print the same bytes.
+Antwoord beantwoord(const Regel& r, const BatchInstelling& instelling, std::ostream& uit) {
+    Antwoord a;
+    if (!r.fout81.empty()) {
+        a.afgewezen = true;
+        if (instelling.csv)
+            csvRij(uit, r.nummer, {"", "", r.fout81});
+        else
+            uit << "error " << r.nummer << " \"" << r.fout81 << "\"\n";
+        return a;
+    }
+    const Uitkomst u = losPuzzelOp(r.cellen, instelling.opties, &uit);
+    a.afloop = u.afloop;
+    a.metVerslag = u.metVerslag;
+    a.niveau = u.verslag.niveau;
+    a.oplossingen = u.verslag.oplossingen;
+    if (instelling.csv) {
+        const PuzzelVerslag& v = u.verslag;
+        uit << r.nummer << ',' << v.puzzel << ',' << u.bord << ',' << csvVeld(u.status) << ','
+            << teksten::niveauTekst(v.niveau) << ',' << teksten::oplossingenWoord(v.oplossingen) << ','
+            << v.stappen << ',' << v.gokken;
+        for (int n : v.perTechniek) uit << ',' << n;
+        uit << '\n';
+        return a;
+    }
+    uit << u.bord << " \"" << u.status << '"';
+    if (u.metVerslag)
+        uit << ' ' << teksten::niveauTekst(u.verslag.niveau) << ' '
+            << teksten::oplossingenWoord(u.verslag.oplossingen);
+    uit << '\n';
+    return a;
 }
 
 // The counts, the flushing and the progress line, after each answered line in input order.
@@ -98,11 +145,16 @@ public:
             BatchTelling& telling)
         : uit_(uit), fout_(fout), instelling_(instelling), telling_(telling) {}
 
-    void na(bool afgewezen, Afloop afloop) {
-        if (afgewezen) {
+    void na(const Antwoord& a) {
+        if (a.afgewezen) {
             ++telling_.afgewezen;
         } else {
-            switch (afloop) {
+            if (a.metVerslag) {
+                telling_.metVerslag = true;
+                ++telling_.perNiveau[static_cast<std::size_t>(a.niveau)];
+                ++telling_.perOplossingen[static_cast<std::size_t>(a.oplossingen)];
+            }
+            switch (a.afloop) {
                 case Afloop::Opgelost: ++telling_.opgelost; break;
                 case Afloop::OpgelostNaGok: ++telling_.naGok; break;
                 case Afloop::NietGeldig: ++telling_.nietGeldig; break;
@@ -158,9 +210,10 @@ bool volgendeRegel(RegelLezer& lezer, Regel& r) {
     return false;
 }
 
-void naElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Verslag& verslag) {
+void naElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
+              Verslag& verslag) {
     Regel r;
-    while (volgendeRegel(lezer, r)) verslag.na(!r.fout81.empty(), beantwoord(r, opties, uit));
+    while (volgendeRegel(lezer, r)) verslag.na(beantwoord(r, instelling, uit));
 }
 
 // Several solving threads. The reading thread queues lines in a window of bounded size;
@@ -168,12 +221,12 @@ void naElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Versla
 // so the answers leave in input order as soon as they can, also while the reader waits
 // for input. Each puzzle gets its own form and controls inside losPuzzelOp; the threads
 // share only the window, under the lock.
-void naastElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Verslag& verslag,
-                 int taken) {
+void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
+                 Verslag& verslag, int taken) {
     struct Taak {
         Regel regel;
-        std::string antwoord;
-        Afloop afloop = Afloop::NogNietOpgelost;
+        std::string tekst;
+        Antwoord antwoord;
         bool klaar = false;
     };
     const std::size_t venster = 32 * static_cast<std::size_t>(taken);
@@ -194,15 +247,15 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Ver
             ++volgende;
             l.unlock();
             std::ostringstream s;
-            t.afloop = beantwoord(t.regel, opties, s);
-            t.antwoord = std::move(s).str();
+            t.antwoord = beantwoord(t.regel, instelling, s);
+            t.tekst = std::move(s).str();
             l.lock();
             t.klaar = true;
             bool weg = false;
             while (!rij.empty() && rij.front().klaar) {
                 Taak& v = rij.front();
-                uit << v.antwoord;
-                verslag.na(!v.regel.fout81.empty(), v.afloop);
+                uit << v.tekst;
+                verslag.na(v.antwoord);
                 rij.pop_front();
                 ++voorste;
                 weg = true;
@@ -218,7 +271,7 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Ver
     while (volgendeRegel(lezer, r)) {
         std::unique_lock<std::mutex> l(slot);
         ruimteCv.wait(l, [&] { return rij.size() < venster; });
-        rij.push_back(Taak{std::move(r), {}, Afloop::NogNietOpgelost, false});
+        rij.push_back(Taak{std::move(r), {}, {}, false});
         ++erin;
         l.unlock();
         werkCv.notify_one();
@@ -237,10 +290,11 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const Opties& opties, Ver
 bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
                 const BatchInstelling& instelling, BatchTelling& telling) {
     Verslag verslag(uit, fout, instelling, telling);
+    if (instelling.csv) uit << csvKop() << '\n';
     if (instelling.taken > 1)
-        naastElkaar(lezer, uit, instelling.opties, verslag, instelling.taken);
+        naastElkaar(lezer, uit, instelling, verslag, instelling.taken);
     else
-        naElkaar(lezer, uit, instelling.opties, verslag);
+        naElkaar(lezer, uit, instelling, verslag);
     verslag.einde();
     return lezer.fout() == 0;
 }
@@ -254,7 +308,37 @@ std::string samenvatting(const BatchTelling& t, double seconden) {
                   "seconde)",
                   totaal, t.opgelost, t.naGok, t.nietGeldig, t.nietOpgelost, t.afgewezen, seconden,
                   seconden > 0 ? totaal / seconden : 0.0);
-    return tekst;
+    std::string s = tekst;
+    if (t.metVerslag) {
+        s += "; niveau:";
+        for (std::size_t n = 0; n < t.perNiveau.size(); ++n)
+            s += (n == 0 ? " " : ", ") + std::to_string(t.perNiveau[n]) + " " +
+                 teksten::niveauTekst(static_cast<Niveau>(n));
+        s += "; oplossingen:";
+        for (Oplossingen o : {Oplossingen::Uniek, Oplossingen::Meerdere, Oplossingen::Geen})
+            s += (o == Oplossingen::Uniek ? " " : ", ") +
+                 std::to_string(t.perOplossingen[static_cast<std::size_t>(o)]) + " " +
+                 teksten::oplossingenWoord(o);
+    }
+    return s;
+}
+
+std::string csvKop() {
+    std::string s = "regel,puzzel,bord,uitkomst,niveau,oplossingen,stappen,gokken";
+    for (int t = 0; t < AANTAL_TECHNIEKEN; ++t) s += ',' + csvVeld(teksten::techniekNaam(static_cast<Techniek>(t)));
+    return s;
+}
+
+std::string csvVeld(const std::string& veld) {
+    const bool quoten = veld.find_first_of(",\"\r\n") != std::string::npos ||
+                        (!veld.empty() && (veld.front() == ' ' || veld.back() == ' '));
+    if (!quoten) return veld;
+    std::string s = "\"";
+    for (char c : veld) {
+        if (c == '"') s += '"';
+        s += c;
+    }
+    return s + '"';
 }
 
 }  // namespace sudoku::cli

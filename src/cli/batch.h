@@ -1,6 +1,7 @@
 // The batch mode: one puzzle per line, solved one after another, results streamed.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <ostream>
 #include <string>
@@ -47,10 +48,15 @@ struct BatchTelling {
     long nietOpgelost = 0;
     long afgewezen = 0;
     long puzzels() const { return opgelost + naGok + nietGeldig + nietOpgelost; }
+    // With the report: the puzzles per level and per count of solutions.
+    bool metVerslag = false;
+    std::array<long, 5> perNiveau{};       // indexed by Niveau
+    std::array<long, 3> perOplossingen{};  // indexed by Oplossingen
 };
 
 struct BatchInstelling {
     Opties opties;
+    bool csv = false;  // one CSV row per line instead of the result lines (implies the report)
     bool voortgang = false;       // a progress line on `fout` once the batch is long
     bool directDoorgeven = false;  // flush `uit` after every puzzle (a terminal reads along)
     int taken = 1;                 // threads that solve; the output does not depend on it
@@ -65,5 +71,10 @@ bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
 
 // The closing summary, one line, with the time taken in seconds.
 std::string samenvatting(const BatchTelling& t, double seconden);
+
+// The CSV header line, and one field quoted where it must be (a comma, a quote, a line
+// break, or a space at an end that a spreadsheet would drop).
+std::string csvKop();
+std::string csvVeld(const std::string& veld);
 
 }  // namespace sudoku::cli

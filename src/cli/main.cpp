@@ -10,6 +10,7 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -31,8 +32,10 @@ using namespace sudoku::cli;
 constexpr const char* NAAM = "sudoku-blad-cli";
 
 constexpr const char* GEBRUIK =
-    "gebruik: sudoku-blad-cli [--trial] [--modules] [--trace] BESTAND\n"
-    "         sudoku-blad-cli [--trial] [--modules] [--trace] [--jobs N] --batch BESTAND\n"
+    "gebruik: sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--verslag] BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--verslag] [--jobs N]\n"
+    "                         --batch BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] [--jobs N] --csv --batch BESTAND\n"
     "         sudoku-blad-cli --help | --version\n";
 
 constexpr const char* HULP =
@@ -51,17 +54,38 @@ constexpr const char* HULP =
     "  --modules        'weergave modules' aangevinkt\n"
     "  --trace          elk geplaatst getal (place R K D) en elke nieuwe statustekst\n"
     "                   (status \"TEKST\") melden zodra het gebeurt\n"
+    "  --stappen        het oplospad: voor het bord een regel per geplaatst getal, met de\n"
+    "                   techniek en de rij, kolom, het blok of de band die het afdwingt,\n"
+    "                   en een regel per ongedaan gemaakte gok, bijvoorbeeld\n"
+    "                     stap 1: rij 1, kolom 2 = 7, Module BLOKLIJNEN Horizontaal, rijen 1-3, blok 1\n"
+    "                     gok ongedaan: terug naar stap 16\n"
+    "                   (\" (gok)\" na de gok zelf, \" (onder gok)\" zolang een gok geldt)\n"
+    "  --verslag        een verslag per puzzel: het niveau (de hoogste trap die een plaatsing\n"
+    "                   nodig had: basis, uitzonderingstabel, naked, gok, of onopgelost), het\n"
+    "                   aantal oplossingen (uniek, meerdere, geen) en het aantal plaatsingen\n"
+    "                   per techniek, na de result-regel, bijvoorbeeld\n"
+    "                     niveau basis\n"
+    "                     oplossingen uniek\n"
+    "                     techniek \"Module LIJNEN Horizontaal\" 23\n"
+    "                   in een batch: NIVEAU OPLOSSINGEN achter elke regel, en de aantallen\n"
+    "                   per niveau en per antwoord in de samenvatting\n"
+    "  --csv            (met --batch) een kopregel, dan een CSV-rij per regel: regel, puzzel,\n"
+    "                   bord, uitkomst, niveau, oplossingen, stappen, gokken en een kolom per\n"
+    "                   techniek; een afgewezen regel heeft de reden als uitkomst, bijvoorbeeld\n"
+    "                     sudoku-blad-cli --trial --csv --batch puzzels.txt > verslag.csv\n"
     "  --jobs N         een batch op N draden oplossen (standaard: het aantal kernen);\n"
     "                   de uitvoer is dezelfde als met --jobs 1, in dezelfde volgorde\n"
     "  --help           deze hulp\n"
     "  --version        het versienummer\n"
     "\n"
-    "Uitvoer van een enkel bestand: de gebeurtenissen (met --trace), negen regels met het\n"
-    "bord ('.' is leeg) en result \"STATUSTEKST\". Afsluitcode 0: opgelost, 1: niet\n"
+    "Uitvoer van een enkel bestand: de gebeurtenissen (met --trace) en stappen (met\n"
+    "--stappen), negen regels met het bord ('.' is leeg), result \"STATUSTEKST\" en het\n"
+    "verslag (met --verslag). Afsluitcode 0: opgelost, 1: niet\n"
     "opgelost, 2: verkeerd gebruik of een bestand dat niet gelezen of geladen kan worden.\n"
     "\n"
-    "Uitvoer van een batch: per puzzel (na de gebeurtenissen) het bord van 81 tekens en\n"
-    "\"STATUSTEKST\"; per afgewezen regel error REGELNUMMER \"REDEN\". Een samenvatting\n"
+    "Uitvoer van een batch: per puzzel (na de gebeurtenissen en stappen) het bord van 81\n"
+    "tekens en \"STATUSTEKST\" (met --verslag gevolgd door NIVEAU OPLOSSINGEN); per\n"
+    "afgewezen regel error REGELNUMMER \"REDEN\". Een samenvatting\n"
     "volgt op standaardfout. Afsluitcode 0 als elke regel (op de overgeslagen na) een\n"
     "puzzel was, opgelost of niet; 2 als er een regel is afgewezen (alle andere regels\n"
     "zijn dan toch opgelost en gemeld), als lezen of schrijven mislukt of bij verkeerd\n"
@@ -151,7 +175,10 @@ int enkel(const std::string& pad, const Opties& opties) {
             return 2;
         }
     }
-    SpoorControls ui(opties.spoor ? &std::cout : nullptr);
+    std::optional<Oplospad> oplospad;
+    if (opties.stappen || opties.verslag) oplospad.emplace();
+    Oplospad* opname = oplospad ? &*oplospad : nullptr;
+    SpoorControls ui(opties.spoor ? &std::cout : nullptr, opname, opties.stappen ? &std::cout : nullptr);
     SudokuForm form(ui);
     // Exactly the program's start-up with this file as its test case.
     if (pad == "-") {
@@ -161,9 +188,18 @@ int enkel(const std::string& pad, const Opties& opties) {
         form.testcaseArgument = pad;
         form.Form_Load();
     }
-    const Uitkomst u = drukStart(form, ui, opties);
+    const Uitkomst u = drukStart(form, ui, opties, opname);
     for (int r = 0; r < 9; ++r) std::cout << std::string_view(u.bord).substr(r * 9, 9) << '\n';
     std::cout << "result \"" << u.status << "\"\n";
+    if (u.metVerslag) {
+        std::cout << "niveau " << teksten::niveauTekst(u.verslag.niveau) << '\n'
+                  << "oplossingen " << teksten::oplossingenWoord(u.verslag.oplossingen) << '\n';
+        // One line per technique that placed a number, in the ladder's order.
+        for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
+            if (const int n = u.verslag.perTechniek[static_cast<std::size_t>(t)]; n > 0)
+                std::cout << "techniek \"" << teksten::techniekNaam(static_cast<Techniek>(t)) << "\" " << n
+                          << '\n';
+    }
     const bool geschreven = uitvoerGeschreven();
     if (!form.FileAanwezig) {
         std::cerr << NAAM << ": " << pad << ": " << weigerReden(form.testcase) << "\n";
@@ -173,7 +209,7 @@ int enkel(const std::string& pad, const Opties& opties) {
     return isOpgelost(u.afloop) ? 0 : 1;
 }
 
-int batch(const std::string& pad, const Opties& opties, int taken) {
+int batch(const std::string& pad, const Opties& opties, bool csv, int taken) {
     int fd = 0;
     if (pad != "-") {
         fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
@@ -190,6 +226,8 @@ int batch(const std::string& pad, const Opties& opties, int taken) {
     }
     BatchInstelling instelling;
     instelling.opties = opties;
+    instelling.csv = csv;
+    if (csv) instelling.opties.verslag = true;  // the rows carry the report
     // A progress line only helps when the results themselves go elsewhere.
     instelling.voortgang = ::isatty(2) && !::isatty(1);
     instelling.directDoorgeven = ::isatty(1);
@@ -239,6 +277,7 @@ int main(int argc, char** argv) {
 
     Opties opties;
     bool isBatch = false;
+    bool csv = false;
     std::vector<std::string> bestanden;
     bool geenOptiesMeer = false;
     const unsigned kernen = std::thread::hardware_concurrency();
@@ -255,6 +294,12 @@ int main(int argc, char** argv) {
             opties.modules = true;
         } else if (a == "--trace") {
             opties.spoor = true;
+        } else if (a == "--stappen") {
+            opties.stappen = true;
+        } else if (a == "--verslag") {
+            opties.verslag = true;
+        } else if (a == "--csv") {
+            csv = true;
         } else if (a == "--batch") {
             isBatch = true;
         } else if (a == "--jobs" || a.rfind("--jobs=", 0) == 0) {
@@ -274,5 +319,9 @@ int main(int argc, char** argv) {
     if (bestanden.empty()) return gebruiksfout("geen BESTAND opgegeven");
     if (bestanden.size() > 1) return gebruiksfout("meer dan een BESTAND opgegeven");
     if (bestanden[0].empty()) return gebruiksfout("lege bestandsnaam");
-    return isBatch ? batch(bestanden[0], opties, taken) : enkel(bestanden[0], opties);
+    if (csv && !isBatch) return gebruiksfout("--csv alleen met --batch");
+    // Event and step lines would break the rows apart.
+    if (csv && (opties.spoor || opties.stappen))
+        return gebruiksfout("--csv gaat niet samen met --trace of --stappen");
+    return isBatch ? batch(bestanden[0], opties, csv, taken) : enkel(bestanden[0], opties);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <streambuf>
 
 #include "board/bordregel.h"
@@ -21,19 +22,33 @@ bool isCel(char c) { return (c >= '1' && c <= '9') || c == '.' || c == '0' || c 
 
 }  // namespace
 
-Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties) {
+Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, Oplospad* pad) {
     ui.zetVink(Vink::Uitproberen, opties.uitproberen ? 1 : 0);
     ui.zetVink(Vink::Module, opties.modules ? 1 : 0);
     ui.zetVink(Vink::Tussenstap, 0);  // no message boxes without a window
-    if (ui.knopEnabled(Knop::Start)) form.StartCommand_Click();
     Uitkomst u;
+    const bool start = ui.knopEnabled(Knop::Start);
+    if (pad != nullptr) pad->begin(bordRegel(form.veld));
+    if (start && opties.verslag) {
+        u.metVerslag = true;
+        u.verslag.puzzel = bordRegel(form.veld);
+        u.verslag.oplossingen = telOplossingen(u.verslag.puzzel);
+    }
+    if (start) form.StartCommand_Click();
     u.bord = bordRegel(form.veld);
     u.status = ui.opmerkTekst();
     u.afloop = form.afloop;
+    if (u.metVerslag && pad != nullptr) {
+        u.verslag.niveau = pad->niveau(isOpgelost(u.afloop));
+        u.verslag.stappen = pad->stappen();
+        u.verslag.gokken = pad->gokken();
+        for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
+            u.verslag.perTechniek[static_cast<std::size_t>(t)] = pad->aantal(static_cast<Techniek>(t));
+    }
     return u;
 }
 
-Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* spoor) {
+Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit) {
     // Nine lines of nine cells; "." and "0" are read as empty by the test-case loader.
     char tekst[90];
     for (int r = 0; r < 9; ++r) {
@@ -43,10 +58,13 @@ Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream
     GeheugenBron buf(tekst, sizeof tekst);
     std::istream bron(&buf);
 
-    SpoorControls ui(opties.spoor ? spoor : nullptr);
+    std::optional<Oplospad> pad;  // only when asked for: a plain batch records nothing
+    if (opties.verslag || opties.stappen) pad.emplace();
+    Oplospad* p = pad ? &*pad : nullptr;
+    SpoorControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
     SudokuForm form(ui);
     form.Form_LoadUit(bron);
-    return drukStart(form, ui, opties);
+    return drukStart(form, ui, opties, p);
 }
 
 std::string puzzelFout(std::string_view regel, std::size_t lengte) {

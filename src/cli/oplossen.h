@@ -2,12 +2,15 @@
 // the board and the status line show afterwards.
 #pragma once
 
+#include <array>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "board/sudoku_form.h"
 #include "cli/spoor_controls.h"
+#include "uitleg/oplospad.h"
+#include "uitleg/oplossingen.h"
 
 namespace sudoku::cli {
 
@@ -15,21 +18,39 @@ struct Opties {
     bool uitproberen = false;  // "uitproberen toestaan" ticked
     bool modules = false;      // "weergave modules" ticked
     bool spoor = false;        // report placements and status changes as they happen
+    bool stappen = false;      // report each step with its reason as it happens
+    bool verslag = false;      // a report per puzzle: level, solutions, techniques
+};
+
+// What --verslag reports of one solve.
+struct PuzzelVerslag {
+    std::string puzzel;  // the board as the solve began, 81 characters
+    Niveau niveau = Niveau::Onopgelost;
+    Oplossingen oplossingen = Oplossingen::Geen;
+    int stappen = 0;  // placements, the undone ones included
+    int gokken = 0;
+    std::array<int, AANTAL_TECHNIEKEN> perTechniek{};
 };
 
 struct Uitkomst {
     std::string bord;    // 81 characters, row by row, "." for an empty cell
     std::string status;  // the status line's text at the end
     Afloop afloop = Afloop::NogNietOpgelost;  // as the driver recorded it
+    bool metVerslag = false;  // the puzzle was solved with Opties::verslag
+    PuzzelVerslag verslag;
 };
 
 // Ticks the chosen options, presses "Start" once when it is enabled, and reads the outcome.
-Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties);
+// `pad` is the path the controls record into (with Opties::verslag or stappen); with
+// Opties::verslag the report is filled in, the solutions counted on the board as loaded.
+Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties,
+                   Oplospad* pad = nullptr);
 
 // One puzzle of a batch in a fresh program state: new controls and a new form, the
 // puzzle loaded as a nine-line test case, then "Start". `cellen` holds the 81 cells
-// (checked with puzzelFout). Events go to `spoor` when it is not null.
-Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* spoor);
+// (checked with puzzelFout). Events (--trace) and steps (--stappen) go to `uit` when it
+// is not null.
+Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit);
 
 // Why a batch line is not a puzzle, or "" when its first 81 characters are cells.
 // `lengte` is the length of the whole line; `regel` may hold only its beginning.

@@ -2,8 +2,21 @@
 
 namespace sudoku::cli {
 
-void SpoorControls::geplaatst(int rij, int kol, const std::string& getal) {
+void SpoorControls::geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) {
     if (spoor_ != nullptr) *spoor_ << "place " << rij << ' ' << kol << ' ' << getal << '\n';
+    if (pad_ == nullptr) return;
+    pad_->geplaatst(rij, kol, getal, reden);
+    schrijfLaatste();
+}
+
+void SpoorControls::gokOngedaan() {
+    if (pad_ == nullptr) return;
+    pad_->gokOngedaan();
+    schrijfLaatste();
+}
+
+void SpoorControls::schrijfLaatste() {
+    if (stappen_ != nullptr) *stappen_ << pad_->regel(pad_->gebeurtenissen().size() - 1) << '\n';
 }
 
 void SpoorControls::zetOpmerk(const std::string& tekst) {

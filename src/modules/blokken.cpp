@@ -54,6 +54,8 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
                 const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
                 zetGetalTekst(MOG, n);
                 if (CONTROL_UITZ) ui_.zetOpmerk(teksten::MODULE_BLOKKEN_UITZ);
+                zetReden(CONTROL_UITZ ? Techniek::BlokkenUitz : Techniek::Blokken,
+                         Eenheid::blokVan(boven, links));
                 PlaatsGetal(r, c, MOG);
                 opnieuw = true;
                 if (CONTROL_UITZ) {

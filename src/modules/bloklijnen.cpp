@@ -24,6 +24,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     // Undoing a failed guess: back to the board saved before it, with the other
     // option in the guessed cell.
     auto herstelMislukteGok = [&] {
+        ui_.gokOngedaan();
         herstel_MOG = getal;
         for (int d = 1; d <= 9; ++d) aantal(d) = 0;
         for (lus_kol = 1; lus_kol <= 9; lus_kol = plus(lus_kol, 1))
@@ -124,6 +125,10 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     }
 
     bool melden = true;
+    // The band and the block of its segment force the number.
+    const int segmentBlok = richting ? Eenheid::blokNummer(bandBegin, begin) : Eenheid::blokNummer(begin, bandBegin);
+    zetReden(richting ? Techniek::BlokLijnenH : Techniek::BlokLijnenV,
+             {richting ? Eenheid::Soort::Band : Eenheid::Soort::Stapel, bandBegin, segmentBlok});
     if (leegAantal == 1) {
         kruisArg = static_cast<Integer>(enkelePositie);
         veld(rijArg, kolArg) = getal;
@@ -136,6 +141,8 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
         // The number has nowhere to go in its segment.
         if (PROBEERUIT) {
             herstelMislukteGok();
+            // With the guess undone, the guessed cell's block can only take the other option.
+            zetReden(Techniek::FoutHersteld, Eenheid::blokVan(rijArg, kolArg));
         } else {
             // No guess to undo: no cell was placed, so none is reported; the counter
             // above 99 tells the driver to stop.

@@ -24,15 +24,30 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     if (aantalBits(over) != 1) return;  // eight ruled out, one survives
 
     zetGetalTekst(MOG, std::countr_zero(over));
-    if (CONTROL_UITZ) ui_.zetOpmerk(teksten::MODULE_CEL_UITZ);
+    // The reason is the text the module leaves showing.
+    Techniek techniek = Techniek::Cel;
+    if (CONTROL_UITZ) {
+        ui_.zetOpmerk(teksten::MODULE_CEL_UITZ);
+        techniek = Techniek::CelUitz;
+    }
     if (CONTROL_NAKED) {
         switch (ctrl_NKD) {
-            case 2: ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_PAIR); break;
-            case 3: ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_TRIPLE); break;
-            case 4: ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_TRIPLE_3PAIRS); break;
+            case 2:
+                ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_PAIR);
+                techniek = Techniek::CelNakedPair;
+                break;
+            case 3:
+                ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_TRIPLE);
+                techniek = Techniek::CelNakedTriple;
+                break;
+            case 4:
+                ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_TRIPLE_3PAIRS);
+                techniek = Techniek::CelNakedTriple3Pairs;
+                break;
             default: break;
         }
     }
+    zetReden(techniek, Eenheid::cel(rijArg, kolArg));
     PlaatsGetal(rijArg, kolArg, MOG);
     SluitUitzFaseAf();
 }

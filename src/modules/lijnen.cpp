@@ -53,28 +53,38 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 const int laatste = hoogsteBit(m);
                 const int r = celRij(laatste), c = celKol(laatste);
                 zetGetalTekst(MOG, n);
+                // The reason is the text the module leaves showing, or its banner.
+                Techniek techniek = richting ? Techniek::LijnenH : Techniek::LijnenV;
                 if (CONTROL_UITZ) {
                     ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_UITZ
                                            : teksten::MODULE_LIJNEN_V_UITZ);
+                    techniek = richting ? Techniek::LijnenHUitz : Techniek::LijnenVUitz;
                     if (CONTROL_NAKED) {
                         switch (ctrl_NKD) {
                             case 2:
                                 ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_NAKED_PAIR
                                                        : teksten::MODULE_LIJNEN_V_NAKED_PAIR);
+                                techniek = richting ? Techniek::LijnenHNakedPair
+                                                    : Techniek::LijnenVNakedPair;
                                 break;
                             case 3:
                                 ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_NAKED_TRIPLE
                                                        : teksten::MODULE_LIJNEN_V_NAKED_TRIPLE);
+                                techniek = richting ? Techniek::LijnenHNakedTriple
+                                                    : Techniek::LijnenVNakedTriple;
                                 break;
                             case 4:
                                 ui_.zetOpmerk(richting
                                                   ? teksten::MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS
                                                   : teksten::MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS);
+                                techniek = richting ? Techniek::LijnenHNakedTriple3Pairs
+                                                    : Techniek::LijnenVNakedTriple3Pairs;
                                 break;
                             default: break;
                         }
                     }
                 }
+                zetReden(techniek, richting ? Eenheid::rij(lijn) : Eenheid::kolom(lijn));
                 PlaatsGetal(r, c, MOG);
                 // Start a new pass with number 1 on the updated line.
                 opnieuw = true;

@@ -32,6 +32,8 @@ void SudokuForm::ModuleUitproberen() {
     }
 
     if (PROBEERUIT) {
+        // The guess is made in a block with two empty cells: that block is its unit.
+        zetReden(Techniek::Uitproberen, Eenheid::blokVan(posUPR, posUPK));
         PlaatsGetal(posUPR, posUPK, uitprobeeroptie1);
         SluitUitzFaseAf();
     }

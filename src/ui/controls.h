@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "uitleg/reden.h"
+
 namespace sudoku {
 
 using Kleur = std::uint32_t;
@@ -38,9 +40,13 @@ public:
     // Modal information box with an OK button; returns when it is closed.
     virtual void meldingsvenster(const std::string& titel, const std::string& tekst) = 0;
 
-    // A number has just been placed at (rij, kol): called once per placement, when its
-    // box has been given the number and red, before the step box.
-    virtual void geplaatst(int /*rij*/, int /*kol*/, const std::string& /*getal*/) {}
+    // A number has just been placed at (rij, kol), for `reden`: called once per placement,
+    // when its box has been given the number and red, before the step box.
+    virtual void geplaatst(int /*rij*/, int /*kol*/, const std::string& /*getal*/,
+                           const Reden& /*reden*/) {}
+    // A failed guess is being undone: the board goes back to how it stood before the guess
+    // (the next placement is the guessed cell's other option).
+    virtual void gokOngedaan() {}
 };
 
 }  // namespace sudoku

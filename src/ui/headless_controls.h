@@ -30,6 +30,8 @@ public:
     void zetKnopVisible(Knop knop, bool zichtbaar) override;
     int vinkWaarde(Vink vink) const override { return vinken_[static_cast<int>(vink)]; }
     void meldingsvenster(const std::string& titel, const std::string& tekst) override;
+    void geplaatst(int, int, const std::string&, const Reden& reden) override { laatsteReden_ = reden; }
+    void gokOngedaan() override { ++gokkenOngedaan_; }
 
     // Read-back and setting, for tests and the command line.
     Kleur celKleur(int rij, int kol) const;
@@ -43,6 +45,9 @@ public:
     // Cell texts as they stood while the last message box was open.
     const std::array<std::array<std::string, 10>, 10>& celTekstenBijMelding() const { return bijMelding_; }
     Kleur kleurBijMelding(int rij, int kol) const;
+    // The reason of the latest placement, and how many guesses were undone.
+    const Reden& laatsteReden() const { return laatsteReden_; }
+    int gokkenOngedaan() const { return gokkenOngedaan_; }
 
 private:
     static bool geldig(int i) { return i >= 1 && i <= 9; }
@@ -57,6 +62,8 @@ private:
     std::array<bool, 4> visible_{};
     std::array<int, 3> vinken_{};
     std::vector<Melding> meldingen_;
+    Reden laatsteReden_;
+    int gokkenOngedaan_ = 0;
     int focusRij_ = 0;
     int focusKol_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "ui/teksten.h"
 
+#include <array>
+
 #include "board/waarden.h"
 
 namespace sudoku::teksten {
@@ -36,6 +38,106 @@ std::string bestaatNiet(const std::string& naam) { return " " + naam + " bestaat
 
 std::string klembordFout(int regel, int positie) {
     return " Geen puzzel op het klembord: regel " + getalTekst(regel) + ", positie " + getalTekst(positie) + " ";
+}
+
+const char* techniekNaam(Techniek t) {
+    // The banners as the modules write them, trimmed once.
+    static const auto namen = [] {
+        const char* banners[AANTAL_TECHNIEKEN] = {
+            MODULE_BLOKLIJNEN_H,
+            MODULE_BLOKLIJNEN_V,
+            MODULE_LIJNEN_H,
+            MODULE_LIJNEN_V,
+            MODULE_BLOKKEN,
+            MODULE_CEL,
+            MODULE_LIJNEN_H_UITZ,
+            MODULE_LIJNEN_V_UITZ,
+            MODULE_BLOKKEN_UITZ,
+            MODULE_CEL_UITZ,
+            MODULE_CEL_NAKED_PAIR,
+            MODULE_LIJNEN_H_NAKED_PAIR,
+            MODULE_LIJNEN_V_NAKED_PAIR,
+            MODULE_CEL_NAKED_TRIPLE,
+            MODULE_LIJNEN_H_NAKED_TRIPLE,
+            MODULE_LIJNEN_V_NAKED_TRIPLE,
+            MODULE_CEL_NAKED_TRIPLE_3PAIRS,
+            MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS,
+            MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS,
+            MODULE_UITPROBEREN,
+            FOUT_HERSTELD,
+        };
+        std::array<std::string, AANTAL_TECHNIEKEN> n;
+        for (int i = 0; i < AANTAL_TECHNIEKEN; ++i) {
+            const std::string b = banners[i];
+            const auto begin = b.find_first_not_of(' ');
+            n[static_cast<std::size_t>(i)] = b.substr(begin, b.find_last_not_of(' ') - begin + 1);
+        }
+        return n;
+    }();
+    return namen[static_cast<std::size_t>(t)].c_str();
+}
+
+std::string eenheidTekst(const Eenheid& e) {
+    using S = Eenheid::Soort;
+    const std::string n = getalTekst(e.nummer);
+    switch (e.soort) {
+        case S::Cel: {
+            const int r = (e.nummer - 1) / 9 + 1, k = (e.nummer - 1) % 9 + 1;
+            return "rij " + getalTekst(r) + ", kolom " + getalTekst(k) + " en blok " +
+                   getalTekst(Eenheid::blokNummer(r, k));
+        }
+        case S::Rij: return "rij " + n;
+        case S::Kolom: return "kolom " + n;
+        case S::Blok: return "blok " + n;
+        case S::Band:
+        case S::Stapel:
+            return (e.soort == S::Band ? "rijen " : "kolommen ") + n + "-" + getalTekst(e.nummer + 2) +
+                   ", blok " + getalTekst(e.blok);
+    }
+    return "";
+}
+
+const char* niveauTekst(Niveau n) {
+    switch (n) {
+        case Niveau::Basis: return "basis";
+        case Niveau::Uitzonderingstabel: return "uitzonderingstabel";
+        case Niveau::Naked: return "naked";
+        case Niveau::Gok: return "gok";
+        case Niveau::Onopgelost: break;
+    }
+    return "onopgelost";
+}
+
+const char* oplossingenWoord(Oplossingen o) {
+    switch (o) {
+        case Oplossingen::Uniek: return "uniek";
+        case Oplossingen::Meerdere: return "meerdere";
+        case Oplossingen::Geen: break;
+    }
+    return "geen";
+}
+
+const char* oplossingenZin(Oplossingen o) {
+    switch (o) {
+        case Oplossingen::Uniek: return "uniek";
+        case Oplossingen::Meerdere: return "meerdere oplossingen";
+        case Oplossingen::Geen: break;
+    }
+    return "geen oplossing";
+}
+
+std::string stapRegel(int stap, int rij, int kol, const std::string& getal, const Reden& reden) {
+    std::string s = "stap " + getalTekst(stap) + ": rij " + getalTekst(rij) + ", kolom " + getalTekst(kol) +
+                    " = " + getal + ", " + techniekNaam(reden.techniek) + ", " + eenheidTekst(reden.eenheid);
+    if (reden.techniek == Techniek::Uitproberen)
+        s += " (gok)";
+    else if (reden.onderGok)
+        s += " (onder gok)";
+    return s;
+}
+
+std::string gokOngedaanRegel(int terugNaarStap) {
+    return "gok ongedaan: terug naar stap " + getalTekst(terugNaarStap);
 }
 
 std::string cliFoutTeken(int regel, int positie) {

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "solver/afloop.h"
+#include "uitleg/oplossingen.h"
+#include "uitleg/reden.h"
 
 namespace sudoku::teksten {
 
@@ -75,6 +77,25 @@ inline constexpr const char* KLEMBORD_GEEN_PUZZEL = " Geen puzzel op het klembor
 inline constexpr const char* KLEMBORD_TE_WEINIG = " Geen puzzel op het klembord: te weinig getallen ";
 inline constexpr const char* KLEMBORD_TEVEEL_REGELS = " Geen puzzel op het klembord: meer dan 9 regels ";
 std::string klembordFout(int regel, int positie);
+
+// The explanation of a solve.
+// The technique's name: its module's banner without the spaces at its ends
+// ("Module LIJNEN Horizontaal mbv uitz tabel"; "Fout hersteld na mislukte gok").
+const char* techniekNaam(Techniek t);
+// "rij 3", "kolom 7", "blok 5", "rijen 1-3, blok 2", "kolommen 4-6, blok 5"; the cell
+// module's unit: "rij 3, kolom 7 en blok 3".
+std::string eenheidTekst(const Eenheid& e);
+// "basis", "uitzonderingstabel", "naked", "gok", "onopgelost".
+const char* niveauTekst(Niveau n);
+// The command line's one word: "uniek", "meerdere", "geen".
+const char* oplossingenWoord(Oplossingen o);
+// The window's words: "uniek", "meerdere oplossingen", "geen oplossing".
+const char* oplossingenZin(Oplossingen o);
+// "stap 12: rij 3, kolom 7 = 5, Module LIJNEN Horizontaal, rij 3"; " (gok)" after the
+// guess itself, " (onder gok)" after a step made while a guess was in force.
+std::string stapRegel(int stap, int rij, int kol, const std::string& getal, const Reden& reden);
+// "gok ongedaan: terug naar stap 16".
+std::string gokOngedaanRegel(int terugNaarStap);
 
 // The command line: why a file or a batch line is not a puzzle (on standard error, and in
 // a batch's error lines). Every kind of refusal ends in the same description of a cell.

@@ -1,1 +1,81 @@
+// Why a number was placed: the technique, the unit whose contents force it, and whether a
+// guess was in force. The modules record it beside their work and the placing step hands it
+// to the controls with the number; nothing in the solve reads it back.
 #pragma once
+
+#include <bitset>
+#include <cstdint>
+
+namespace sudoku {
+
+// The techniques that place numbers, each named by its module's banner, in the order of the
+// escalation ladder: the plain modules as a pass runs them, then the same with the exception
+// table, then the placements after a naked pair, triple and triple of three pairs, then the
+// guess and the other option placed after a failed guess.
+enum class Techniek : std::uint8_t {
+    BlokLijnenH,
+    BlokLijnenV,
+    LijnenH,
+    LijnenV,
+    Blokken,
+    Cel,
+    LijnenHUitz,
+    LijnenVUitz,
+    BlokkenUitz,
+    CelUitz,
+    CelNakedPair,
+    LijnenHNakedPair,
+    LijnenVNakedPair,
+    CelNakedTriple,
+    LijnenHNakedTriple,
+    LijnenVNakedTriple,
+    CelNakedTriple3Pairs,
+    LijnenHNakedTriple3Pairs,
+    LijnenVNakedTriple3Pairs,
+    Uitproberen,
+    FoutHersteld,
+};
+inline constexpr int AANTAL_TECHNIEKEN = static_cast<int>(Techniek::FoutHersteld) + 1;
+
+// The stage of the ladder a technique belongs to; a solve is rated by the highest stage
+// any of its placements needed, and Onopgelost when the board did not come out solved.
+enum class Niveau : std::uint8_t { Basis, Uitzonderingstabel, Naked, Gok, Onopgelost };
+
+Niveau niveauVan(Techniek t);
+
+// The cells whose contents force a number, as a value a window can highlight.
+struct Eenheid {
+    enum class Soort : std::uint8_t {
+        Cel,     // the cell module: the cell's row, column and block together
+        Rij,     // the line modules
+        Kolom,
+        Blok,    // the block module, the guess and the repair after it
+        Band,    // the block-line module along rows: rows nummer..nummer+2 and the block
+        Stapel,  // the same along columns
+    };
+    Soort soort = Soort::Cel;
+    // Cel: the cell, 1..81 row by row; Rij, Kolom, Blok: 1..9 (blocks row by row); Band,
+    // Stapel: the first line, 1, 4 or 7.
+    int nummer = 0;
+    // Band, Stapel: the block (1..9) of the segment that takes the number; else 0.
+    int blok = 0;
+
+    static Eenheid cel(int rij, int kol) { return {Soort::Cel, (rij - 1) * 9 + kol, 0}; }
+    static Eenheid rij(int r) { return {Soort::Rij, r, 0}; }
+    static Eenheid kolom(int k) { return {Soort::Kolom, k, 0}; }
+    static Eenheid blokVan(int rij, int kol) { return {Soort::Blok, blokNummer(rij, kol), 0}; }
+    static int blokNummer(int rij, int kol) { return (rij - 1) / 3 * 3 + (kol - 1) / 3 + 1; }
+
+    // Bit (row - 1) * 9 + (column - 1) for every cell of the unit.
+    std::bitset<81> cellen() const;
+    bool operator==(const Eenheid&) const = default;
+};
+
+struct Reden {
+    Techniek techniek = Techniek::Cel;
+    Eenheid eenheid;
+    bool onderGok = false;  // a guess was in force when the number was placed
+    bool operator==(const Reden&) const = default;
+};
+
+}  // namespace sudoku

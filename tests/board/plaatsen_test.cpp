@@ -48,7 +48,7 @@ public:
         if (kleur == KLEUR_ROOD) log.push_back("rood " + getalTekst(rij) + getalTekst(kol));
         HeadlessControls::zetCelKleur(rij, kol, kleur);
     }
-    void geplaatst(int rij, int kol, const std::string& getal) override {
+    void geplaatst(int rij, int kol, const std::string& getal, const Reden&) override {
         log.push_back("geplaatst " + getalTekst(rij) + getalTekst(kol) + " " + getal);
     }
     void meldingsvenster(const std::string& titel, const std::string& t) override {

@@ -49,7 +49,11 @@ TEST_F(MislukteGok, RepairRestoresTheSavedBoardWithTheOtherOption) {
         SetUp();
         o.form.PROBEERUIT = true;
         o.form.PROBEERUIT_ONTHOUDEN = onthouden;
+        const int ongedaan = o.ui.gokkenOngedaan();
         band();
+        // Told as an undone guess, then the other option, forced in the guessed cell's block.
+        EXPECT_EQ(o.ui.gokkenOngedaan(), ongedaan + 1);
+        EXPECT_EQ(o.ui.laatsteReden(), (Reden{Techniek::FoutHersteld, Eenheid::blokVan(3, 5), false}));
         const std::string verwacht = std::string(bewaard).replace(2 * 9 + 4, 1, "7");
         EXPECT_EQ(bordRegel(o.form.veld), verwacht);
         for (int d = 1; d <= 9; ++d) {
@@ -78,6 +82,7 @@ TEST_F(MislukteGok, ContradictionWithoutAGuessSignalsTheDriverAndChangesNothing)
     EXPECT_TRUE(o.form.GEVBLOKL);
     EXPECT_EQ(bordRegel(o.form.veld), voor);
     EXPECT_TRUE(o.ui.meldingen().empty());
+    EXPECT_EQ(o.ui.gokkenOngedaan(), 0);
     EXPECT_EQ(o.ui.oplos(5) + o.ui.celTekst(3, 4), "qx");
 }
 

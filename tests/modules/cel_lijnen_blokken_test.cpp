@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/testhulp.h"
+#include "ui/teksten.h"
 
 namespace sudoku::test {
 namespace {
@@ -45,6 +46,7 @@ struct Plaatsen : ::testing::Test {
 
 // In the exception stage each module places one number, ends the stage and shows its
 // text, even without the module option; the block module leaves the naked flag alone.
+// The number's reason names that text and the line, block or cell that forces it.
 TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
     const std::string celBord = ".1234567." + std::string(72, '.');  // (1,1) keeps 8 and 9
     // Block (1,1) misses 8 and 9 at (1,1) and (1,2); column 1 holds 8 lower down.
@@ -55,10 +57,15 @@ TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
         {0, true, 3, " Module CEL --> Naked Triple "},
         {0, true, 4, " Module CEL --> Naked Triple *3pairs* "},
         {1, false, 2, " Module LIJNEN Horizontaal mbv uitz tabel "},
+        {1, true, 2, " Module LIJNEN Horizontaal Naked Pair "},
         {1, true, 3, " Module LIJNEN Horizontaal Naked Triple "},
-        {2, true, 4, " Module LIJNEN Verticaal Naked Triple 3pairs "},
+        {1, true, 4, " Module LIJNEN Horizontaal Naked Triple 3pairs "},
+        {2, false, 4, " Module LIJNEN Verticaal mbv uitz tabel "},
         {2, true, 2, " Module LIJNEN Verticaal Naked Pair "},
+        {2, true, 3, " Module LIJNEN Verticaal Naked Triple "},
+        {2, true, 4, " Module LIJNEN Verticaal Naked Triple 3pairs "},
         {3, true, 2, " Module BLOKKEN mbv uitz tabel "}};
+    const char* eenheid[] = {"rij 1, kolom 1 en blok 1", "rij 1", "kolom 1", "blok 1"};
     const int plaats[] = {0, 2, 18, 1};  // where the one number goes
     const char cijfer[] = {'9', '1', '1', '8'};
     for (auto [module, naked, variant, tekst] : gevallen) {
@@ -74,6 +81,9 @@ TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
         if (module == 3) roep(&SudokuForm::ModuleBlokken, 1, 1);
         EXPECT_EQ(bordRegel(o.form.veld), std::string(voor).replace(plaats[module], 1, 1, cijfer[module])) << tekst;
         EXPECT_EQ(o.ui.opmerk(), tekst);
+        EXPECT_EQ(" " + std::string(teksten::techniekNaam(o.ui.laatsteReden().techniek)) + " ", tekst);
+        EXPECT_EQ(teksten::eenheidTekst(o.ui.laatsteReden().eenheid), eenheid[module]) << tekst;
+        EXPECT_FALSE(o.ui.laatsteReden().onderGok);
         EXPECT_EQ(o.form.uitz_gedaan, 0);
         EXPECT_TRUE(uitzSet(o.form).empty());
         EXPECT_FALSE(o.form.CONTROL_UITZ);

@@ -371,7 +371,7 @@ void SudokuVenster::zetCelKleur(int rij, int kol, Kleur kleur) {
     c->setPalette(p);
 }
 
-void SudokuVenster::geplaatst(int rij, int kol, const std::string& /*getal*/) {
+void SudokuVenster::geplaatst(int rij, int kol, const std::string& /*getal*/, const Reden& /*reden*/) {
     // The step box that may follow is placed clear of this cell.
     aangekondigdRij_ = rij;
     aangekondigdKol_ = kol;

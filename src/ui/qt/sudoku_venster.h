@@ -80,7 +80,7 @@ public:
     void zetKnopVisible(Knop knop, bool zichtbaar) override;
     int vinkWaarde(Vink vink) const override;
     void meldingsvenster(const std::string& titel, const std::string& tekst) override;
-    void geplaatst(int rij, int kol, const std::string& getal) override;
+    void geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -64,9 +64,9 @@ class LoggendVenster : public SudokuVenster {
 public:
     using SudokuVenster::SudokuVenster;
     std::vector<std::string> plaatsingen;
-    void geplaatst(int rij, int kol, const std::string& getal) override {
+    void geplaatst(int rij, int kol, const std::string& getal, const sudoku::Reden& reden) override {
         plaatsingen.push_back(std::to_string(rij) + std::to_string(kol) + getal);
-        SudokuVenster::geplaatst(rij, kol, getal);
+        SudokuVenster::geplaatst(rij, kol, getal, reden);
     }
 };
 
