@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -207,8 +209,8 @@ TEST(Cli, JobsGiveTheSameOutputAsOneThread) {
         invoer += "niet een puzzel\n\n";
     }
     ASSERT_GE(n, 300u) << "puzzle folder " << SUDOKU_PUZZELS;
-    const auto een = draai(map, "--trial --modules --trace --jobs 1 --batch -", invoer);
-    const auto drie = draai(map, "--trial --modules --trace --jobs 3 --batch -", invoer);
+    const auto een = draai(map, "--trial --modules --trace --stappen --verslag --jobs 1 --batch -", invoer);
+    const auto drie = draai(map, "--trial --modules --trace --stappen --verslag --jobs 3 --batch -", invoer);
     EXPECT_EQ(een.code, 2);
     EXPECT_EQ(drie.code, 2);
     EXPECT_GT(een.uit.size(), 100000u);
@@ -216,6 +218,88 @@ TEST(Cli, JobsGiveTheSameOutputAsOneThread) {
     // The summary names the same counts; only the time differs.
     EXPECT_EQ(een.fout.substr(0, een.fout.find(';', een.fout.find(';') + 1)),
               drie.fout.substr(0, drie.fout.find(';', drie.fout.find(';') + 1)));
+}
+
+std::vector<std::string> regelsVan(const std::string& tekst) {
+    std::vector<std::string> r;
+    std::istringstream s(tekst);
+    for (std::string regel; std::getline(s, regel);) r.push_back(regel);
+    return r;
+}
+
+// A solve with a guess that fails: each step follows its own placement in the trace, the
+// undone guess has a line of its own, and the report's counts add up to the steps.
+TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
+    TijdelijkeMap map;
+    const auto top95 = leesCollectie("top95");
+    ASSERT_GE(top95.size(), 61u) << SUDOKU_PUZZELS;
+    const std::string pad = map.schrijf("gok.txt", top95[60].opgave + "\n").string();
+    const auto r = draai(map, "--trial --trace --stappen --verslag " + pad);
+    EXPECT_EQ(r.code, 0);
+    const auto regels = regelsVan(r.uit);
+    int stappen = 0, ongedaan = 0, perTechniek = 0;
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        int rij, kol, getal;
+        if (std::sscanf(regels[i].c_str(), "place %d %d %d", &rij, &kol, &getal) == 3) {
+            ASSERT_LT(i + 1, regels.size());
+            EXPECT_EQ(regels[i + 1].rfind("stap " + std::to_string(++stappen) + ": rij " + std::to_string(rij) +
+                                              ", kolom " + std::to_string(kol) + " = " + std::to_string(getal) + ", ",
+                                          0),
+                      0u)
+                << regels[i + 1];
+        }
+        ongedaan += regels[i].rfind("gok ongedaan: terug naar stap ", 0) == 0;
+        if (int n; std::sscanf(regels[i].c_str(), "techniek \"%*[^\"]\" %d", &n) == 1) perTechniek += n;
+    }
+    EXPECT_GT(stappen, 0);
+    EXPECT_EQ(ongedaan, 1);
+    EXPECT_EQ(perTechniek, stappen);
+    const auto result = std::find(regels.begin(), regels.end(), "result \" Sudoku succesvol ingevuld! (na een gok) \"");
+    ASSERT_NE(result, regels.end());
+    EXPECT_EQ(*(result + 1), "niveau gok");
+    EXPECT_EQ(*(result + 2), "oplossingen uniek");
+    EXPECT_EQ((result + 3)->rfind("techniek \"Module BLOKLIJNEN Horizontaal\" ", 0), 0u);  // the ladder's order
+
+    // In a batch: the level and the answer after each line, the counts in the summary.
+    const auto b = draai(map, "--verslag --batch -", kEenGat + "\n" + kOpgelost + "\n" + std::string(81, '.') + "\n");
+    EXPECT_EQ(b.uit, kOpgelost + " \" Sudoku succesvol ingevuld! \" basis uniek\n" + kOpgelost +
+                         " \"Jammer, waarschijnlijk is de invoer niet kompleet\" onopgelost uniek\n" +
+                         std::string(81, '.') + " \"Jammer, waarschijnlijk is de invoer niet kompleet\" onopgelost meerdere\n");
+    EXPECT_NE(b.fout.find("; niveau: 1 basis, 0 uitzonderingstabel, 0 naked, 0 gok, 2 onopgelost; oplossingen: 2 uniek, "
+                          "1 meerdere, 0 geen"),
+              std::string::npos)
+        << b.fout;
+}
+
+// --csv: a header, a row per line with its fields quoted where needed, a refused line's
+// reason in the outcome column; options that would break the rows are refused.
+TEST(Cli, CsvRowsPerLine) {
+    TijdelijkeMap map;
+    const std::string dubbel = "11" + std::string(79, '.');
+    const auto r = draai(map, "--csv --batch -", kEenGat + "\n12x\n" + dubbel + "\n");
+    const auto regels = regelsVan(r.uit);
+    ASSERT_EQ(regels.size(), 4u) << r.uit;
+    EXPECT_EQ(regels[0].rfind("regel,puzzel,bord,uitkomst,niveau,oplossingen,stappen,gokken,Module BLOKLIJNEN "
+                              "Horizontaal,Module BLOKLIJNEN Verticaal,",
+                              0),
+              0u);
+    EXPECT_EQ(regels[0].substr(regels[0].rfind(',')), ",Fout hersteld na mislukte gok");
+    EXPECT_EQ(regels[1].rfind("1," + kEenGat + "," + kOpgelost + ",\" Sudoku succesvol ingevuld! \",basis,uniek,1,0,", 0), 0u)
+        << regels[1];
+    EXPECT_EQ(regels[2], "2,,,\"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"" +
+                             std::string(4 + AANTAL_TECHNIEKEN, ','));
+    EXPECT_NE(regels[3].find(",onopgelost,geen,"), std::string::npos) << regels[3];
+    for (const auto& regel : regels) {
+        int velden = 1, quote = 0;
+        for (char c : regel) quote += c == '"', velden += c == ',' && quote % 2 == 0;
+        EXPECT_EQ(velden, 8 + AANTAL_TECHNIEKEN) << regel;
+    }
+    EXPECT_EQ(r.code, 2);  // a refused line fails the batch, as without --csv
+    for (const char* args : {"--csv -", "--csv --trace --batch -", "--csv --stappen --batch -"}) {
+        const auto fout = draai(map, args, kEenGat + "\n");
+        EXPECT_EQ(fout.code, 2) << args;
+        EXPECT_NE(fout.fout.find("gebruik:"), std::string::npos) << args;
+    }
 }
 
 }  // namespace
