@@ -1,5 +1,5 @@
-// Every text the program shows in its status line and its step box, and the reasons the
-// command line gives for input it refuses, in one place: the core, the command line, the
+// Every text the program shows in its status line, its step box, its menus and its report,
+// and the reasons the command line gives for input it refuses, in one place: the core, the command line, the
 // headless controls and the window all take them from here. Spaces at the ends are part
 // of the texts.
 #pragma once
@@ -96,6 +96,60 @@ const char* oplossingenZin(Oplossingen o);
 std::string stapRegel(int stap, int rij, int kol, const std::string& getal, const Reden& reden);
 // "gok ongedaan: terug naar stap 16".
 std::string gokOngedaanRegel(int terugNaarStap);
+
+// The window's menu bar ("&" marks the key that opens a menu or picks an item).
+inline constexpr const char* MENU_BESTAND = "&Bestand";
+inline constexpr const char* MENU_OPENEN = "&Openen…";
+inline constexpr const char* MENU_PLAKKEN = "&Plakken";
+inline constexpr const char* MENU_KOPIEREN = "&Kopiëren";
+inline constexpr const char* MENU_AFSLUITEN = "&Afsluiten";
+inline constexpr const char* MENU_OPLOSSING = "&Oplossing";
+inline constexpr const char* MENU_VERSLAG = "&Verslag…";
+inline constexpr const char* MENU_CONTROLEER = "&Controleer puzzel";
+inline constexpr const char* MENU_HELP = "&Help";
+inline constexpr const char* MENU_UITLEG = "&Uitleg";
+inline constexpr const char* MENU_OVER = "&Over Sudoku Blad";
+inline constexpr const char* MENUBALK_NAAM = "menubalk";
+
+// "Openen…": the file dialog.
+inline constexpr const char* OPENEN_TITEL = "Puzzel openen";
+inline constexpr const char* OPENEN_FILTER = "Puzzels (*.txt);;Alle bestanden (*)";
+
+// "Controleer puzzel": its own message box, never the status line.
+inline constexpr const char* CONTROLE_TITEL = "Controleer puzzel";
+// "De puzzel is uniek." and so on, around oplossingenZin.
+std::string controleZin(Oplossingen o);
+// What follows it: how many ways there are to fill the grid.
+const char* controleUitleg(Oplossingen o);
+// A digit given twice: "De 5 staat twee keer in rij 3." (a row, column or block).
+std::string controleDubbel(int cijfer, const Eenheid& e);
+// A typed box that "Bevestig" would refuse.
+std::string controleOngeldig(int rij, int kol);
+
+// The report of the last solve ("Verslag", F2).
+inline constexpr const char* VERSLAG_TITEL = "Verslag";
+inline constexpr const char* VERSLAG_GEEN = "Nog geen oplossing: druk op Start.";
+inline constexpr const char* VERSLAG_BEZIG = "De oplossing loopt nog.";
+inline constexpr const char* VERSLAG_GEEN_STAPPEN = "Geen stappen: er is geen getal geplaatst.";
+inline constexpr const char* VERSLAG_VORIGE = "&Vorige";
+inline constexpr const char* VERSLAG_VOLGENDE = "V&olgende";
+inline constexpr const char* VERSLAG_KOPIEREN = "&Kopiëren";
+inline constexpr const char* SLUITEN = "&Sluiten";
+inline constexpr const char* VERSLAG_SAMENVATTING_NAAM = "samenvatting";
+inline constexpr const char* VERSLAG_STAPPEN_NAAM = "stappen";
+inline constexpr const char* VERSLAG_BORD_NAAM = "bord na de stap";
+// "Niveau: gok", "Oplossingen: uniek", "Module BLOKKEN: 26", "Puzzel: 4.....8.5...".
+std::string verslagNiveau(Niveau n);
+std::string verslagOplossingen(Oplossingen o);
+std::string verslagTechniek(Techniek t, int aantal);
+std::string verslagPuzzel(const std::string& bord);
+inline constexpr const char* VERSLAG_STAPPEN_KOP = "Stappen:";
+
+// Help: the page itself lives with the window (src/ui/qt/uitleg_pagina.cpp).
+inline constexpr const char* UITLEG_TITEL = "Uitleg";
+inline constexpr const char* OVER_TITEL = "Over Sudoku Blad";
+// Name, version and what the program does.
+std::string overTekst(const std::string& versie);
 
 // The command line: why a file or a batch line is not a puzzle (on standard error, and in
 // a batch's error lines). Every kind of refusal ends in the same description of a cell.

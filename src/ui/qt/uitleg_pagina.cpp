@@ -1,0 +1,78 @@
+#include "uitleg_pagina.h"
+
+namespace sudoku {
+
+const char* uitlegPagina() {
+    return R"(<h2>Sudoku Blad</h2>
+<p>Het programma vult een Sudoku van 9 × 9 vakjes zoals een mens dat doet: getal voor getal,
+en bij elk getal met een reden. Links staan de knoppen en de opties, rechts het bord.</p>
+
+<h3>De knoppen</h3>
+<ul>
+<li><b>Invoer</b> maakt het bord leeg; typ de gegeven getallen in de vakjes (Tab gaat blok voor
+blok verder).</li>
+<li><b>Bevestig</b> neemt de vakjes over: een cijfer 1 tot 9 is een gegeven getal, een leeg vakje,
+0 of een punt een lege cel. Een ander teken wordt geweigerd en de cursor gaat naar dat vakje.</li>
+<li><b>Start</b> lost de puzzel op. Gegeven getallen worden grijs, gevonden getallen krijgen de
+gewone tekstkleur; de regel "Opmerking" zegt hoe het afliep.</li>
+<li><b>Herstart</b> laadt de puzzel opnieuw uit het bestand, zodat u nog eens kunt beginnen.</li>
+</ul>
+
+<h3>De opties</h3>
+<ul>
+<li><b>weergave tussenstappen</b>: elk gevonden getal wordt gemeld in een venstertje naast het bord.
+Het nieuwe getal staat rood, en de rij, kolom of het blok dat het getal afdwingt krijgt een lichte
+achtergrond. OK, Enter of spatie gaat door; Escape stopt de meldingen en de oplossing loopt door
+tot het eind.</li>
+<li><b>weergave modules</b>: de regel "Opmerking" noemt de techniek die aan het werk is.</li>
+<li><b>uitproberen toestaan</b>: als geen techniek meer helpt, mag het programma gokken.</li>
+</ul>
+
+<h3>De technieken, van eenvoudig naar zwaar</h3>
+<p>Elke ronde probeert het programma eerst de vier gewone technieken, in deze volgorde:</p>
+<ol>
+<li><b>BLOKLIJNEN</b>: staat een cijfer al in twee van de drie rijen van een band (of twee van de drie
+kolommen van een stapel), dan moet het in de derde, en wel in het blok van de band waar het nog
+ontbreekt. Past het daar maar op één plek, dan komt het daar.</li>
+<li><b>LIJNEN</b>: een cijfer dat in een rij of kolom ontbreekt en daar nog maar op één plek kan
+staan, komt op die plek.</li>
+<li><b>BLOKKEN</b>: hetzelfde voor een blok van 3 × 3.</li>
+<li><b>CEL</b>: een lege cel waar acht van de negen cijfers al in de rij, kolom of het blok staan,
+krijgt het negende.</li>
+</ol>
+<p>Loopt dat vast, dan schakelt het programma een trap hoger:</p>
+<ul>
+<li><b>Uitzonderingstabel</b>: het programma noteert welke cijfers in welke cellen niet meer
+kunnen (bijvoorbeeld omdat een cijfer in een blok alleen nog in één rij past, en dus uit de rest
+van die rij valt) en probeert de technieken opnieuw met die tabel erbij.</li>
+<li><b>Naked pair</b>: twee cellen van een rij of kolom die allebei alleen dezelfde twee cijfers
+kunnen hebben, nemen die twee cijfers in; de andere cellen van die rij of kolom krijgen ze niet.</li>
+<li><b>Naked triple</b>: drie cellen van een rij, kolom of blok die samen alleen dezelfde drie cijfers
+kunnen hebben, nemen die drie in. Een bijzonder geval zijn drie cellen van een rij of kolom met elk
+twee van de drie cijfers (*3pairs*).</li>
+<li><b>Uitproberen</b> (alleen met "uitproberen toestaan"): in een blok met twee lege cellen wordt
+het kleinste ontbrekende cijfer geprobeerd. Leidt dat tot een tegenspraak, dan wordt de gok
+ongedaan gemaakt: het bord gaat terug naar hoe het voor de gok stond en de cel krijgt het andere
+cijfer ("Fout hersteld na mislukte gok").</li>
+</ul>
+
+<h3>Het niveau</h3>
+<p>Het niveau van een puzzel is de hoogste trap die een getal nodig had: <i>basis</i> (alleen de
+vier gewone technieken), <i>uitzonderingstabel</i>, <i>naked</i> of <i>gok</i>. Een puzzel die
+niet helemaal opgelost werd, is <i>onopgelost</i>.</p>
+
+<h3>Menu's en toetsen</h3>
+<ul>
+<li><b>Bestand</b>: Openen… (Ctrl+O) laadt een puzzelbestand, Plakken (Ctrl+V) zet een puzzel van het
+klembord in de vakjes, Kopiëren (Ctrl+C) zet het bord als 81 tekens op het klembord (een punt is
+leeg), Afsluiten (Ctrl+Q).</li>
+<li><b>Oplossing</b>: Verslag… (F2) toont de laatste oplossing stap voor stap, met het niveau, of de
+puzzel uniek is en hoe vaak elke techniek een getal plaatste. Vorige, Volgende, de pijltjestoetsen,
+Home en End lopen door de stappen; het kleine bord toont het bord na de gekozen stap.
+Controleer puzzel telt de oplossingen van het bord (tijdens Invoer: van de getypte vakjes).</li>
+<li><b>Help</b>: Uitleg (F1) is deze pagina; Over Sudoku Blad noemt de versie.</li>
+</ul>
+)";
+}
+
+}  // namespace sudoku
