@@ -1,26 +1,34 @@
 #include "sudoku_venster.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
+#include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include <algorithm>
@@ -30,9 +38,13 @@
 #include <utility>
 #include <vector>
 
+#include "board/bordregel.h"
 #include "sudoku_versie.h"
 #include "ui/teksten.h"
 #include "ui/testcase_bestand.h"
+#include "uitleg/oplossingen.h"
+#include "uitleg_pagina.h"
+#include "verslag_venster.h"
 
 // The pictures live in a static library, whose resources are not registered by themselves.
 static void laadHulpbronnen() { Q_INIT_RESOURCE(sudoku_blad); }
@@ -81,8 +93,48 @@ QPushButton* knopMaken(QWidget* ouder, const QString& naam, const QString& tekst
 }
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const char* s) { return QString::fromUtf8(s); }
 
 bool binnenBord(int i) { return i >= 1 && i <= 9; }
+
+// Controls that keep nothing but the status text: the start-up load runs on them to learn
+// what it would say of a file before the window's own board is touched.
+class StatusControls : public Controls {
+public:
+    void zetCelTekst(int, int, const std::string&) override {}
+    std::string celTekst(int, int) const override { return " "; }
+    void zetCelKleur(int, int, Kleur) override {}
+    void focusCel(int, int) override {}
+    void zetOplos(int, const std::string&) override {}
+    void zetOpmerk(const std::string& tekst) override { opmerk_ = tekst; }
+    std::string opmerk() const override { return opmerk_; }
+    void zetKnopEnabled(Knop, bool) override {}
+    void zetKnopVisible(Knop, bool) override {}
+    int vinkWaarde(Vink) const override { return 0; }
+    void meldingsvenster(const std::string&, const std::string&) override {}
+
+private:
+    std::string opmerk_;
+};
+
+// The first digit that a row, column or block of `bord` (81 characters) holds twice.
+std::optional<std::pair<int, Eenheid>> eersteDubbel(const std::string& bord) {
+    const auto zoek = [&](Eenheid e) -> std::optional<std::pair<int, Eenheid>> {
+        const std::bitset<81> cellen = e.cellen();
+        unsigned gezien = 0;
+        for (std::size_t i = 0; i < 81; ++i) {
+            if (!cellen[i]) continue;
+            const unsigned bit = cijferBit(bord[i]);
+            if ((gezien & bit) != 0) return std::pair(bord[i] - '0', e);
+            gezien |= bit;
+        }
+        return std::nullopt;
+    };
+    for (int n = 1; n <= 9; ++n)
+        for (const Eenheid& e : {Eenheid::rij(n), Eenheid::kolom(n), Eenheid{Eenheid::Soort::Blok, n, 0}})
+            if (auto d = zoek(e)) return d;
+    return std::nullopt;
+}
 
 // The status line keeps the start of its text in sight: a long text would otherwise show
 // its end, where the cursor goes when the text is set or the box is tabbed into.
@@ -164,7 +216,15 @@ SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* paren
     for (int maat : {16, 32, 48}) icoon.addFile(QString(":/sudoku-blad/icoon-%1.png").arg(maat));
     setWindowIcon(icoon);
     setFont(lettertype(9.75, true));
-    setFixedSize(px(6615), px(7980));
+
+    // The form keeps its size and every place in it; the menu bar comes on top of it.
+    bouwMenus();
+    formulier_ = new QWidget(this);
+    formulier_->setObjectName("Formulier");
+    const int menuHoogte = menuBalk_->sizeHint().height();
+    menuBalk_->setGeometry(0, 0, px(6615), menuHoogte);
+    formulier_->setGeometry(0, menuHoogte, px(6615), px(7980));
+    setFixedSize(px(6615), menuHoogte + px(7980));
 
     bouwBanner();
     bouwInvoer();
@@ -176,9 +236,6 @@ SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* paren
 
     for (QPushButton* k : knoppen_) k->installEventFilter(this);  // Enter presses a button
     setAcceptDrops(true);
-    // Ctrl+V where no text box has the focus; the boxes pass it on through eventFilter.
-    auto* plak = new QShortcut(QKeySequence::Paste, this);
-    connect(plak, &QShortcut::activated, this, &SudokuVenster::plakken);
 
     form_.testcaseArgument = std::move(testcase);
     form_.Form_Load();
@@ -186,8 +243,41 @@ SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* paren
 
 SudokuVenster::~SudokuVenster() = default;
 
+void SudokuVenster::bouwMenus() {
+    menuBalk_ = new QMenuBar(this);
+    menuBalk_->setObjectName("Menubalk");
+    menuBalk_->setAccessibleName(q(teksten::MENUBALK_NAAM));
+    menuBalk_->setFont(QApplication::font());  // the desktop's own font, not the form's bold one
+    // Ctrl+V and Ctrl+C where no text box has the focus; the boxes pass them on through
+    // eventFilter.
+    const auto item = [this](QMenu* menu, const char* naam, const char* tekst, const QList<QKeySequence>& toetsen,
+                             const std::function<void()>& doe) {
+        QAction* a = menu->addAction(q(tekst));
+        a->setObjectName(naam);
+        a->setShortcuts(toetsen);
+        connect(a, &QAction::triggered, this, doe);
+    };
+    QMenu* bestand = menuBalk_->addMenu(q(teksten::MENU_BESTAND));
+    bestand->setObjectName("MenuBestand");
+    item(bestand, "Openen", teksten::MENU_OPENEN, {QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { openen(); });
+    item(bestand, "Plakken", teksten::MENU_PLAKKEN, QKeySequence::keyBindings(QKeySequence::Paste),
+         [this] { plakken(); });
+    item(bestand, "Kopieren", teksten::MENU_KOPIEREN, QKeySequence::keyBindings(QKeySequence::Copy),
+         [this] { kopieren(); });
+    bestand->addSeparator();
+    item(bestand, "Afsluiten", teksten::MENU_AFSLUITEN, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
+    QMenu* oplossing = menuBalk_->addMenu(q(teksten::MENU_OPLOSSING));
+    oplossing->setObjectName("MenuOplossing");
+    item(oplossing, "Verslag", teksten::MENU_VERSLAG, {QKeySequence(Qt::Key_F2)}, [this] { verslagTonen(); });
+    item(oplossing, "Controleer", teksten::MENU_CONTROLEER, {}, [this] { controleer(); });
+    QMenu* help = menuBalk_->addMenu(q(teksten::MENU_HELP));
+    help->setObjectName("MenuHelp");
+    item(help, "Uitleg", teksten::MENU_UITLEG, {QKeySequence(Qt::Key_F1)}, [this] { uitlegTonen(); });
+    item(help, "Over", teksten::MENU_OVER, {}, [this] { overTonen(); });
+}
+
 void SudokuVenster::bouwBanner() {
-    auto* frame2 = kader(this, "Frame2", 240, 0, 6100, 1455);
+    auto* frame2 = kader(formulier_, "Frame2", 240, 0, 6100, 1455);
     auto* image1 = new QLabel(frame2);
     image1->setObjectName("Image1");
     image1->setPixmap(QPixmap(":/sudoku-blad/banner.png"));
@@ -209,20 +299,23 @@ void SudokuVenster::bouwBanner() {
 }
 
 void SudokuVenster::bouwInvoer() {
-    auto* invoer = kader(this, "Invoer", 240, 1440, 2295, 1845);
+    auto* invoer = kader(formulier_, "Invoer", 240, 1440, 2295, 1845);
     label(invoer, "Label2", "Begin waarden", 360, 360, 1695, 375);
     knoppen_[static_cast<int>(Knop::Invoer)] = knopMaken(invoer, "InvoerCommand", "Invoer", 360, 840);
     knoppen_[static_cast<int>(Knop::Bevestig)] =
         knopMaken(invoer, "BevInvoerCommand", "Bevestig", 360, 1320);
     knop(Knop::Bevestig)->setEnabled(false);
 
-    connect(knop(Knop::Invoer), &QPushButton::clicked, this, [this] { form_.InvoerCommand_Click(); });
+    connect(knop(Knop::Invoer), &QPushButton::clicked, this, [this] {
+        form_.InvoerCommand_Click();
+        verslagLegen();
+    });
     connect(knop(Knop::Bevestig), &QPushButton::clicked, this,
             [this] { form_.BevInvoerCommand_Click(); });
 }
 
 void SudokuVenster::bouwStart() {
-    auto* start = kader(this, "Start", 240, 3240, 2295, 3165);
+    auto* start = kader(formulier_, "Start", 240, 3240, 2295, 3165);
     label(start, "Label3", "Start Opties", 360, 360, 1575, 375);
 
     // Bare boxes: the label to the right of each carries its text.
@@ -255,12 +348,14 @@ void SudokuVenster::bouwStart() {
     knop(Knop::Herstart)->setEnabled(false);
 
     connect(knop(Knop::Start), &QPushButton::clicked, this, &SudokuVenster::start);
-    connect(knop(Knop::Herstart), &QPushButton::clicked, this,
-            [this] { form_.HerstartCommand_Click(); });
+    connect(knop(Knop::Herstart), &QPushButton::clicked, this, [this] {
+        form_.HerstartCommand_Click();
+        verslagLegen();
+    });
 }
 
 void SudokuVenster::bouwBord() {
-    auto* sudoku = kader(this, "Sudoku", 2640, 1440, 3690, 3975);
+    auto* sudoku = kader(formulier_, "Sudoku", 2640, 1440, 3690, 3975);
     sudoku->setFont(lettertype(8.25, false));
 
     // The nine blocks in reading order, with the names their frames carry.
@@ -293,7 +388,7 @@ void SudokuVenster::bouwBord() {
 }
 
 void SudokuVenster::bouwOplossing() {
-    auto* oplossing = kader(this, "Oplossing", 2640, 5400, 3690, 975);
+    auto* oplossing = kader(formulier_, "Oplossing", 2640, 5400, 3690, 975);
     label(oplossing, "Label4", "Kompleet:", 360, 240, 2295, 255);
     const QFont f = lettertype(8.25, true);
     for (int i = 1; i <= 9; ++i) {
@@ -310,7 +405,7 @@ void SudokuVenster::bouwOplossing() {
 }
 
 void SudokuVenster::bouwOpmerking() {
-    auto* frame4 = kader(this, "Frame4", 240, 6480, 6135, 1095);
+    auto* frame4 = kader(formulier_, "Frame4", 240, 6480, 6135, 1095);
     frame4->setTitle("Opmerking:");
     opmerk_ = new StatusRegel(teksten::RASTAVO, frame4);
     opmerk_->setObjectName("Opmerk");
@@ -371,10 +466,28 @@ void SudokuVenster::zetCelKleur(int rij, int kol, Kleur kleur) {
     c->setPalette(p);
 }
 
-void SudokuVenster::geplaatst(int rij, int kol, const std::string& /*getal*/, const Reden& /*reden*/) {
-    // The step box that may follow is placed clear of this cell.
+void SudokuVenster::geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) {
+    // The step box that may follow is placed clear of this cell and shows its unit.
     aangekondigdRij_ = rij;
     aangekondigdKol_ = kol;
+    aangekondigdEenheid_ = reden.eenheid.cellen();
+    if (opname_ != nullptr) opname_->pad.geplaatst(rij, kol, getal, reden);
+}
+
+void SudokuVenster::gokOngedaan() {
+    if (opname_ != nullptr) opname_->pad.gokOngedaan();
+}
+
+void SudokuVenster::kleurEenheid(const std::bitset<81>& cellen) {
+    const QColor tint = markeerKleur(palette());
+    for (std::size_t i = 0; i < 81; ++i) {
+        QLineEdit* c = cel(static_cast<int>(i / 9) + 1, static_cast<int>(i % 9) + 1);
+        // The text colour is the core's; the background is the window's unless tinted.
+        QPalette p;
+        p.setColor(QPalette::Text, c->palette().color(QPalette::Active, QPalette::Text));
+        if (cellen[i]) p.setColor(QPalette::Base, tint);
+        c->setPalette(p);
+    }
 }
 
 void SudokuVenster::focusCel(int rij, int kol) {
@@ -410,8 +523,11 @@ void SudokuVenster::meldingsvenster(const std::string& titel, const std::string&
     connect(&box, &QDialog::finished, &lus, &QEventLoop::quit);
     melding_ = &box;
     qApp->installEventFilter(this);
+    kleurEenheid(aangekondigdEenheid_);
     box.show();
     lus.exec();
+    // However the box went (OK, Escape, its close button, the window closed): the tint goes with it.
+    kleurEenheid({});
     qApp->removeEventFilter(this);
     melding_ = nullptr;
     // A box the user moved shows where later boxes are wanted.
@@ -477,9 +593,152 @@ QMargins SudokuVenster::vensterRand() const {
 }
 
 void SudokuVenster::start() {
+    if (bezig_) return;
+    // The report starts from the board as loaded and its exact count; the solve reads neither.
+    const std::string bord = bordRegel(form_.veld);
+    opname_ = std::make_shared<Verslag>();
+    opname_->oplossingen = telOplossingen(bord);
+    opname_->pad.begin(bord);
+    verslag_.reset();
+    if (verslagVenster_ != nullptr) verslagVenster_->toon(nullptr, true);
     bezig_ = true;
     form_.StartCommand_Click();
     bezig_ = false;
+    opname_->niveau = opname_->pad.niveau(isOpgelost(form_.afloop));
+    verslag_ = std::exchange(opname_, nullptr);
+    if (verslagVenster_ != nullptr) verslagVenster_->toon(verslag_);
+}
+
+void SudokuVenster::verslagLegen() {
+    verslag_.reset();
+    if (verslagVenster_ != nullptr) verslagVenster_->toon(nullptr);
+}
+
+bool SudokuVenster::invoerLoopt() const { return knop(Knop::Bevestig)->isEnabled(); }
+
+std::string SudokuVenster::vakkenRegel(int& foutRij, int& foutKol) const {
+    foutRij = foutKol = 0;
+    std::string regel(81, '.');
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k) {
+            std::string t = celTekst(r, k);
+            t.erase(0, std::min(t.size(), t.find_first_not_of(' ')));
+            t.erase(t.find_last_not_of(' ') + 1);
+            if (t.empty() || t == "0" || t == ".") continue;
+            if (t.size() == 1 && t[0] >= '1' && t[0] <= '9')
+                regel[static_cast<std::size_t>((r - 1) * 9 + k - 1)] = t[0];
+            else if (foutRij == 0)
+                foutRij = r, foutKol = k;
+        }
+    return regel;
+}
+
+void SudokuVenster::openen() {
+    if (bezig_) return;
+    QString pad;
+    if (kiesBestand) {
+        pad = kiesBestand();
+    } else {
+        QString map;
+        if (form_.testcaseArgument) map = QFileInfo(q(*form_.testcaseArgument)).absolutePath();
+        pad = QFileDialog::getOpenFileName(this, q(teksten::OPENEN_TITEL), map, q(teksten::OPENEN_FILTER));
+    }
+    if (pad.isEmpty()) return;
+    // The start-up load runs on a form of its own first, with the same checks and texts:
+    // a file it refuses leaves this board, its buttons and "Herstart" as they were.
+    StatusControls proef;
+    SudokuForm proefForm(proef);
+    proefForm.testcaseArgument = pad.toStdString();
+    proefForm.Form_Load();
+    if (!proefForm.FileAanwezig) {
+        zetOpmerk(proef.opmerk());
+        return;
+    }
+    laadBestand(pad);
+}
+
+void SudokuVenster::kopieren() {
+    if (bezig_) return;
+    int foutRij = 0, foutKol = 0;
+    const std::string regel = invoerLoopt() ? vakkenRegel(foutRij, foutKol) : bordRegel(form_.veld);
+    QGuiApplication::clipboard()->setText(q(regel));
+}
+
+void SudokuVenster::controleer() {
+    if (bezig_) return;
+    std::string bord;
+    if (invoerLoopt()) {
+        int foutRij = 0, foutKol = 0;
+        bord = vakkenRegel(foutRij, foutKol);
+        if (foutRij != 0) {
+            QMessageBox fout(QMessageBox::Warning, q(teksten::CONTROLE_TITEL), q(teksten::controleOngeldig(foutRij, foutKol)),
+                             QMessageBox::Ok, this);
+            fout.exec();
+            focusCel(foutRij, foutKol);
+            return;
+        }
+    } else {
+        bord = bordRegel(form_.veld);
+    }
+    Oplossingen uitkomst = Oplossingen::Geen;
+    QString uitleg;
+    if (const auto dubbel = eersteDubbel(bord)) {
+        uitleg = q(teksten::controleDubbel(dubbel->first, dubbel->second));
+    } else {
+        uitkomst = telOplossingen(bord);
+        uitleg = q(teksten::controleUitleg(uitkomst));
+    }
+    QMessageBox box(QMessageBox::Information, q(teksten::CONTROLE_TITEL), q(teksten::controleZin(uitkomst)),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(uitleg);
+    box.exec();
+}
+
+void SudokuVenster::verslagTonen() {
+    if (verslagVenster_ == nullptr) {
+        verslagVenster_ = new VerslagVenster(this);
+        verslagVenster_->toon(verslag_, bezig_);
+        // Beside the window where the screen has room, so that the grid stays in sight.
+        const QRect buiten = frameGeometry();
+        const QPoint plek = buiten.topRight() + QPoint(8, 0);
+        if (screen() != nullptr && screen()->availableGeometry().contains(QRect(plek, verslagVenster_->size())))
+            verslagVenster_->move(plek);
+    }
+    verslagVenster_->show();
+    verslagVenster_->raise();
+    verslagVenster_->activateWindow();
+}
+
+void SudokuVenster::uitlegTonen() {
+    if (uitleg_ == nullptr) {
+        auto* venster = new QDialog(this);
+        venster->setObjectName("Uitleg");
+        venster->setWindowTitle(q(teksten::UITLEG_TITEL));
+        auto* tekst = new QTextBrowser(venster);
+        tekst->setObjectName("UitlegTekst");
+        tekst->setAccessibleName(q(teksten::UITLEG_TITEL));
+        tekst->setHtml(q(uitlegPagina()));
+        auto* knoppen = new QDialogButtonBox(venster);
+        QPushButton* sluiten = knoppen->addButton(q(teksten::SLUITEN), QDialogButtonBox::RejectRole);
+        sluiten->setAccessibleName(sluiten->text().remove('&'));
+        connect(knoppen, &QDialogButtonBox::rejected, venster, &QDialog::reject);
+        auto* indeling = new QVBoxLayout(venster);
+        indeling->addWidget(tekst);
+        indeling->addWidget(knoppen);
+        venster->resize(620, 640);
+        uitleg_ = venster;
+    }
+    uitleg_->show();
+    uitleg_->raise();
+    uitleg_->activateWindow();
+}
+
+void SudokuVenster::overTonen() {
+    QMessageBox over(QMessageBox::NoIcon, q(teksten::OVER_TITEL), q(teksten::overTekst(SUDOKU_VERSIE)), QMessageBox::Ok,
+                     this);
+    over.setIconPixmap(windowIcon().pixmap(48, 48));
+    over.setTextFormat(Qt::PlainText);
+    over.exec();
 }
 
 void SudokuVenster::closeEvent(QCloseEvent* e) {
@@ -489,6 +748,9 @@ void SudokuVenster::closeEvent(QCloseEvent* e) {
         afsluiten_ = true;
         if (melding_ != nullptr) melding_->done(QMessageBox::Ok);
     }
+    // The report and the help go with the window.
+    if (verslagVenster_ != nullptr) verslagVenster_->close();
+    if (uitleg_ != nullptr) uitleg_->close();
     QWidget::closeEvent(e);
 }
 
@@ -516,6 +778,11 @@ bool SudokuVenster::invoerVanGebruiker(QObject* doel, QEvent* e) const {
         return false;
     }
     if (doel->isWidgetType()) return static_cast<QWidget*>(doel)->window() == this;
+    if (qobject_cast<QAction*>(doel) != nullptr) {  // a menu item's shortcut
+        for (QObject* o = doel->parent(); o != nullptr; o = o->parent())
+            if (o == this) return true;
+        return false;
+    }
     return doel == windowHandle();
 }
 
@@ -538,8 +805,15 @@ bool SudokuVenster::eventFilter(QObject* doel, QEvent* e) {
             if (!toets->isAutoRepeat() && k->isEnabled()) k->click();
             return true;
         }
-        if (qobject_cast<QLineEdit*>(doel) != nullptr && toets->matches(QKeySequence::Paste)) {
+        auto* vak = qobject_cast<QLineEdit*>(doel);
+        if (vak != nullptr && toets->matches(QKeySequence::Paste)) {
             plakken();
+            return true;
+        }
+        // A cell box holds one character, so its own copy would be of no use: Ctrl+C copies
+        // the board, except from the status line with text selected in it.
+        if (vak != nullptr && toets->matches(QKeySequence::Copy) && !(vak == opmerk_ && vak->hasSelectedText())) {
+            kopieren();
             return true;
         }
         break;
@@ -588,6 +862,7 @@ void SudokuVenster::dropEvent(QDropEvent* e) {
 void SudokuVenster::laadBestand(const QString& pad) {
     if (bezig_) return;
     form_.testcaseArgument = pad.toStdString();
+    verslagLegen();
     // From the middle of a manual entry back to the buttons of the start state.
     zetKnopVisible(Knop::Start, true);
     zetKnopVisible(Knop::Herstart, true);
@@ -606,6 +881,7 @@ void SudokuVenster::plakken() {
     }
     const TestcaseInhoud& inhoud = plak.inhoud;
     form_.InvoerCommand_Click();
+    verslagLegen();
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
             const std::string& rij = inhoud.rijen[r];

@@ -1,5 +1,6 @@
-// The main window "Sudoku Blad": every control under its own name, laid out in twips
-// (15 to a pixel at 96 dpi), and the controls interface through which the core drives it.
+// The main window "Sudoku Blad": a menu bar above the form, whose controls each have their
+// own name and are laid out in twips (15 to a pixel at 96 dpi), and the controls interface
+// through which the core drives it.
 #pragma once
 
 #include <QColor>
@@ -9,6 +10,9 @@
 #include <QWidget>
 
 #include <array>
+#include <bitset>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,12 +28,16 @@ class QEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QMessageBox;
 class QMimeData;
 class QPalette;
 class QPushButton;
 
 namespace sudoku {
+
+struct Verslag;
+class VerslagVenster;
 
 class SudokuVenster : public QWidget, public Controls {
     Q_OBJECT
@@ -64,6 +72,29 @@ public:
     // Ctrl+V: a puzzle on the clipboard goes into the boxes as after "Invoer".
     void plakken();
 
+    // ---- the menus ----
+    QMenuBar* menuBalk() const { return menuBalk_; }
+    // The area below the menu bar that holds the form's controls.
+    QWidget* formulier() const { return formulier_; }
+    // "Openen…": a file chosen in a dialog loads as one named on the command line; a file
+    // that would be refused only gets its status text, the board stays as it was.
+    void openen();
+    // Where "Openen…" gets its file name ("" for none); unset, a file dialog asks.
+    std::function<QString()> kiesBestand;
+    // "Kopiëren": the board in the grid (during "Invoer" the typed boxes) as 81
+    // characters on one line, '.' for empty.
+    void kopieren();
+    // "Controleer puzzel": counts the solutions of the grid and says so in a box of its own.
+    void controleer();
+    // "Verslag…": the report window, created the first time.
+    void verslagTonen();
+    void uitlegTonen();
+    void overTonen();
+    // The report of the last solve; empty before a solve and after "Invoer", "Herstart",
+    // a load or a paste.
+    std::shared_ptr<const Verslag> verslag() const { return verslag_; }
+    VerslagVenster* verslagVenster() const { return verslagVenster_; }
+
     // A colour of the core (0x00BBGGRR, or a system colour with the high bit set)
     // in terms of `palet`.
     static QColor naarQColor(Kleur kleur, const QPalette& palet);
@@ -81,6 +112,7 @@ public:
     int vinkWaarde(Vink vink) const override;
     void meldingsvenster(const std::string& titel, const std::string& tekst) override;
     void geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) override;
+    void gokOngedaan() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -90,6 +122,7 @@ protected:
     bool eventFilter(QObject* doel, QEvent* e) override;
 
 private:
+    void bouwMenus();
     void bouwBanner();
     void bouwInvoer();
     void bouwStart();
@@ -105,7 +138,17 @@ private:
     QMargins vensterRand() const;
     bool invoerVanGebruiker(QObject* doel, QEvent* e) const;
     static QString bestandUit(const QMimeData* data);
+    // The cells in `cellen` get the unit's tint, all others the plain background.
+    void kleurEenheid(const std::bitset<81>& cellen);
+    void verslagLegen();
+    // "Invoer" is under way: the boxes hold what is typed, not the board.
+    bool invoerLoopt() const;
+    // The boxes read as "Bevestig" reads them, '.' for empty; the first box it would refuse
+    // in `foutRij`, `foutKol` (0 when there is none), as '.' in the result.
+    std::string vakkenRegel(int& foutRij, int& foutKol) const;
 
+    QMenuBar* menuBalk_ = nullptr;
+    QWidget* formulier_ = nullptr;
     std::array<Kolom, 10> cellen_{};
     std::array<QLineEdit*, 10> oplos_{};
     QLineEdit* opmerk_ = nullptr;
@@ -118,8 +161,16 @@ private:
     // The cell where the core last placed a number: the one the next step box announces.
     int aangekondigdRij_ = 0;
     int aangekondigdKol_ = 0;
+    // The cells of the reason's unit of that number, tinted while its step box is open.
+    std::bitset<81> aangekondigdEenheid_;
     // Where the user dragged a step box to; later boxes open there while it suits.
     std::optional<QPoint> gesleeptNaar_;
+
+    // The report: recorded into `opname_` while "Start" runs, handed over when it ends.
+    std::shared_ptr<Verslag> opname_;
+    std::shared_ptr<const Verslag> verslag_;
+    VerslagVenster* verslagVenster_ = nullptr;
+    QWidget* uitleg_ = nullptr;
 
     SudokuForm form_;
 };
