@@ -90,9 +90,7 @@ void SudokuForm::ModuleNakedTriple() {
     if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
     // Cells with two and with three candidates, in cell-number order: the scans over
-    // all 81 cells accept no others. `GEV`, which the unit tests would leave at their
-    // last answer, and `lus_rij`, the third scan's counter, are not written: every
-    // reader writes them first.
+    // all 81 cells accept no others. GEV and lus_rij stay in locals: see "The fast core" in docs/ontwerp.md.
     struct Cel {
         int r, k;
         const String* s;
