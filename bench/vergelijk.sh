@@ -3,7 +3,8 @@
 # same files in one run, one core, interleaved round by round:
 #   royle17 (all) and easy50 x 200, ours with --trial; puzzles per second from the CPU
 #   time (user + system) of the best of ROUNDS rounds (default 3), and the ratio;
-#   beside it the instructions per puzzle under callgrind on the first 2,000 of royle17.
+#   beside it the instructions per puzzle under callgrind on the first 2,000 of royle17;
+#   then royle17 with --verslag (the report and the exact count) against the plain batch.
 # usage: bench/vergelijk.sh CLI [PUZZLE_FOLDER]
 set -euo pipefail
 cli=$1
@@ -54,4 +55,16 @@ for set in royle17 easy50x200; do
     po = n / (o > 0 ? o : 0.001); pq = n / (q > 0 ? q : 0.001)
     printf "%-12s %8d %12.0f %12.0f %7.2f %14s %14s\n", s, n, po, pq, po / pq, io, iq }'
 done
+# The report costs little: royle17 with --verslag against the plain batch, same run.
+f=$tmp/royle17
+best_p=999999 best_v=999999
+for _ in $(seq "$rondes"); do
+  p=$(cpu "$f" "$cli" --jobs 1 --trial --batch -)
+  v=$(cpu "$f" "$cli" --jobs 1 --trial --verslag --batch -)
+  best_p=$(awk -v a="$best_p" -v b="$p" 'BEGIN { print (b < a ? b : a) }')
+  best_v=$(awk -v a="$best_v" -v b="$v" 'BEGIN { print (b < a ? b : a) }')
+done
+awk -v n="$(wc -l < "$f")" -v p="$best_p" -v v="$best_v" 'BEGIN {
+  pp = n / (p > 0 ? p : 0.001); pv = n / (v > 0 ? v : 0.001)
+  printf "%-12s %8d %12.0f %12s %7s   --verslag: %.0f/s, %.2f of the plain batch\n", "royle17", n, pp, "-", "-", pv, pv / pp }'
 echo "(CPU time, best of $rondes interleaved rounds on one core; instructions on the first 2000 of royle17)"

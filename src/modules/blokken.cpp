@@ -14,10 +14,8 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
     auto rijOffset = [](int k) { return (k - 1) / 3; };
     auto kolOffset = [](int k) { return (k - 1) % 3; };
 
-    // The working fields of the step-by-step scan (plaats, leeg, GEENLEGEPLEK,
-    // GEVELEMENT, EOT, GEV, locatie, baan, lus_rij, and MOG and HORIZON but for a find
-    // or a recording) are not written: every reader writes them first. The look-ups
-    // become bit tests.
+    // Working fields in locals (MOG and HORIZON written on a find or recording), look-ups
+    // as bit tests: see "The fast core" in docs/ontwerp.md.
     bool opnieuw = true;
     while (opnieuw) {
         opnieuw = false;

@@ -49,10 +49,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
         PROBEERUIT = false;
     };
 
-    // The working values of the step-by-step procedure (pos, aglb, teller, tzcl, agvm,
-    // herhaal, agfalse, H, baan, GEV and the three blokl_ tables) are kept in locals:
-    // every call sets them afresh before reading them, and no other procedure reads
-    // them. Which lines hold the number is a bit test.
+    // Working values in locals, look-ups as bit tests: see "The fast core" in docs/ontwerp.md.
     const unsigned bit = 1u << cijferWaarde;
     auto lijnBits = [&](int lijn) { return richting ? veld.rijBits(lijn) : veld.kolBits(lijn); };
     auto kruisBits = [&](int p) { return richting ? veld.kolBits(p) : veld.rijBits(p); };

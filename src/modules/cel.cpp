@@ -14,10 +14,9 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     // The driver passes cells of the board only.
     if (rijArg < 1 || rijArg > 9 || kolArg < 1 || kolArg > 9) return;
 
-    // A digit is ruled out when its row, its column or its block holds it (the block
-    // test covers the block's two other rows, the row test the cell's own row), or, in
-    // the exception stage, when the exception table does. The look-ups' side effects
-    // (MOG, baan, HORIZON, locatie, GEV) are left alone: every reader writes them first.
+    // A digit is ruled out when its row, its column or its block holds it, or, in the
+    // exception stage, when the exception table does. The look-ups' side effects stay
+    // out of the fields: see "The fast core" in docs/ontwerp.md.
     unsigned uit = veld.rijBits(rijArg) | veld.kolBits(kolArg) | veld.blokBits(rijArg, kolArg);
     if (CONTROL_UITZ) uit |= uitz_tabel.bits(rijArg, kolArg);
     const unsigned over = ~uit & 0x3FEu;

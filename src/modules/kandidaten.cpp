@@ -10,8 +10,8 @@ void SudokuForm::BepaalCelKandidaten(Integer& rijArg, Integer& kolArg) {
     if (!isLeeg(veld(rijArg, kolArg))) return;
     if (rijArg < 1 || rijArg > 9 || kolArg < 1 || kolArg > 9) return;  // cells of the board only
     // Ruled out by the row, the column, the block or (unlike the cell module, always)
-    // the exception table. The look-ups' side effects and `kandidaat_lijst` are left
-    // alone: every reader writes them first.
+    // the exception table. The look-ups' side effects and `kandidaat_lijst` stay out of
+    // the fields: see "The fast core" in docs/ontwerp.md.
     const unsigned uit = veld.rijBits(rijArg) | veld.kolBits(kolArg) |
                          veld.blokBits(rijArg, kolArg) | uitz_tabel.bits(rijArg, kolArg);
     unsigned over = ~uit & 0x3FEu;

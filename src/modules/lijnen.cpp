@@ -19,9 +19,8 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
     // The line that crosses this one at position p: its digits as bits.
     auto kruisBits = [&](int p) { return richting ? veld.kolBits(p) : veld.rijBits(p); };
 
-    // The working fields of the step-by-step scan (plaats, leeg, GEENLEGEPLEK,
-    // GEVELEMENT, EOT, GEV, locatie, lus_rij, and MOG but for a find or a recording)
-    // are not written: every reader writes them first. The look-ups become bit tests.
+    // Working fields in locals (MOG written on a find or recording), look-ups as bit
+    // tests: see "The fast core" in docs/ontwerp.md.
     bool opnieuw = true;
     while (opnieuw) {
         opnieuw = false;

@@ -26,6 +26,25 @@ bool inBand(const String& lijn, const String& vanLijn) {
     return false;
 }
 
+// ZetUitzTripleRij (langsRij) and ZetUitzTripleKolom: `getal` is ruled out for the
+// empty cells of posA's row or column, in line order, but for the cells across from
+// posA, posB and posC. A position is row then column, so the line is named by one of
+// its characters and the cells along it by the other.
+void zetUitzTripleLijn(Bord& veld, UitzTabel& uitz, bool langsRij, const String& getal,
+                       const String& posA, const String& posB, const String& posC) {
+    const std::size_t lijnTeken = langsRij ? 0 : 1, plekTeken = langsRij ? 1 : 0;
+    const int d = cijfer(getal);
+    const int lijn = cijfer(letter(posA, lijnTeken));
+    if (d == 0 || lijn == 0) return;
+    const String a = letter(posA, plekTeken), b = letter(posB, plekTeken), c = letter(posC, plekTeken);
+    for (int p = 1; p <= 9; ++p) {
+        const String t = getalTekst(p);
+        if (t == a || t == b || t == c) continue;
+        const int r = langsRij ? lijn : p, k = langsRij ? p : lijn;
+        if (isLeeg(veld(r, k))) uitz(d, r, k) = getal;
+    }
+}
+
 }  // namespace
 
 void SudokuForm::ZelfdeRij(const String& r1, const String&, const String& r2, const String&,
@@ -46,28 +65,12 @@ void SudokuForm::ZelfdeBlok(const String& r1, const String& k1, const String& r2
 
 void SudokuForm::ZetUitzTripleRij(const String& getal, const String& posA, const String& posB,
                                   const String& posC) {
-    const int d = cijfer(getal);
-    const int r = cijfer(letter(posA, 0));
-    if (d == 0 || r == 0) return;
-    const String a = letter(posA, 1), b = letter(posB, 1), c = letter(posC, 1);
-    for (int k = 1; k <= 9; ++k) {
-        const String t = getalTekst(k);
-        if (t == a || t == b || t == c) continue;
-        if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
-    }
+    zetUitzTripleLijn(veld, uitz_tabel, true, getal, posA, posB, posC);
 }
 
 void SudokuForm::ZetUitzTripleKolom(const String& getal, const String& posA, const String& posB,
                                     const String& posC) {
-    const int d = cijfer(getal);
-    const int k = cijfer(letter(posA, 1));
-    if (d == 0 || k == 0) return;
-    const String a = letter(posA, 0), b = letter(posB, 0), c = letter(posC, 0);
-    for (int r = 1; r <= 9; ++r) {
-        const String t = getalTekst(r);
-        if (t == a || t == b || t == c) continue;
-        if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
-    }
+    zetUitzTripleLijn(veld, uitz_tabel, false, getal, posA, posB, posC);
 }
 
 void SudokuForm::ZetUitzTripleBlok(const String& getal, const String& posA, const String& posB,
@@ -90,9 +93,7 @@ void SudokuForm::ModuleNakedTriple() {
     if (vink(Vink::Module)) ui_.zetOpmerk(banner);
 
     // Cells with two and with three candidates, in cell-number order: the scans over
-    // all 81 cells accept no others. `GEV`, which the unit tests would leave at their
-    // last answer, and `lus_rij`, the third scan's counter, are not written: every
-    // reader writes them first.
+    // all 81 cells accept no others. GEV and lus_rij stay in locals: see "The fast core" in docs/ontwerp.md.
     struct Cel {
         int r, k;
         const String* s;

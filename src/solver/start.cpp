@@ -54,6 +54,24 @@ void SudokuForm::StartCommand_Click() {
         Rij1<Integer, 9> aantal;
     } vorigeBlokLijn;
 
+    // The sweeps over a grid of n × n cells from (1, 1), `stap` apart, row by row: `rij`
+    // and `kol` step through it and are handed themselves to the module, and end one
+    // step past the grid (10). `lus` counts the rows 1..n and ends at n + 1; the
+    // candidate sweep counts them in the shared field `lus_n`, the others in a local.
+    auto rooster = [&](Integer& lus, int n, int stap, auto&& bezoek) {
+        lus = 1;
+        rij = 1;
+        while (lus <= n) {
+            kol = 1;
+            for (int k = 0; k < n; ++k) {
+                bezoek();
+                kol = plus(kol, stap);
+            }
+            rij = plus(rij, stap);
+            lus = plus(lus, 1);
+        }
+    };
+
     auto celSweep = [&] {
         if (!vink(Vink::Module) && vorigeCel.stil && vorigeCel.bord == veld.versie() &&
             vorigeCel.uitz == uitz_tabel.versie() && vorigeCel.uitzAan == CONTROL_UITZ) {
@@ -62,15 +80,8 @@ void SudokuForm::StartCommand_Click() {
             return;
         }
         const unsigned long voor = veld.versie();
-        rij = 1;
-        for (int i = 0; i < 9; ++i) {
-            kol = 1;
-            for (int k = 0; k < 9; ++k) {
-                ModuleCel(rij, kol);
-                kol = plus(kol, 1);
-            }
-            rij = plus(rij, 1);
-        }
+        Integer rijen;
+        rooster(rijen, 9, 1, [&] { ModuleCel(rij, kol); });
         vorigeCel = {veld.versie() == voor, veld.versie(), uitz_tabel.versie(), CONTROL_UITZ};
     };
 
@@ -140,15 +151,8 @@ void SudokuForm::StartCommand_Click() {
             ModuleLijnen(HORIZON, rij, kol);
         }
 
-        rij = 1;
-        for (int i = 0; i < 3; ++i) {
-            kol = 1;
-            for (int k = 0; k < 3; ++k) {
-                ModuleBlokken(rij, kol);
-                kol = plus(kol, 3);
-            }
-            rij = plus(rij, 3);
-        }
+        Integer rijen;
+        rooster(rijen, 3, 3, [&] { ModuleBlokken(rij, kol); });
 
         celSweep();
 
@@ -156,17 +160,7 @@ void SudokuForm::StartCommand_Click() {
 
         if (CONTROL_NAKED) {
             kandidaten.vul("");
-            lus_n = 1;
-            rij = 1;
-            while (lus_n <= 9) {
-                kol = 1;
-                for (int k = 0; k < 9; ++k) {
-                    BepaalCelKandidaten(rij, kol);
-                    kol = plus(kol, 1);
-                }
-                rij = plus(rij, 1);
-                lus_n = plus(lus_n, 1);
-            }
+            rooster(lus_n, 9, 1, [&] { BepaalCelKandidaten(rij, kol); });
 
             ModuleNakedPair();
             rij = 1;

@@ -1,6 +1,6 @@
-// The naked-set modules: a pair table as full as a board can make it, and triples whose
+// The naked-set modules: a pair table as full as a board can make it, triples whose
 // exclusions were worked out by hand (a row, a block, a row inside a block, a triple
-// with a fourth partner).
+// with a fourth partner), and the triple's row and column procedures.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -64,6 +64,37 @@ TEST_F(Naked, TriplesExcludeFromTheirRowOrBlockButNotWithThreePartners) {
         zet(cellen);
         o.form.ModuleNakedTriple();
         EXPECT_EQ(uitzSet(o.form), verwacht({1, 2, 7}, in, cellen)) << std::get<2>(cellen[1]);
+    }
+}
+
+// The row and the column procedure, which share one walk: the line is posA's, the
+// cells passed over are those across from the three positions wherever their other
+// coordinate lies (an empty position passes over none), filled cells keep their
+// entries, and a digit or a posA that names no line writes nothing.
+TEST_F(Naked, TripleLineProceduresPassOverTheCellsAcrossFromTheThreePositions) {
+    struct Geval {
+        bool rij;
+        const char *getal, *posA, *posB, *posC;
+        Uitz uit;
+    };
+    const Geval gevallen[] = {
+        {true, "4", "31", "75", "38", {{4, 3, 3}, {4, 3, 4}, {4, 3, 6}, {4, 3, 7}, {4, 3, 9}}},
+        {false, "4", "14", "94", "47", {{4, 2, 4}, {4, 3, 4}, {4, 5, 4}, {4, 7, 4}, {4, 8, 4}}},
+        {false, "7", "94", "", "",
+         {{7, 1, 4}, {7, 2, 4}, {7, 3, 4}, {7, 4, 4}, {7, 5, 4}, {7, 7, 4}, {7, 8, 4}}},
+        {true, "", "31", "32", "33", {}},
+        {true, "4", " 1", "32", "33", {}},
+        {false, "4", "3", "32", "33", {}},
+    };
+    for (const Geval& g : gevallen) {
+        leeg();
+        o.form.veld(3, 2) = "5";
+        o.form.veld(6, 4) = "5";
+        if (g.rij)
+            o.form.ZetUitzTripleRij(g.getal, g.posA, g.posB, g.posC);
+        else
+            o.form.ZetUitzTripleKolom(g.getal, g.posA, g.posB, g.posC);
+        EXPECT_EQ(uitzSet(o.form), g.uit) << g.rij << ' ' << g.posA;
     }
 }
 

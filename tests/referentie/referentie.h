@@ -37,6 +37,12 @@ public:
     void ModuleNakedTriple3Pairs();
     void ModuleUitproberen();
     void ZoekUitprobeerBlok(Integer& rijArg, Integer& kolArg);
+    // A copy of the form's driver, kept apart on purpose: its sweeps are plain nested
+    // loops, its status texts literals, and it skips nothing. So the solve differential
+    // tests (tests/solver/verschil_test.cpp) hold to it the form's skips, its sweeps
+    // through one grid helper (down to where they leave rij, kol and lus_n) and its
+    // status texts; one shared loop would leave only the skips checked. A change to the
+    // order of the driver's steps is made in both.
     void StartCommand_Click();
 
 private:
