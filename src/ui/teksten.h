@@ -114,6 +114,11 @@ inline constexpr const char* MENUBALK_NAAM = "menubalk";
 // "Openen…": the file dialog.
 inline constexpr const char* OPENEN_TITEL = "Puzzel openen";
 inline constexpr const char* OPENEN_FILTER = "Puzzels (*.txt);;Alle bestanden (*)";
+inline constexpr const char* OPENEN_ZOEKEN_IN = "Zoeken in:";
+inline constexpr const char* OPENEN_BESTANDSNAAM = "Bestandsnaam:";
+inline constexpr const char* OPENEN_BESTANDSTYPE = "Bestandstype:";
+inline constexpr const char* OPENEN_KNOP = "&Openen";
+inline constexpr const char* ANNULEREN = "Annuleren";
 
 // "Controleer puzzel": its own message box, never the status line.
 inline constexpr const char* CONTROLE_TITEL = "Controleer puzzel";

@@ -641,7 +641,15 @@ void SudokuVenster::openen() {
     } else {
         QString map;
         if (form_.testcaseArgument) map = QFileInfo(q(*form_.testcaseArgument)).absolutePath();
-        pad = QFileDialog::getOpenFileName(this, q(teksten::OPENEN_TITEL), map, q(teksten::OPENEN_FILTER));
+        QFileDialog kiezer(this, q(teksten::OPENEN_TITEL), map, q(teksten::OPENEN_FILTER));
+        kiezer.setFileMode(QFileDialog::ExistingFile);
+        // Qt's own dialog in the program's language (a desktop's dialog speaks the desktop's).
+        kiezer.setLabelText(QFileDialog::LookIn, q(teksten::OPENEN_ZOEKEN_IN));
+        kiezer.setLabelText(QFileDialog::FileName, q(teksten::OPENEN_BESTANDSNAAM));
+        kiezer.setLabelText(QFileDialog::FileType, q(teksten::OPENEN_BESTANDSTYPE));
+        kiezer.setLabelText(QFileDialog::Accept, q(teksten::OPENEN_KNOP));
+        kiezer.setLabelText(QFileDialog::Reject, q(teksten::ANNULEREN));
+        if (kiezer.exec() == QDialog::Accepted && !kiezer.selectedFiles().isEmpty()) pad = kiezer.selectedFiles().first();
     }
     if (pad.isEmpty()) return;
     // The start-up load runs on a form of its own first, with the same checks and texts:
