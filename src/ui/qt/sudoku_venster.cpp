@@ -706,11 +706,18 @@ void SudokuVenster::verslagTonen() {
     if (verslagVenster_ == nullptr) {
         verslagVenster_ = new VerslagVenster(this);
         verslagVenster_->toon(verslag_, bezig_);
-        // Beside the window where the screen has room, so that the grid stays in sight.
-        const QRect buiten = frameGeometry();
-        const QPoint plek = buiten.topRight() + QPoint(8, 0);
-        if (screen() != nullptr && screen()->availableGeometry().contains(QRect(plek, verslagVenster_->size())))
-            verslagVenster_->move(plek);
+        // Beside the window, narrower if need be, so that the grid stays in sight; where the
+        // screen has no room for that, the window manager places it.
+        const QPoint plek = frameGeometry().topRight() + QPoint(8, 0);
+        if (screen() != nullptr) {
+            const QRect ruimte = screen()->availableGeometry();
+            const QMargins rand = vensterRand();
+            const int breed = std::min(verslagVenster_->width(), ruimte.right() + 1 - plek.x() - rand.left() - rand.right());
+            if (breed >= 640 && ruimte.contains(QRect(plek, QSize(breed, verslagVenster_->height())))) {
+                verslagVenster_->resize(breed, verslagVenster_->height());
+                verslagVenster_->move(plek);
+            }
+        }
     }
     verslagVenster_->show();
     verslagVenster_->raise();

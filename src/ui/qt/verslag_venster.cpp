@@ -123,7 +123,8 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     lijst_ = new QListWidget(this);
     lijst_->setObjectName("Stappen");
     lijst_->setAccessibleName(q(teksten::VERSLAG_STAPPEN_NAAM));
-    lijst_->setUniformItemSizes(true);
+    // A step line is read whole: scrolled sideways in a narrow window, never cut short.
+    lijst_->setTextElideMode(Qt::ElideNone);
     bord_ = new KleinBord(this);
     vorige_ = knop(teksten::VERSLAG_VORIGE, this);
     volgende_ = knop(teksten::VERSLAG_VOLGENDE, this);
@@ -169,7 +170,7 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
         });
     }
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
-    resize(780, 480);
+    resize(920, 500);
     toon(nullptr);
 }
 
