@@ -141,19 +141,15 @@ void zonderBestand(SudokuVenster& v, const QTemporaryDir& map) {
 
 void zetKlembord(const QString& tekst) { QGuiApplication::clipboard()->setText(tekst); }
 
-}  // namespace
-
-namespace {
-
 // A puzzle that needs a guess, one of which fails and is undone.
 const std::string kMetGok = ".2......6....41.....78....1......7....37.....6..412....1..74..5..8.5..7......39..";
 
 // The cells whose box shows the tint of the window's palette.
 std::bitset<81> getint(const SudokuVenster& v) {
     std::bitset<81> b;
-    const QColor tint = sudoku::markeerKleur(v.palette());
     for (int i = 0; i < 81; ++i)
-        if (v.cel(i / 9 + 1, i % 9 + 1)->palette().color(QPalette::Base) == tint) b.set(static_cast<std::size_t>(i));
+        b[static_cast<std::size_t>(i)] =
+            v.cel(i / 9 + 1, i % 9 + 1)->palette().color(QPalette::Base) == sudoku::markeerKleur(v.palette());
     return b;
 }
 
@@ -161,21 +157,16 @@ std::bitset<81> getint(const SudokuVenster& v) {
 double contrast(const QColor& a, const QColor& b) {
     const auto licht = [](const QColor& c) {
         const auto lin = [](double x) { return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4); };
-        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
     };
-    const double x = licht(a), y = licht(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+    return std::max(licht(a), licht(b)) / std::min(licht(a), licht(b));
 }
 
 QPalette donkerPalet() {
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(45, 45, 45));
-    p.setColor(QPalette::WindowText, Qt::white);
-    p.setColor(QPalette::Base, QColor(30, 30, 30));
-    p.setColor(QPalette::Text, Qt::white);
-    p.setColor(QPalette::Button, QColor(45, 45, 45));
-    p.setColor(QPalette::ButtonText, Qt::white);
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    QPalette p(QColor(45, 45, 45));  // buttons and window
+    for (auto [rol, kleur] : {std::pair{QPalette::WindowText, QColor(Qt::white)}, {QPalette::Text, QColor(Qt::white)},
+                              {QPalette::Base, QColor(30, 30, 30)}, {QPalette::Highlight, QColor(42, 130, 218)}})
+        p.setColor(rol, kleur);
     return p;
 }
 
@@ -200,13 +191,10 @@ void toon(SudokuVenster& v) {
     QVERIFY(QTest::qWaitForWindowActive(&v));
 }
 
-QString bestandMet(const QTemporaryDir& map, const QString& naam, const std::string& inhoud) {
-    const QString pad = map.path() + "/" + naam;
-    std::ofstream(pad.toStdString()) << inhoud;
-    return pad;
-}
+QString klembord() { return QGuiApplication::clipboard()->text(); }
 
 }  // namespace
+
 
 class VensterTest : public QObject {
     Q_OBJECT
@@ -658,44 +646,31 @@ void VensterTest::toegankelijkeNamen() {
     QCOMPARE(cel->text(QAccessible::Name), QString("rij 3, kolom 8"));
 
     // The menus and their items, the report window's controls and the help page.
-    const auto naamVan = [](QObject* o) {
-        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
-        return i != nullptr ? i->text(QAccessible::Name) : QString();
-    };
-    QCOMPARE(naamVan(v.menuBalk()), QString("menubalk"));
-    QStringList menuNamen;
     QAccessibleInterface* balk = QAccessible::queryAccessibleInterface(v.menuBalk());
-    for (int i = 0; i < balk->childCount(); ++i) menuNamen << balk->child(i)->text(QAccessible::Name);
+    QStringList namen{balk->text(QAccessible::Name)};
+    for (int i = 0; i < balk->childCount(); ++i) namen << balk->child(i)->text(QAccessible::Name);
     for (QAction* menu : v.menuBalk()->actions()) {
         QAccessibleInterface* m = QAccessible::queryAccessibleInterface(menu->menu());
         for (int i = 0; i < m->childCount(); ++i)
-            if (m->child(i)->role() != QAccessible::Separator) menuNamen << m->child(i)->text(QAccessible::Name);
+            if (m->child(i)->role() != QAccessible::Separator) namen << m->child(i)->text(QAccessible::Name);
     }
-    QCOMPARE(menuNamen, QStringList({"Bestand", "Oplossing", "Help", "Openen…", "Plakken", "Kopiëren", "Afsluiten", "Verslag…",
-                                     "Controleer puzzel", "Uitleg", "Over Sudoku Blad"}));
     v.verslagTonen();
     v.uitlegTonen();
     sudoku::VerslagVenster* verslag = v.verslagVenster();
-    const std::pair<QObject*, const char*> nieuw[] = {
-        {verslag, "Verslag"},
-        {verslag->samenvatting(), "samenvatting"},
-        {verslag->lijst(), "stappen"},
-        {verslag->bord(), "bord na de stap"},
-        {verslag->vorige(), "Vorige"},
-        {verslag->volgende(), "Volgende"},
-        {verslag->kopieerKnop(), "Kopiëren"},
-        {v.findChild<QTextBrowser*>("UitlegTekst"), "Uitleg"},
-    };
-    for (auto [o, naam] : nieuw) QCOMPARE(naamVan(o), QString(naam));
-    for (QWidget* venster : {static_cast<QWidget*>(verslag), v.findChild<QWidget*>("Uitleg")}) {
-        QStringList knoppen;
-        for (QPushButton* k : venster->findChildren<QPushButton*>()) knoppen << naamVan(k);
-        QVERIFY(knoppen.contains("Sluiten") && !knoppen.contains(QString()));
-    }
+    for (QObject* o : std::initializer_list<QObject*>{verslag, verslag->samenvatting(), verslag->lijst(), verslag->bord(),
+                                                      v.findChild<QTextBrowser*>("UitlegTekst")})
+        namen << QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+    for (QWidget* venster : {static_cast<QWidget*>(verslag), v.findChild<QWidget*>("Uitleg")})
+        for (QPushButton* k : venster->findChildren<QPushButton*>())
+            namen << QAccessible::queryAccessibleInterface(k)->text(QAccessible::Name);
+    QCOMPARE(namen, QStringList({"menubalk", "Bestand", "Oplossing", "Help", "Openen…", "Plakken", "Kopiëren", "Afsluiten",
+                                 "Verslag…", "Controleer puzzel", "Uitleg", "Over Sudoku Blad", "Verslag", "samenvatting",
+                                 "stappen", "bord na de stap", "Uitleg", "Vorige", "Volgende", "Kopiëren", "Sluiten",
+                                 "Sluiten"}));
 }
 
 // Every step box tints the unit of its reason, whichever of the six kinds, around the red
-// number; the tint goes with the box. In a dark palette the tint is dark too.
+// number; the tint goes with the box. Light and dark palettes keep the texts readable.
 void VensterTest::markeringPerEenheid() {
     LoggendVenster v(kVoorbeeld);
     v.show();
@@ -706,8 +681,7 @@ void VensterTest::markeringPerEenheid() {
     metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int n) {
         const sudoku::Eenheid& e = v.redenen.back().eenheid;
         const std::string& p = v.plaatsingen.back();
-        QLineEdit* cel = v.cel(p[0] - '0', p[1] - '0');
-        if (getint(v) != e.cellen() || e.cellen().none() || tekstKleur(cel) != QColor(255, 0, 0))
+        if (getint(v) != e.cellen() || e.cellen().none() || tekstKleur(v.cel(p[0] - '0', p[1] - '0')) != QColor(255, 0, 0))
             fouten << QString("melding %1: %2").arg(n).arg(QString::fromStdString(sudoku::teksten::eenheidTekst(e)));
         soorten.insert(e.soort);
         box->accept();
@@ -717,7 +691,7 @@ void VensterTest::markeringPerEenheid() {
     QVERIFY(getint(v).none());
     QCOMPARE(v.cel(5, 5)->palette().color(QPalette::Base), v.palette().color(QPalette::Base));
 
-    // Readable in a light and a dark palette: grey, red and normal text keep most of their contrast.
+    // Grey, red and normal text keep most of their contrast on the tint.
     for (const QPalette& p : {QApplication::palette(), donkerPalet()}) {
         const QColor tint = sudoku::markeerKleur(p), basis = p.color(QPalette::Base);
         QVERIFY(contrast(tint, basis) > 1.15);
@@ -725,44 +699,41 @@ void VensterTest::markeringPerEenheid() {
             QVERIFY(contrast(tekst, tint) >= 0.7 * contrast(tekst, basis));
         QVERIFY(contrast(p.color(QPalette::WindowText), tint) >= 7);
     }
+    // A dark desktop: the tint is dark, and goes when Escape stops the boxes.
     const QPalette eerder = QApplication::palette();
     QApplication::setPalette(donkerPalet());
-    {
-        SudokuVenster donker(kVoorbeeld);
-        donker.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&donker));
-        klik(donker.vinkVak(Vink::Tussenstap));
-        std::bitset<81> gezien;
-        metMeldingen(donker, [&] { klik(donker.knop(Knop::Start)); }, [&](QMessageBox* box, int) {
-            gezien = getint(donker);
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        QVERIFY(gezien.any());
-        QVERIFY(sudoku::markeerKleur(donker.palette()).lightness() < 100);
-        QVERIFY(getint(donker).none());
-    }
+    SudokuVenster donker(kVoorbeeld);
+    donker.show();
+    klik(donker.vinkVak(Vink::Tussenstap));
+    std::bitset<81> gezien;
+    metMeldingen(donker, [&] { klik(donker.knop(Knop::Start)); }, [&](QMessageBox* box, int) {
+        gezien = getint(donker);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
     QApplication::setPalette(eerder);
+    QVERIFY(gezien.any() && getint(donker).none());
+    QVERIFY(sudoku::markeerKleur(donker.palette()).lightness() < 100);
 }
 
-// The report of a solve with a failed guess: the same steps, counts and level as the
-// command line's, the board after each step, moved through by buttons and keys while the
-// grid stays; "Kopiëren"; emptied by "Invoer", "Herstart", a load and a paste.
+// The report of a solve with a failed guess: the command line's steps, level, uniqueness
+// and counts; the board after each step, moved through by keys and buttons while the grid
+// stays; "Kopiëren"; emptied by "Herstart", a load, a paste and "Invoer".
 void VensterTest::verslagNaGok() {
     QTemporaryDir map;
-    const QString pad = bestandMet(map, "gok.txt", negenRegels(kMetGok));
+    const QString pad = map.path() + "/gok.txt";
+    std::ofstream(pad.toStdString()) << negenRegels(kMetGok);
     QProcess cli;
     cli.start(SUDOKU_CLI_PROGRAMMA, {"--trial", "--stappen", "--verslag", pad});
     QVERIFY(cli.waitForFinished(60000));
     QStringList stappen, kop;
-    for (const QString& regel : QString::fromUtf8(cli.readAllStandardOutput()).split('\n')) {
+    const QMap<QString, QString> zin{{"uniek", "uniek"}, {"meerdere", "meerdere oplossingen"}, {"geen", "geen oplossing"}};
+    for (QString regel : QString::fromUtf8(cli.readAllStandardOutput()).split('\n')) {
         if (regel.startsWith("stap ") || regel.startsWith("gok ongedaan")) stappen << regel;
         if (regel.startsWith("niveau ")) kop << "Niveau: " + regel.mid(7);
-        if (regel.startsWith("oplossingen "))
-            kop << "Oplossingen: " + QMap<QString, QString>{{"uniek", "uniek"}, {"meerdere", "meerdere oplossingen"},
-                                                            {"geen", "geen oplossing"}}.value(regel.mid(12));
+        if (regel.startsWith("oplossingen ")) kop << "Oplossingen: " + zin.value(regel.mid(12));
         if (regel.startsWith("techniek ")) kop << regel.mid(9).remove('"').replace(QRegularExpression(" (\\d+)$"), ": \\1");
     }
-    QVERIFY(stappen.filter("gok ongedaan: terug naar stap").size() == 1);
+    QVERIFY(kop.contains("Niveau: gok") && kop.contains("Oplossingen: uniek"));
 
     SudokuVenster v(pad.toStdString());
     toon(v);
@@ -770,39 +741,28 @@ void VensterTest::verslagNaGok() {
     sudoku::VerslagVenster* verslag = v.verslagVenster();
     QVERIFY(verslag != nullptr && verslag->isVisible());
     QCOMPARE(verslag->samenvatting()->text(), QString(sudoku::teksten::VERSLAG_GEEN));
-    QCOMPARE(verslag->lijst()->count(), 0);
-    QVERIFY(!verslag->kopieerKnop()->isEnabled());
-
     klik(v.vinkVak(Vink::Uitproberen));
     klik(v.knop(Knop::Start));
-    QCOMPARE(v.opmerkVak()->text(), QString(sudoku::teksten::OPGELOST_NA_GOK));
     QCOMPARE(verslag->samenvatting()->text(), kop.join('\n'));
-    QVERIFY(kop.contains("Niveau: gok"));
     QStringList lijst;
     for (int i = 0; i < verslag->lijst()->count(); ++i) lijst << verslag->lijst()->item(i)->text();
     QCOMPARE(lijst, stappen);
 
-    // Through the steps; the grid keeps the solved board.
     const std::string opgelost = sudoku::bordRegel(v.form().veld);
-    const QString celTekst = v.cel(1, 1)->text();
     verslag->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(verslag));
-    const int laatste = verslag->lijst()->count() - 1;
-    QCOMPARE(verslag->gekozen(), 0);
-    QVERIFY(!verslag->vorige()->isEnabled());
+    const int laatste = static_cast<int>(lijst.size()) - 1;
     const std::pair<Qt::Key, int> toetsen[] = {{Qt::Key_End, laatste}, {Qt::Key_Left, laatste - 1}, {Qt::Key_Up, laatste - 2},
-                                               {Qt::Key_Home, 0},      {Qt::Key_Right, 1},          {Qt::Key_Down, 2},
-                                               {Qt::Key_Up, 1}};
+                                               {Qt::Key_Home, 0},      {Qt::Key_Right, 1},          {Qt::Key_Down, 2}};
     for (const auto& [toets, waar] : toetsen) {
         QTest::keyClick(verslag->lijst(), toets);
         QCOMPARE(verslag->gekozen(), waar);
     }
-    klik(verslag->volgende());
-    QCOMPARE(verslag->gekozen(), 2);
     klik(verslag->vorige());
     QCOMPARE(verslag->gekozen(), 1);
-    QCOMPARE(verslag->bord()->bord(), v.verslag()->pad.bordNa(1));
-    // The guess: its cell and block; the undo: the board of the step before the guess, no cell.
+    klik(verslag->volgende());
+    QCOMPARE(verslag->bord()->bord(), v.verslag()->pad.bordNa(2));
+    // The guess shows its cell and block; the undo the board from before the guess, no cell.
     const int gok = static_cast<int>(lijst.indexOf(QRegularExpression(".*\\(gok\\)$")));
     const int ongedaan = static_cast<int>(lijst.indexOf(QRegularExpression("^gok ongedaan.*")));
     QVERIFY(gok > 0 && ongedaan > gok);
@@ -810,38 +770,30 @@ void VensterTest::verslagNaGok() {
     const sudoku::Gebeurtenis& g = v.verslag()->pad.gebeurtenissen()[static_cast<std::size_t>(gok)];
     QCOMPARE(verslag->bord()->cel(), (g.rij - 1) * 9 + g.kol - 1);
     QCOMPARE(verslag->bord()->eenheid(), sudoku::Eenheid::blokVan(g.rij, g.kol).cellen());
-    QCOMPARE(verslag->bord()->bord()[static_cast<std::size_t>(verslag->bord()->cel())], g.getal);
     verslag->kies(ongedaan);
     QCOMPARE(verslag->bord()->cel(), -1);
     QCOMPARE(verslag->bord()->bord(), v.verslag()->pad.bordNa(static_cast<std::size_t>(gok - 1)));
     verslag->kies(laatste + 5);
-    QCOMPARE(verslag->gekozen(), laatste);
-    QCOMPARE(verslag->bord()->bord(), opgelost);
-    QVERIFY(!verslag->volgende()->isEnabled());
+    QVERIFY(verslag->bord()->bord() == opgelost && !verslag->volgende()->isEnabled());
     QCOMPARE(sudoku::bordRegel(v.form().veld), opgelost);
-    QCOMPARE(v.cel(1, 1)->text(), celTekst);
 
     klik(verslag->kopieerKnop());
-    const QString tekst = QGuiApplication::clipboard()->text();
-    QCOMPARE(tekst, verslag->tekst());
-    QVERIFY(tekst.startsWith(QString::fromStdString("Puzzel: " + kMetGok) + "\n" + kop.join('\n')));
-    QVERIFY(tekst.endsWith(stappen.join('\n') + "\n"));
+    QCOMPARE(klembord(), QString::fromStdString("Puzzel: " + kMetGok) + "\n" + kop.join('\n') + "\n\nStappen:\n" +
+                             stappen.join('\n') + "\n");
 
     // Whatever changes the board ends the report; "Start" makes a new one.
     const std::vector<std::pair<const char*, std::function<void()>>> legen = {
         {"Herstart", [&] { klik(v.knop(Knop::Herstart)); }},
         {"laden", [&] { v.laadBestand(pad); }},
-        {"plakken", [&] { zetKlembord(QString::fromStdString(kMetGok)); v.plakken(); klik(v.knop(Knop::Bevestig)); }},
+        {"plakken", [&] { zetKlembord(QString::fromStdString(kMetGok)), v.plakken(), klik(v.knop(Knop::Bevestig)); }},
         {"Invoer", [&] { klik(v.knop(Knop::Invoer)); }},
     };
     for (const auto& [wat, doe] : legen) {
         klik(v.knop(Knop::Start));
         QVERIFY2(v.verslag() != nullptr && verslag->lijst()->count() == lijst.size(), wat);
         doe();
-        QVERIFY2(v.verslag() == nullptr, wat);
+        QVERIFY2(v.verslag() == nullptr && verslag->lijst()->count() == 0 && !verslag->kopieerKnop()->isEnabled(), wat);
         QCOMPARE(verslag->samenvatting()->text(), QString(sudoku::teksten::VERSLAG_GEEN));
-        QCOMPARE(verslag->lijst()->count(), 0);
-        QVERIFY(!verslag->volgende()->isEnabled() && !verslag->kopieerKnop()->isEnabled());
     }
 }
 
@@ -851,11 +803,9 @@ void VensterTest::menus() {
     SudokuVenster v(kVoorbeeld);
     toon(v);
     QMenuBar* balk = v.menuBalk();
-    QCOMPARE(v.formulier()->geometry().topLeft(), QPoint(0, balk->height()));
-    QCOMPARE(v.height(), balk->height() + (7980 * 2 + 15) / 30);
+    QCOMPARE(v.formulier()->geometry(), QRect(0, balk->height(), 441, 532));
     QCOMPARE(v.findChild<QWidget*>("Frame4")->geometry(), QRect(16, 432, 409, 73));
-    QCOMPARE(v.cel(1, 1)->mapTo(v.formulier(), QPoint(0, 0)), QPoint(176 + 8 + 2, 96 + 8 + 8));
-
+    QCOMPARE(v.cel(1, 1)->mapTo(v.formulier(), QPoint(0, 0)), QPoint(186, 112));
     QStringList items;
     for (QAction* menu : balk->actions()) {
         items << menu->text();
@@ -865,58 +815,50 @@ void VensterTest::menus() {
     QCOMPARE(items, QStringList({"&Bestand", "&Openen… Ctrl+O", "&Plakken Ctrl+V", "&Kopiëren Ctrl+C", "&Afsluiten Ctrl+Q",
                                  "&Oplossing", "&Verslag… F2", "&Controleer puzzel ", "&Help", "&Uitleg F1",
                                  "&Over Sudoku Blad "}));
-    const auto actie = [&](const char* naam) { return v.findChild<QAction*>(naam); };
+    const auto controleer = [&] { return modaleTekst([&] { v.findChild<QAction*>("Controleer")->trigger(); }); };
 
-    // Ctrl+C: the board, from a button and from a cell box alike; the status line copies its selection.
-    const std::string voorbeeld = sudoku::bordRegel(v.form().veld);
-    zetKlembord("");
-    QTest::keySequence(v.knop(Knop::Start), QKeySequence::Copy);
-    QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), voorbeeld);
-    zetKlembord("");
-    v.cel(1, 1)->setFocus(Qt::TabFocusReason);
-    QVERIFY(v.cel(1, 1)->hasSelectedText());
-    QTest::keySequence(v.cel(1, 1), QKeySequence::Copy);
-    QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), voorbeeld);
+    // Ctrl+C copies the board from a button and from a cell box whose digit Tab selected;
+    // the status line copies its own selection.
+    const QString voorbeeld = QString::fromStdString(sudoku::bordRegel(v.form().veld));
+    for (QWidget* w : {static_cast<QWidget*>(v.knop(Knop::Start)), static_cast<QWidget*>(v.cel(1, 1))}) {
+        zetKlembord("");
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keySequence(w, QKeySequence::Copy);
+        QCOMPARE(klembord(), voorbeeld);
+    }
     v.opmerkVak()->setSelection(0, 4);
     QTest::keySequence(v.opmerkVak(), QKeySequence::Copy);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Rast"));
+    QCOMPARE(klembord(), QString("Rast"));
 
     // "Controleer puzzel" on the grid, and during "Invoer" on the typed boxes, leaving the
     // form's fields and the status line alone.
-    const QString uniek = modaleTekst([&] { actie("Controleer")->trigger(); });
-    QVERIFY2(uniek.startsWith("De puzzel is uniek."), qPrintable(uniek));
+    QVERIFY(controleer().startsWith("De puzzel is uniek."));
     klik(v.knop(Knop::Invoer));
     const QString status = v.opmerkVak()->text();
     QTest::keyClicks(v.cel(1, 1), "5");
     QTest::keyClicks(v.cel(1, 9), "5");
-    QCOMPARE(modaleTekst([&] { actie("Controleer")->trigger(); }),
-             QString("De puzzel heeft geen oplossing.\nDe 5 staat twee keer in rij 1."));
-    v.cel(1, 9)->setText("7");
-    QVERIFY(modaleTekst([&] { actie("Controleer")->trigger(); }).startsWith("De puzzel heeft meerdere oplossingen."));
+    QCOMPARE(controleer(), QString("De puzzel heeft geen oplossing.\nDe 5 staat twee keer in rij 1."));
+    v.cel(1, 9)->setText(" 7 ");
+    QVERIFY(controleer().startsWith("De puzzel heeft meerdere oplossingen."));
     toon(v);  // active again after the box
-    zetKlembord("");
     QTest::keySequence(v.knop(Knop::Bevestig), QKeySequence::Copy);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("5.......7" + QString(72, '.')));
+    QCOMPARE(klembord(), "5.......7" + QString(72, '.'));
     v.cel(4, 7)->setText("x");
-    QCOMPARE(modaleTekst([&] { actie("Controleer")->trigger(); }),
-             QString::fromStdString(sudoku::teksten::controleOngeldig(4, 7)) + "\n");
+    QCOMPARE(controleer(), QString::fromStdString(sudoku::teksten::controleOngeldig(4, 7)) + "\n");
     QCOMPARE(v.focusWidget(), v.cel(4, 7));
-    QCOMPARE(v.form().veld(1, 1), std::string(" "));
-    QCOMPARE(v.opmerkVak()->text(), status);
+    QVERIFY(v.form().veld(1, 1) == " " && v.opmerkVak()->text() == status);
 
     // Help and version.
     toon(v);
     QTest::keyClick(&v, Qt::Key_F1);
     auto* uitleg = v.findChild<QTextBrowser*>("UitlegTekst");
     QVERIFY(uitleg != nullptr && uitleg->isVisible());
-    for (const char* woord : {"Invoer", "Bevestig", "Herstart", "weergave tussenstappen", "uitproberen toestaan", "BLOKLIJNEN",
-                              "LIJNEN", "BLOKKEN", "CEL", "Uitzonderingstabel", "Naked pair", "Naked triple", "ongedaan",
-                              "niveau", "F2"})
+    for (const char* woord : {"Bevestig", "weergave modules", "BLOKLIJNEN", "Uitzonderingstabel", "Naked triple", "ongedaan", "niveau"})
         QVERIFY2(uitleg->toPlainText().contains(woord), woord);
     uitleg->window()->close();
-    QVERIFY(modaleTekst([&] { actie("Over")->trigger(); }).contains("versie " SUDOKU_VERSIE));
+    QVERIFY(modaleTekst([&] { v.findChild<QAction*>("Over")->trigger(); }).contains("versie " SUDOKU_VERSIE));
 
-    // While a step box is open the menu bar and its keys do nothing.
+    // While a step box is open neither the menu bar nor its keys do anything.
     toon(v);
     klik(v.knop(Knop::Bevestig));
     klik(v.vinkVak(Vink::Tussenstap));
@@ -930,39 +872,36 @@ void VensterTest::menus() {
         QVERIFY(QApplication::activePopupWidget() == nullptr);
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    QCOMPARE(gekozen, 0);
-    QVERIFY(v.verslagVenster() == nullptr);
+    QVERIFY(gekozen == 0 && v.verslagVenster() == nullptr);
     QTest::keySequence(v.knop(Knop::Invoer), QKeySequence(Qt::CTRL | Qt::Key_O));
     QCOMPARE(gekozen, 1);
-
     QTest::keySequence(v.knop(Knop::Invoer), QKeySequence(Qt::CTRL | Qt::Key_Q));
     QVERIFY(!v.isVisible());
 }
 
-// "Openen…" with the file chosen through the window's hook: a refused or missing file only
-// gets the start-up's status text, a good one loads and "Herstart" reloads it.
+// "Openen…" through the window's file-name hook: a refused or missing file gets the status
+// text it gets on the command line and nothing else changes; a good one loads, and
+// "Herstart" reloads it.
 void VensterTest::openenGeweigerd() {
     QTemporaryDir map;
-    const QString slecht = bestandMet(map, "slecht.txt", "123456789\n12x\n");
-    const QString weg = map.path() + "/weg.txt";
-    const QString goed = bestandMet(map, "goed.txt", negenRegels(kPuzzel));
+    const QString slecht = map.path() + "/slecht.txt", goed = map.path() + "/goed.txt";
+    std::ofstream(slecht.toStdString()) << "123456789\n12x\n";
+    std::ofstream(goed.toStdString()) << negenRegels(kPuzzel);
     SudokuVenster v(kVoorbeeld);
     toon(v);
     QString kies;
     v.kiesBestand = [&] { return kies; };
     const std::string voorbeeld = sudoku::bordRegel(v.form().veld);
-    for (const QString& pad : {slecht, weg, QString()}) {
+    for (const QString& pad : {slecht, map.path() + "/weg.txt", QString()}) {
         const QString verwacht = pad.isEmpty() ? v.opmerkVak()->text() : SudokuVenster(pad.toStdString()).opmerkVak()->text();
         kies = pad;
         QTest::keySequence(v.knop(Knop::Start), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(v.opmerkVak()->text(), verwacht);
-        QCOMPARE(sudoku::bordRegel(v.form().veld), voorbeeld);
-        QCOMPARE(v.cel(1, 1)->text(), QString("5"));
-        QVERIFY(aan(v, Knop::Start) && !aan(v, Knop::Bevestig));
+        QVERIFY(sudoku::bordRegel(v.form().veld) == voorbeeld && v.cel(1, 1)->text() == "5");
+        QVERIFY(aan(v, Knop::Start) && !aan(v, Knop::Bevestig) && v.form().testcaseArgument == kVoorbeeld);
     }
     kies = goed;
     v.openen();
-    QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
     klik(v.knop(Knop::Start));
     klik(v.knop(Knop::Herstart));
     QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
