@@ -1,7 +1,301 @@
+// An exact search on bitboards. For each digit, the cells where it may still stand are kept
+// as three 27-bit bands (rows 1-3, 4-6, 7-9; bit 9 * row-in-band + column). One pass over
+// a digit's three bands settles all 81 cells at once, where a cell-by-cell solver needs a
+// loop over every unit: that is what makes proving uniqueness cheap enough for bulk use.
+//
+// Propagation, repeated until nothing changes:
+//  - within a band a digit stands once in each row and once in each block, so the (row,
+//    block) pairs it uses form a permutation of three; pairs outside every permutation
+//    lose their cells. The same holds for a stack of three columns and its blocks. This
+//    covers locked candidates in both directions and finds a unit left without the digit;
+//  - a cell left alone in its row, column or block for a digit gets it (hidden single);
+//  - a cell with one digit left gets it, a cell with none is a contradiction.
+// Then the search branches on the smallest choice: a cell with two digits or a (unit,
+// digit) with two places when there is one, else the fewest among all cells and units, as
+// exact cover does. Choosing units too keeps boards without a solution from blowing up.
 #include "uitleg/oplossingen.h"
 
-namespace sudoku {
+#include <array>
+#include <bit>
+#include <cstdint>
 
-Oplossingen telOplossingen(std::string_view, std::string*) { return Oplossingen::Geen; }
+namespace sudoku {
+namespace {
+
+using Bits = std::uint32_t;
+
+constexpr Bits kRij = 0x1FF;      // the first row of a band
+constexpr Bits kBlok = 0x1C0E07;  // the first block of a band
+constexpr Bits kBand = 0x7FFFFFF;
+
+// The cells of a band in the given columns (9 bits).
+constexpr Bits spreid(Bits kolommen) { return kolommen | kolommen << 9 | kolommen << 18; }
+// The columns of a band that hold a cell of `x`.
+constexpr Bits vouw(Bits x) { return (x | x >> 9 | x >> 18) & kRij; }
+// At most one bit.
+constexpr bool hoogstensEen(Bits x) { return (x & (x - 1)) == 0; }
+
+struct Tabellen {
+    std::array<std::uint8_t, 512> blokkenVanRij{};    // a row's 9 cells -> the blocks it touches
+    std::array<std::uint16_t, 512> permutaties{};     // 3x3 matrix (bit 3r+k) -> union of the
+                                                      // permutations inside it, 0 if none
+    std::array<Bits, 512> cellenVanParen{};           // (row, block) pairs -> their band cells
+    std::array<Bits, 27> bandBuren{};                 // a cell's row and block, itself excluded
+    std::array<Bits, 27> kolom{};                     // a cell's column, in any band
+
+    constexpr Tabellen() {
+        for (unsigned r = 0; r < 512; ++r)
+            blokkenVanRij[r] = static_cast<std::uint8_t>(((r & 7) != 0) | ((r & 070) != 0) << 1 |
+                                                         ((r & 0700) != 0) << 2);
+        constexpr int kPerm[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+        for (unsigned m = 0; m < 512; ++m) {
+            unsigned som = 0;
+            for (const auto& p : kPerm) {
+                const unsigned pm = 1u << p[0] | 1u << (3 + p[1]) | 1u << (6 + p[2]);
+                if ((m & pm) == pm) som |= pm;
+            }
+            permutaties[m] = static_cast<std::uint16_t>(som);
+            Bits c = 0;
+            for (int i = 0; i < 9; ++i)
+                if (m >> i & 1) c |= Bits{7} << (9 * (i / 3) + 3 * (i % 3));
+            cellenVanParen[m] = c;
+        }
+        for (int p = 0; p < 27; ++p) {
+            bandBuren[p] = ((kRij << (9 * (p / 9))) | (kBlok << (3 * (p % 9 / 3)))) & ~(Bits{1} << p);
+            kolom[p] = spreid(Bits{1} << (p % 9));
+        }
+    }
+};
+constexpr Tabellen T;
+
+struct Stand {
+    Bits plek[9][3];    // where digit d+1 may still stand, or stands
+    Bits open[3];       // cells without a digit yet
+    Bits gezien[9][3];  // `plek` as last worked through: an unchanged digit is skipped
+};
+
+class Zoeker {
+public:
+    int aantal = 0;
+    long knopen = 0;
+    std::string* oplossing = nullptr;
+
+    // Digit d+1 in cell p of band b; false on a contradiction.
+    static bool plaats(Stand& s, int d, int b, int p) {
+        const Bits bit = Bits{1} << p;
+        if (!(s.plek[d][b] & bit)) return false;
+        if (!(s.open[b] & bit)) return true;  // already placed, and only d is left there
+        s.open[b] ^= bit;
+        for (auto& e : s.plek) e[b] &= ~bit;
+        s.plek[d][b] = (s.plek[d][b] & ~T.bandBuren[p]) | bit;
+        s.plek[d][(b + 1) % 3] &= ~T.kolom[p];
+        s.plek[d][(b + 2) % 3] &= ~T.kolom[p];
+        return true;
+    }
+
+    static bool plaatsAlle(Stand& s, int d, int b, Bits cellen) {
+        for (; cellen; cellen &= cellen - 1)
+            if (!plaats(s, d, b, std::countr_zero(cellen))) return false;
+        return true;
+    }
+
+    // The band and stack rules for one digit until they hold; its hidden singles into
+    // `enkel`. False when a unit has no place left for the digit.
+    static bool werkCijfer(Bits* x, const Bits* open, Bits* enkel) {
+        for (;;) {
+            const Bits oud0 = x[0], oud1 = x[1], oud2 = x[2];
+            for (int b = 0; b < 3; ++b) {
+                const unsigned paren = T.blokkenVanRij[x[b] & kRij] | T.blokkenVanRij[x[b] >> 9 & kRij] << 3 |
+                                       T.blokkenVanRij[x[b] >> 18] << 6;
+                x[b] &= T.cellenVanParen[T.permutaties[paren]];
+            }
+            if (!x[0] || !x[1] || !x[2]) return false;
+            const Bits f[3] = {vouw(x[0]), vouw(x[1]), vouw(x[2])};
+            Bits weg[3] = {0, 0, 0};  // per band the columns to clear
+            for (int st = 0; st < 9; st += 3) {
+                // Rows of this matrix are the bands, columns the stack's three columns.
+                const unsigned m = (f[0] >> st & 7) | (f[1] >> st & 7) << 3 | (f[2] >> st & 7) << 6;
+                const unsigned a = T.permutaties[m];
+                if (!a) return false;
+                const unsigned dood = m & ~a;
+                for (int b = 0; b < 3; ++b) weg[b] |= (dood >> (3 * b) & 7) << st;
+            }
+            for (int b = 0; b < 3; ++b) x[b] &= ~spreid(weg[b]);
+            if (x[0] == oud0 && x[1] == oud1 && x[2] == oud2) break;
+        }
+        const Bits f0 = vouw(x[0]), f1 = vouw(x[1]), f2 = vouw(x[2]);
+        const Bits eenBand = (f0 ^ f1 ^ f2) & ~(f0 & f1 & f2);  // columns in exactly one band
+        for (int b = 0; b < 3; ++b) {
+            const Bits v = x[b], r0 = v & kRij, r1 = v >> 9 & kRij, r2 = v >> 18;
+            const Bits meer = (r0 & r1) | (r0 & r2) | (r1 & r2);  // columns with two rows here
+            Bits los = v & spreid(eenBand & (r0 | r1 | r2) & ~meer);
+            for (int i = 0; i < 3; ++i) {
+                const Bits rij = v & kRij << (9 * i), blok = v & kBlok << (3 * i);
+                if (hoogstensEen(rij)) los |= rij;
+                if (hoogstensEen(blok)) los |= blok;
+            }
+            enkel[b] = los & open[b];
+        }
+        return true;
+    }
+
+    // Everything that follows from the board without a guess; false on a contradiction.
+    static bool propageer(Stand& s) {
+        for (;;) {
+            Bits enkel[9][3] = {};
+            for (int d = 0; d < 9; ++d) {
+                Bits* x = s.plek[d];
+                Bits* g = s.gezien[d];
+                if (x[0] == g[0] && x[1] == g[1] && x[2] == g[2]) continue;
+                if (!werkCijfer(x, s.open, enkel[d])) return false;
+                g[0] = x[0], g[1] = x[1], g[2] = x[2];
+            }
+            Bits naakt[3];
+            bool iets = false;
+            for (int b = 0; b < 3; ++b) {
+                Bits een = 0, twee = 0;
+                for (const auto& x : s.plek) {
+                    twee |= een & x[b];
+                    een |= x[b];
+                }
+                if (s.open[b] & ~een) return false;  // a cell without a digit
+                naakt[b] = s.open[b] & ~twee;
+                iets = iets || naakt[b];
+                for (const auto& e : enkel) iets = iets || e[b];
+            }
+            if (!iets) return true;
+            for (int b = 0; b < 3; ++b)
+                for (Bits n = naakt[b]; n; n &= n - 1) {
+                    const Bits bit = n & (0 - n);
+                    int d = 0;
+                    while (d < 9 && !(s.plek[d][b] & bit)) ++d;
+                    if (d == 9 || !plaats(s, d, b, std::countr_zero(bit))) return false;
+                }
+            for (int d = 0; d < 9; ++d)
+                for (int b = 0; b < 3; ++b)
+                    if (!plaatsAlle(s, d, b, enkel[d][b])) return false;
+        }
+    }
+
+    static bool klaar(const Stand& s) { return !(s.open[0] | s.open[1] | s.open[2]); }
+
+    // A branch: digit d+1 in cell p of band b, or not.
+    struct Keuze {
+        int d, b, p;
+    };
+
+    // The first of the smallest choice. Two is the least after propagation, so a cell with
+    // two digits or a unit with two places ends the look at once; the full count is for
+    // boards that have neither (nearly empty ones).
+    static Keuze kies(const Stand& s) {
+        for (int b = 0; b < 3; ++b) {
+            Bits een = 0, twee = 0, drie = 0;
+            for (const auto& x : s.plek) {
+                drie |= twee & x[b];
+                twee |= een & x[b];
+                een |= x[b];
+            }
+            if (const Bits paar = s.open[b] & twee & ~drie) {
+                const Bits bit = paar & (0 - paar);
+                int d = 0;
+                while (!(s.plek[d][b] & bit)) ++d;
+                return {d, b, std::countr_zero(bit)};
+            }
+        }
+        Keuze beste{-1, 0, 0};
+        int minst = 10;
+        // Units: rows and blocks per band, columns over the three bands.
+        for (int d = 0; d < 9; ++d) {
+            const Bits* x = s.plek[d];
+            for (int b = 0; b < 3; ++b)
+                for (int i = 0; i < 3; ++i)
+                    for (const Bits deel : {x[b] & s.open[b] & kRij << (9 * i), x[b] & s.open[b] & kBlok << (3 * i)}) {
+                        const int n = std::popcount(deel);
+                        if (n >= 2 && n < minst) minst = n, beste = {d, b, std::countr_zero(deel)};
+                    }
+            for (int c = 0; c < 9; ++c) {
+                int n = 0;
+                Keuze eerste{-1, 0, 0};
+                for (int b = 0; b < 3; ++b) {
+                    const Bits deel = x[b] & s.open[b] & spreid(Bits{1} << c);
+                    if (deel && eerste.d < 0) eerste = {d, b, std::countr_zero(deel)};
+                    n += std::popcount(deel);
+                }
+                if (n >= 2 && n < minst) minst = n, beste = eerste;
+            }
+        }
+        if (minst == 2) return beste;
+        for (int b = 0; b < 3; ++b)
+            for (Bits o = s.open[b]; o; o &= o - 1) {
+                const int p = std::countr_zero(o);
+                int n = 0, eerste = -1;
+                for (int d = 0; d < 9; ++d)
+                    if (s.plek[d][b] >> p & 1) {
+                        if (eerste < 0) eerste = d;
+                        ++n;
+                    }
+                if (n < minst) minst = n, beste = {eerste, b, p};
+            }
+        return beste;
+    }
+
+    void neem(const Stand& s) {
+        if (++aantal > 1 || !oplossing) return;
+        oplossing->assign(81, '0');
+        for (int d = 0; d < 9; ++d)
+            for (int b = 0; b < 3; ++b)
+                for (Bits x = s.plek[d][b]; x; x &= x - 1)
+                    (*oplossing)[27 * b + std::countr_zero(x)] = static_cast<char>('1' + d);
+    }
+
+    // `s` propagated and not yet complete. The first branch is tried on a copy; the other
+    // goes on in `s` itself, with the digit ruled out there, and chooses afresh.
+    void zoek(Stand& s) {
+        for (;;) {
+            const Keuze k = kies(s);
+            ++knopen;
+            Stand t = s;
+            if (plaats(t, k.d, k.b, k.p) && propageer(t)) {
+                if (klaar(t))
+                    neem(t);
+                else
+                    zoek(t);
+            }
+            if (aantal > 1) return;
+            s.plek[k.d][k.b] &= ~(Bits{1} << k.p);
+            if (!propageer(s)) return;
+            if (klaar(s)) return neem(s);
+        }
+    }
+};
+
+}  // namespace
+
+Oplossingen telOplossingen(std::string_view bord, std::string* oplossing, long& knopen) {
+    Stand s;
+    for (auto& x : s.plek) x[0] = x[1] = x[2] = kBand;
+    for (auto& g : s.gezien) g[0] = g[1] = g[2] = 0;
+    s.open[0] = s.open[1] = s.open[2] = kBand;
+    Zoeker z;
+    z.oplossing = oplossing;
+    knopen = 0;
+    bool kan = true;
+    for (std::size_t i = 0; i < bord.size() && i < 81 && kan; ++i)
+        if (bord[i] >= '1' && bord[i] <= '9')
+            kan = Zoeker::plaats(s, bord[i] - '1', static_cast<int>(i / 27), static_cast<int>(i % 27));
+    if (kan && Zoeker::propageer(s)) {
+        if (Zoeker::klaar(s))
+            z.neem(s);
+        else
+            z.zoek(s);
+    }
+    knopen = z.knopen;
+    return z.aantal == 0 ? Oplossingen::Geen : z.aantal == 1 ? Oplossingen::Uniek : Oplossingen::Meerdere;
+}
+
+Oplossingen telOplossingen(std::string_view bord, std::string* oplossing) {
+    long knopen;
+    return telOplossingen(bord, oplossing, knopen);
+}
 
 }  // namespace sudoku
