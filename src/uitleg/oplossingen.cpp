@@ -142,16 +142,22 @@ public:
     // Everything that follows from the board without a guess; false on a contradiction.
     static bool propageer(Stand& s) {
         for (;;) {
-            Bits enkel[9][3] = {};
+            bool iets = false;
+            // A digit's hidden singles are placed at once, so the digits after it in the
+            // same round already see the cells they fill.
             for (int d = 0; d < 9; ++d) {
                 Bits* x = s.plek[d];
                 Bits* g = s.gezien[d];
                 if (x[0] == g[0] && x[1] == g[1] && x[2] == g[2]) continue;
-                if (!werkCijfer(x, s.open, enkel[d])) return false;
+                Bits enkel[3];
+                if (!werkCijfer(x, s.open, enkel)) return false;
                 g[0] = x[0], g[1] = x[1], g[2] = x[2];
+                for (int b = 0; b < 3; ++b)
+                    if (enkel[b]) {
+                        iets = true;
+                        if (!plaatsAlle(s, d, b, enkel[b])) return false;
+                    }
             }
-            Bits naakt[3];
-            bool iets = false;
             for (int b = 0; b < 3; ++b) {
                 Bits een = 0, twee = 0;
                 for (const auto& x : s.plek) {
@@ -159,21 +165,15 @@ public:
                     een |= x[b];
                 }
                 if (s.open[b] & ~een) return false;  // a cell without a digit
-                naakt[b] = s.open[b] & ~twee;
-                iets = iets || naakt[b];
-                for (const auto& e : enkel) iets = iets || e[b];
-            }
-            if (!iets) return true;
-            for (int b = 0; b < 3; ++b)
-                for (Bits n = naakt[b]; n; n &= n - 1) {
+                for (Bits n = s.open[b] & ~twee; n; n &= n - 1) {
                     const Bits bit = n & (0 - n);
                     int d = 0;
-                    while (d < 9 && !(s.plek[d][b] & bit)) ++d;
+                    while (d < 9 && !(s.plek[d][b] & bit)) ++d;  // an earlier one may have taken it
+                    iets = true;
                     if (d == 9 || !plaats(s, d, b, std::countr_zero(bit))) return false;
                 }
-            for (int d = 0; d < 9; ++d)
-                for (int b = 0; b < 3; ++b)
-                    if (!plaatsAlle(s, d, b, enkel[d][b])) return false;
+            }
+            if (!iets) return true;
         }
     }
 
@@ -204,6 +204,17 @@ public:
         }
         Keuze beste{-1, 0, 0};
         int minst = 10;
+        for (int b = 0; b < 3; ++b)
+            for (Bits o = s.open[b]; o; o &= o - 1) {
+                const int p = std::countr_zero(o);
+                int n = 0, eerste = -1;
+                for (int d = 0; d < 9; ++d)
+                    if (s.plek[d][b] >> p & 1) {
+                        if (eerste < 0) eerste = d;
+                        ++n;
+                    }
+                if (n < minst) minst = n, beste = {eerste, b, p};
+            }
         // Units: rows and blocks per band, columns over the three bands.
         for (int d = 0; d < 9; ++d) {
             const Bits* x = s.plek[d];
@@ -224,18 +235,6 @@ public:
                 if (n >= 2 && n < minst) minst = n, beste = eerste;
             }
         }
-        if (minst == 2) return beste;
-        for (int b = 0; b < 3; ++b)
-            for (Bits o = s.open[b]; o; o &= o - 1) {
-                const int p = std::countr_zero(o);
-                int n = 0, eerste = -1;
-                for (int d = 0; d < 9; ++d)
-                    if (s.plek[d][b] >> p & 1) {
-                        if (eerste < 0) eerste = d;
-                        ++n;
-                    }
-                if (n < minst) minst = n, beste = {eerste, b, p};
-            }
         return beste;
     }
 
