@@ -34,6 +34,12 @@ constexpr Bits spreid(Bits kolommen) { return kolommen | kolommen << 9 | kolomme
 constexpr Bits vouw(Bits x) { return (x | x >> 9 | x >> 18) & kRij; }
 // At most one bit.
 constexpr bool hoogstensEen(Bits x) { return (x & (x - 1)) == 0; }
+// The number of bits; std::popcount would be a library call on the baseline x86-64 target.
+constexpr int telBits(Bits x) {
+    x = x - ((x >> 1) & 0x55555555);
+    x = (x & 0x33333333) + ((x >> 2) & 0x33333333);
+    return static_cast<int>((((x + (x >> 4)) & 0x0F0F0F0F) * 0x01010101) >> 24);
+}
 
 struct Tabellen {
     std::array<std::uint8_t, 512> blokkenVanRij{};    // a row's 9 cells -> the blocks it touches
@@ -42,6 +48,8 @@ struct Tabellen {
     std::array<Bits, 512> cellenVanParen{};           // (row, block) pairs -> their band cells
     std::array<Bits, 27> bandBuren{};                 // a cell's row and block, itself excluded
     std::array<Bits, 27> kolom{};                     // a cell's column, in any band
+    Bits eenheid[27][3]{};                            // rows 0-8, columns 9-17, blocks 18-26,
+                                                      // per band
 
     constexpr Tabellen() {
         for (unsigned r = 0; r < 512; ++r)
@@ -64,6 +72,11 @@ struct Tabellen {
             bandBuren[p] = ((kRij << (9 * (p / 9))) | (kBlok << (3 * (p % 9 / 3)))) & ~(Bits{1} << p);
             kolom[p] = spreid(Bits{1} << (p % 9));
         }
+        for (int i = 0; i < 9; ++i) {
+            eenheid[i][i / 3] = kRij << (9 * (i % 3));
+            for (int b = 0; b < 3; ++b) eenheid[9 + i][b] = spreid(Bits{1} << i);
+            eenheid[18 + i][i / 3] = kBlok << (3 * (i % 3));
+        }
     }
 };
 constexpr Tabellen T;
@@ -81,13 +94,19 @@ public:
     std::string* oplossing = nullptr;
 
     Zoeker() {
-        for (auto& g : gewicht) g = 1;
+        for (auto& g : celGewicht) g = 1;
+        for (auto& e : eenheidGewicht)
+            for (auto& g : e) g = 1;
     }
 
     // Digit d+1 in cell p of band b; false on a contradiction.
     bool plaats(Stand& s, int d, int b, int p) {
         const Bits bit = Bits{1} << p;
-        if (!(s.plek[d][b] & bit)) return faal(b, bit);
+        if (!(s.plek[d][b] & bit)) {
+            const int r = 3 * b + p / 9, k = p % 9;
+            ++eenheidGewicht[d][r], ++eenheidGewicht[d][9 + k], ++eenheidGewicht[d][18 + r / 3 * 3 + k / 3];
+            return faal(b, bit);
+        }
         if (!(s.open[b] & bit)) return true;  // already placed, and only d is left there
         s.open[b] ^= bit;
         for (auto& e : s.plek) e[b] &= ~bit;
@@ -105,7 +124,7 @@ public:
 
     // The band and stack rules for one digit until they hold; its hidden singles into
     // `enkel`. False when a unit has no place left for the digit.
-    bool werkCijfer(Bits* x, const Bits* open, Bits* enkel) {
+    bool werkCijfer(int d, Bits* x, const Bits* open, Bits* enkel) {
         for (;;) {
             const Bits oud0 = x[0], oud1 = x[1], oud2 = x[2];
             for (int b = 0; b < 3; ++b) {
@@ -114,7 +133,10 @@ public:
                 x[b] &= T.cellenVanParen[T.permutaties[paren]];
             }
             for (int b = 0; b < 3; ++b)
-                if (!x[b]) return faal(b, open[b]);
+                if (!x[b]) {
+                    for (int i = 0; i < 3; ++i) ++eenheidGewicht[d][3 * b + i], ++eenheidGewicht[d][18 + 3 * b + i];
+                    return faal(b, open[b]);
+                }
             const Bits f[3] = {vouw(x[0]), vouw(x[1]), vouw(x[2])};
             Bits weg[3] = {0, 0, 0};  // per band the columns to clear
             for (int st = 0; st < 9; st += 3) {
@@ -122,7 +144,10 @@ public:
                 const unsigned m = (f[0] >> st & 7) | (f[1] >> st & 7) << 3 | (f[2] >> st & 7) << 6;
                 const unsigned a = T.permutaties[m];
                 if (!a) {
-                    for (int b = 0; b < 3; ++b) faal(b, open[b] & spreid(Bits{7} << st));
+                    for (int b = 0; b < 3; ++b) {
+                        ++eenheidGewicht[d][9 + st + b], ++eenheidGewicht[d][18 + 3 * b + st / 3];
+                        faal(b, open[b] & spreid(Bits{7} << st));
+                    }
                     return false;
                 }
                 const unsigned dood = m & ~a;
@@ -158,7 +183,7 @@ public:
                 Bits* g = s.gezien[d];
                 if (x[0] == g[0] && x[1] == g[1] && x[2] == g[2]) continue;
                 Bits enkel[3];
-                if (!werkCijfer(x, s.open, enkel)) return false;
+                if (!werkCijfer(d, x, s.open, enkel)) return false;
                 g[0] = x[0], g[1] = x[1], g[2] = x[2];
                 for (int b = 0; b < 3; ++b)
                     if (enkel[b]) {
@@ -192,16 +217,15 @@ public:
         int d, b, p;
     };
 
-    // The open cell with the fewest digits for its weight (the number of contradictions it
-    // took part in). Cells where the search keeps failing come first, so that a
+    // The smallest choice for its weight: an open cell with the fewest digits, or a digit
+    // with the fewest places in a row, column or block, as exact cover does, divided by
+    // how often it took part in a contradiction. What keeps failing comes first, so that a
     // contradiction among a few cells is found once, high in the tree, instead of again
-    // under every choice made elsewhere: without this, boards without a solution and
-    // nearly empty ones take thousands of times longer now and then. Branching on the
-    // places of a digit in a unit as well did not pay for itself: the band and stack rules
-    // and the hidden singles already carry that side.
+    // under every choice made elsewhere; without the weights, boards without a solution
+    // and nearly empty ones now and then take thousands of times longer.
     Keuze kies(const Stand& s) const {
         Keuze beste{0, 0, 0};
-        std::uint64_t n0 = 10, w0 = 1;
+        std::uint64_t n0 = 10, w0 = 1;  // the best so far is n0 / w0
         for (int b = 0; b < 3; ++b) {
             Bits t0 = 0, t1 = 0, t2 = 0, t3 = 0;  // the number of digits per cell, bit by bit
             for (const auto& x : s.plek) {
@@ -211,11 +235,26 @@ public:
             for (Bits o = s.open[b]; o; o &= o - 1) {
                 const int p = std::countr_zero(o);
                 const std::uint64_t n = (t0 >> p & 1) | (t1 >> p & 1) << 1 | (t2 >> p & 1) << 2 | (t3 >> p & 1) << 3;
-                const std::uint64_t w = gewicht[27 * b + p];
+                const std::uint64_t w = celGewicht[27 * b + p];
                 if (n * w0 < n0 * w) n0 = n, w0 = w, beste = {0, b, p};
             }
         }
         while (!(s.plek[beste.d][beste.b] >> beste.p & 1)) ++beste.d;
+        // A unit has at least two places, so one whose weight cannot beat n0 / w0 even so
+        // is not counted.
+        int d0 = -1, u0 = 0;
+        for (int d = 0; d < 9; ++d)
+            for (int u = 0; u < 27; ++u) {
+                const std::uint64_t w = eenheidGewicht[d][u];
+                if (n0 * w <= 2 * w0) continue;
+                std::uint64_t n = 0;
+                for (int b = 0; b < 3; ++b) n += telBits(s.plek[d][b] & s.open[b] & T.eenheid[u][b]);
+                if (n >= 2 && n * w0 < n0 * w) n0 = n, w0 = w, d0 = d, u0 = u;
+            }
+        if (d0 >= 0)
+            for (int b = 0; b < 3; ++b)
+                if (const Bits plekken = s.plek[d0][b] & s.open[b] & T.eenheid[u0][b])
+                    return {d0, b, std::countr_zero(plekken)};
         return beste;
     }
 
@@ -240,30 +279,24 @@ public:
                     neem(t);
                 else
                     zoek(t);
-            } else {
-                weeg();
             }
             if (aantal > 1) return;
             s.plek[k.d][k.b] &= ~(Bits{1} << k.p);
-            if (!propageer(s)) return weeg();
+            if (!propageer(s)) return;
             if (klaar(s)) return neem(s);
         }
     }
 
 private:
-    std::uint64_t gewicht[81];
-    Bits conflict[3] = {0, 0, 0};  // the cells of the contradiction just found
+    // How often a cell, or the places of a digit in a unit, took part in a contradiction.
+    // A contradiction in a band or stack counts for all its open cells: the search then
+    // works in that corner until it is settled.
+    std::uint32_t celGewicht[81];
+    std::uint32_t eenheidGewicht[9][27];
 
     bool faal(int b, Bits cellen) {
-        conflict[b] |= cellen;
+        for (; cellen; cellen &= cellen - 1) ++celGewicht[27 * b + std::countr_zero(cellen)];
         return false;
-    }
-
-    void weeg() {
-        for (int b = 0; b < 3; ++b) {
-            for (Bits c = conflict[b]; c; c &= c - 1) ++gewicht[27 * b + std::countr_zero(c)];
-            conflict[b] = 0;
-        }
     }
 };
 
