@@ -46,6 +46,7 @@ struct Tabellen {
     std::array<std::uint16_t, 512> permutaties{};     // 3x3 matrix (bit 3r+k) -> union of the
                                                       // permutations inside it, 0 if none
     std::array<Bits, 512> cellenVanParen{};           // (row, block) pairs -> their band cells
+    std::array<Bits, 512> blokVanParen{};             // the same 3x3 matrix in the shape of a block
     std::array<Bits, 27> bandBuren{};                 // a cell's row and block, itself excluded
     std::array<Bits, 27> kolom{};                     // a cell's column, in any band
     Bits eenheid[27][3]{};                            // rows 0-8, columns 9-17, blocks 18-26,
@@ -67,6 +68,7 @@ struct Tabellen {
             for (int i = 0; i < 9; ++i)
                 if (m >> i & 1) c |= Bits{7} << (9 * (i / 3) + 3 * (i % 3));
             cellenVanParen[m] = c;
+            blokVanParen[m] = (m & 7) | (m & 070) << 6 | (m & 0700) << 12;
         }
         for (int p = 0; p < 27; ++p) {
             bandBuren[p] = ((kRij << (9 * (p / 9))) | (kBlok << (3 * (p % 9 / 3)))) & ~(Bits{1} << p);
@@ -123,25 +125,31 @@ public:
     }
 
     // The band and stack rules for one digit until they hold; its hidden singles into
-    // `enkel`. False when a unit has no place left for the digit.
-    bool werkCijfer(int d, Bits* x, const Bits* open, Bits* enkel) {
-        for (;;) {
-            const Bits oud0 = x[0], oud1 = x[1], oud2 = x[2];
+    // `enkel`. False when a unit has no place left for the digit. `gezien` is the digit as
+    // this last left it: a band that has not changed since needs neither its band rule
+    // nor its rows and blocks looked at again.
+    bool werkCijfer(int d, Bits* x, Bits* gezien, const Bits* open, Bits* enkel) {
+        unsigned nieuw = (x[0] != gezien[0]) | (x[1] != gezien[1]) << 1 | (x[2] != gezien[2]) << 2;
+        Bits f[3];
+        for (unsigned werk = nieuw;;) {
             for (int b = 0; b < 3; ++b) {
+                if (!(werk >> b & 1)) continue;
                 const unsigned paren = T.blokkenVanRij[x[b] & kRij] | T.blokkenVanRij[x[b] >> 9 & kRij] << 3 |
                                        T.blokkenVanRij[x[b] >> 18] << 6;
                 x[b] &= T.cellenVanParen[T.permutaties[paren]];
-            }
-            for (int b = 0; b < 3; ++b)
                 if (!x[b]) {
                     for (int i = 0; i < 3; ++i) ++eenheidGewicht[d][3 * b + i], ++eenheidGewicht[d][18 + 3 * b + i];
                     return faal(b, open[b]);
                 }
-            const Bits f[3] = {vouw(x[0]), vouw(x[1]), vouw(x[2])};
-            Bits weg[3] = {0, 0, 0};  // per band the columns to clear
+            }
+            for (int b = 0; b < 3; ++b) f[b] = vouw(x[b]);
+            // The columns each band holds, band by band: a stack's part of it has the
+            // shape of a block, rows being bands.
+            const Bits kolommen = f[0] | f[1] << 9 | f[2] << 18;
+            Bits dood = 0;
             for (int st = 0; st < 9; st += 3) {
-                // Rows of this matrix are the bands, columns the stack's three columns.
-                const unsigned m = (f[0] >> st & 7) | (f[1] >> st & 7) << 3 | (f[2] >> st & 7) << 6;
+                const Bits y = kolommen >> st & kBlok;
+                const unsigned m = (y | y >> 6 | y >> 12) & kRij;
                 const unsigned a = T.permutaties[m];
                 if (!a) {
                     for (int b = 0; b < 3; ++b) {
@@ -150,24 +158,29 @@ public:
                     }
                     return false;
                 }
-                const unsigned dood = m & ~a;
-                for (int b = 0; b < 3; ++b) weg[b] |= (dood >> (3 * b) & 7) << st;
+                dood |= T.blokVanParen[m & ~a] << st;
             }
+            // The band rule holds after its own pass; only cells the stack rule took can
+            // make it find more.
+            if (!dood) break;
+            const Bits weg[3] = {dood & kRij, dood >> 9 & kRij, dood >> 18};
+            werk = (weg[0] != 0) | (weg[1] != 0) << 1 | (weg[2] != 0) << 2;
             for (int b = 0; b < 3; ++b) x[b] &= ~spreid(weg[b]);
-            if (x[0] == oud0 && x[1] == oud1 && x[2] == oud2) break;
+            nieuw |= werk;
         }
-        const Bits f0 = vouw(x[0]), f1 = vouw(x[1]), f2 = vouw(x[2]);
-        const Bits eenBand = (f0 ^ f1 ^ f2) & ~(f0 & f1 & f2);  // columns in exactly one band
+        const Bits eenBand = (f[0] ^ f[1] ^ f[2]) & ~(f[0] & f[1] & f[2]);  // columns in one band only
         for (int b = 0; b < 3; ++b) {
             const Bits v = x[b], r0 = v & kRij, r1 = v >> 9 & kRij, r2 = v >> 18;
             const Bits meer = (r0 & r1) | (r0 & r2) | (r1 & r2);  // columns with two rows here
-            Bits los = v & spreid(eenBand & (r0 | r1 | r2) & ~meer);
-            for (int i = 0; i < 3; ++i) {
-                const Bits rij = v & kRij << (9 * i), blok = v & kBlok << (3 * i);
-                if (hoogstensEen(rij)) los |= rij;
-                if (hoogstensEen(blok)) los |= blok;
-            }
+            Bits los = v & spreid(eenBand & f[b] & ~meer);
+            if (nieuw >> b & 1)
+                for (int i = 0; i < 3; ++i) {
+                    const Bits rij = v & kRij << (9 * i), blok = v & kBlok << (3 * i);
+                    if (hoogstensEen(rij)) los |= rij;
+                    if (hoogstensEen(blok)) los |= blok;
+                }
             enkel[b] = los & open[b];
+            gezien[b] = v;
         }
         return true;
     }
@@ -183,8 +196,7 @@ public:
                 Bits* g = s.gezien[d];
                 if (x[0] == g[0] && x[1] == g[1] && x[2] == g[2]) continue;
                 Bits enkel[3];
-                if (!werkCijfer(d, x, s.open, enkel)) return false;
-                g[0] = x[0], g[1] = x[1], g[2] = x[2];
+                if (!werkCijfer(d, x, g, s.open, enkel)) return false;
                 for (int b = 0; b < 3; ++b)
                     if (enkel[b]) {
                         iets = true;
