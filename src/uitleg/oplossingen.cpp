@@ -153,8 +153,8 @@ public:
         s.open[b] ^= bit;
         for (auto& e : s.plek) e[b] &= ~bit;
         s.plek[d][b] = (s.plek[d][b] & ~T.bandBuren[p]) | bit;
-        s.plek[d][(b + 1) % 3] &= ~T.kolom[p];
-        s.plek[d][(b + 2) % 3] &= ~T.kolom[p];
+        s.plek[d][b == 2 ? 0 : b + 1] &= ~T.kolom[p];
+        s.plek[d][b == 0 ? 2 : b - 1] &= ~T.kolom[p];
         return true;
     }
 
