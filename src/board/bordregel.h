@@ -3,10 +3,12 @@
 // the fuzz targets and the driver's final check read.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "board/waarden.h"
+#include "uitleg/reden.h"
 
 namespace sudoku {
 
@@ -14,8 +16,16 @@ namespace sudoku {
 // other text (only bad input leaves one, "" for instance).
 std::string bordRegel(const Bord& veld, char leeg = '.', char anders = '.');
 
-// No digit twice in a row, column or block of an 81-character board; any character
-// other than '1'..'9' is an empty cell.
-bool zonderDubbelen(std::string_view bord);
+// A digit that stands twice in a unit of an 81-character board, and that unit; any
+// character other than '1'..'9' is an empty cell. The first cell in reading order that
+// repeats a digit decides, its row before its column before its block.
+struct Dubbel {
+    int cijfer;
+    Eenheid eenheid;
+};
+std::optional<Dubbel> eersteDubbel(std::string_view bord);
+
+// No digit twice in a row, column or block.
+inline bool zonderDubbelen(std::string_view bord) { return !eersteDubbel(bord); }
 
 }  // namespace sudoku

@@ -117,25 +117,6 @@ private:
     std::string opmerk_;
 };
 
-// The first digit that a row, column or block of `bord` (81 characters) holds twice.
-std::optional<std::pair<int, Eenheid>> eersteDubbel(const std::string& bord) {
-    const auto zoek = [&](Eenheid e) -> std::optional<std::pair<int, Eenheid>> {
-        const std::bitset<81> cellen = e.cellen();
-        unsigned gezien = 0;
-        for (std::size_t i = 0; i < 81; ++i) {
-            if (!cellen[i]) continue;
-            const unsigned bit = cijferBit(bord[i]);
-            if ((gezien & bit) != 0) return std::pair(bord[i] - '0', e);
-            gezien |= bit;
-        }
-        return std::nullopt;
-    };
-    for (int n = 1; n <= 9; ++n)
-        for (const Eenheid& e : {Eenheid::rij(n), Eenheid::kolom(n), Eenheid{Eenheid::Soort::Blok, n, 0}})
-            if (auto d = zoek(e)) return d;
-    return std::nullopt;
-}
-
 // The status line keeps the start of its text in sight: a long text would otherwise show
 // its end, where the cursor goes when the text is set or the box is tabbed into.
 class StatusRegel : public QLineEdit {
@@ -691,7 +672,7 @@ void SudokuVenster::controleer() {
     Oplossingen uitkomst = Oplossingen::Geen;
     QString uitleg;
     if (const auto dubbel = eersteDubbel(bord)) {
-        uitleg = q(teksten::controleDubbel(dubbel->first, dubbel->second));
+        uitleg = q(teksten::controleDubbel(dubbel->cijfer, dubbel->eenheid));
     } else {
         uitkomst = telOplossingen(bord);
         uitleg = q(teksten::controleUitleg(uitkomst));
