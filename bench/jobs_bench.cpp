@@ -36,7 +36,8 @@ double batchSeconden(const std::string& pad, int taken, BatchTelling& telling) {
     RegelLezer lezer(fd);
     const auto start = std::chrono::steady_clock::now();
     draaiBatch(lezer, uit, fout, instelling, telling);
-    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double s =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     ::close(fd);
     return s;
 }

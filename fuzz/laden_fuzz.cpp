@@ -23,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::eis(!ui.knopEnabled(Knop::Start), "Start aan na een geweigerd bestand");
         for (int d = 1; d <= 9; ++d) fuzz::eis(form.aantal(d) == 0, "tellingen na weigering");
         const auto u = form.testcase.uitkomst;
-        fuzz::eis(u == TestcaseInhoud::Uitkomst::FoutTeken || u == TestcaseInhoud::Uitkomst::TeveelRegels,
-                  "reden van weigering");
+        fuzz::eis(
+            u == TestcaseInhoud::Uitkomst::FoutTeken || u == TestcaseInhoud::Uitkomst::TeveelRegels,
+            "reden van weigering");
         fuzz::eis(ui.opmerk() == form.testcase.melding(), "melding", ui.opmerk());
     }
     for (int r = 1; r <= 9; ++r)

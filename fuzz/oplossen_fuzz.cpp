@@ -41,21 +41,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::eisGeenIndexFout();
     const std::string bord = fuzz::bordVan(form);
     for (int i = 0; i < 81; ++i)
-        if (opgave[i] != '.') fuzz::eis(bord[i] == opgave[i], "een gegeven getal is overschreven", bord);
+        if (opgave[i] != '.')
+            fuzz::eis(bord[i] == opgave[i], "een gegeven getal is overschreven", bord);
     // The bounds the driver states for itself (SudokuForm::kMaxPassen).
     fuzz::eis(ui.plaatsingen <= 82L * 82L, "te veel plaatsingen", std::to_string(ui.plaatsingen));
     fuzz::eis(form.passen <= SudokuForm::kMaxPassen, "de grens van het aantal passen bereikt");
     if (data[0] & 1)
-        fuzz::eis(static_cast<long>(ui.meldingen().size()) == ui.plaatsingen, "meldingen per plaatsing");
+        fuzz::eis(static_cast<long>(ui.meldingen().size()) == ui.plaatsingen,
+                  "meldingen per plaatsing");
     const bool succes = isOpgelost(form.afloop);
     if (succes) {
         fuzz::eis(bord.find('.') == std::string::npos, "succes op een onvolledig bord", bord);
         fuzz::eis(zonderDubbelen(bord), "succes op een ongeldig bord", bord);
     }
-    if (form.KOMPLEET) fuzz::eis(succes || form.afloop == Afloop::NietGeldig, "vol bord zonder oordeel");
+    if (form.KOMPLEET)
+        fuzz::eis(succes || form.afloop == Afloop::NietGeldig, "vol bord zonder oordeel");
     // A recorded outcome is what the status line shows.
     if (form.afloop != Afloop::NogNietOpgelost)
-        fuzz::eis(ui.opmerk() == teksten::statusTekst(form.afloop), "uitkomst en statustekst", ui.opmerk());
+        fuzz::eis(ui.opmerk() == teksten::statusTekst(form.afloop), "uitkomst en statustekst",
+                  ui.opmerk());
     fuzz::eis(!ui.knopEnabled(Knop::Start), "Start weer aan na het oplossen");
     return 0;
 }

@@ -101,13 +101,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Oplossingen uit = telOplossingen(tekst, &oplossing, knopen);
     fuzz::eis(knopen <= kMaxKnopen, "te veel takken", std::to_string(knopen) + " " + bord);
     fuzz::eis(telOplossingen(tekst) == uit, "andere uitkomst zonder oplossing", bord);
-    if (!zonderDubbelen(bord)) fuzz::eis(uit == Oplossingen::Geen, "oplossing met een dubbel gegeven", bord);
+    if (!zonderDubbelen(bord))
+        fuzz::eis(uit == Oplossingen::Geen, "oplossing met een dubbel gegeven", bord);
     if (uit == Oplossingen::Geen) {
         fuzz::eis(oplossing == "-", "oplossing geschreven bij geen oplossing", bord);
     } else {
         bool klopt = oplossing.size() == 81 && zonderDubbelen(oplossing);
         for (int i = 0; i < 81 && klopt; ++i)
-            klopt = oplossing[i] >= '1' && oplossing[i] <= '9' && (bord[i] == '.' || bord[i] == oplossing[i]);
+            klopt = oplossing[i] >= '1' && oplossing[i] <= '9' &&
+                    (bord[i] == '.' || bord[i] == oplossing[i]);
         fuzz::eis(klopt, "oplossing vult het bord niet", bord + " " + oplossing);
     }
 
@@ -117,6 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  : eenvoudig.aantal == 1 ? Oplossingen::Uniek
                                                          : Oplossingen::Meerdere;
     fuzz::eis(uit == verwacht, "telling wijkt af van gewoon terugzoeken", bord);
-    if (uit == Oplossingen::Uniek) fuzz::eis(oplossing == eenvoudig.eerste, "een andere oplossing", bord);
+    if (uit == Oplossingen::Uniek)
+        fuzz::eis(oplossing == eenvoudig.eerste, "een andere oplossing", bord);
     return 0;
 }

@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     }
     for (const auto& p : bestanden) {
         std::ifstream in(p, std::ios::binary);
-        std::vector<char> inhoud((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<char> inhoud((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(inhoud.data()), inhoud.size());
     }
     std::printf("%zu invoer(en) zonder fout\n", bestanden.size());

@@ -230,8 +230,8 @@ public:
     void ModuleNakedTriple();
     static void ZelfdeRij(const String& r1, const String& k1, const String& r2, const String& k2,
                           Boolean& resultaat);
-    static void ZelfdeKolom(const String& r1, const String& k1, const String& r2,
-                            const String& k2, Boolean& resultaat);
+    static void ZelfdeKolom(const String& r1, const String& k1, const String& r2, const String& k2,
+                            Boolean& resultaat);
     static void ZelfdeBlok(const String& r1, const String& k1, const String& r2, const String& k2,
                            Boolean& resultaat);
     void ZetUitzTripleRij(const String& getal, const String& posA, const String& posB,

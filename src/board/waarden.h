@@ -34,7 +34,8 @@ namespace detail {
 inline bool buiten(int i, int n) { return i < 1 || i > n; }
 
 // "Index buiten de tabel: veld(-1, 99)" on stderr, then abort.
-[[noreturn, gnu::cold]] inline void indexStop(const char* tabel, std::initializer_list<int> indexen) {
+[[noreturn, gnu::cold]] inline void indexStop(const char* tabel,
+                                              std::initializer_list<int> indexen) {
     std::string m = "Index buiten de tabel: ";
     m += tabel;
     m += '(';
@@ -111,7 +112,8 @@ public:
 private:
     int idx(int r, int c) const {
         if constexpr (kIndexStopt)
-            if (detail::buiten(r, R) || detail::buiten(c, C)) detail::indexStop(naam_.c_str(), {r, c});
+            if (detail::buiten(r, R) || detail::buiten(c, C))
+                detail::indexStop(naam_.c_str(), {r, c});
         return detail::veiligIndex(r, R) * (C + 1) + detail::veiligIndex(c, C);
     }
     std::array<T, (R + 1) * (C + 1)> d_{};
@@ -176,7 +178,8 @@ public:
 private:
     int idx(int r, int c) const {
         if constexpr (kIndexStopt)
-            if (detail::buiten(r, 9) || detail::buiten(c, 9)) detail::indexStop(naam_.c_str(), {r, c});
+            if (detail::buiten(r, 9) || detail::buiten(c, 9))
+                detail::indexStop(naam_.c_str(), {r, c});
         return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9);
     }
     static int blokNr(int r, int c) { return kBlokNr[r * 10 + c]; }
@@ -184,7 +187,8 @@ private:
     static constexpr std::array<std::uint8_t, 100> kBlokNr = [] {
         std::array<std::uint8_t, 100> t{};
         for (int r = 1; r <= 9; ++r)
-            for (int c = 1; c <= 9; ++c) t[r * 10 + c] = static_cast<std::uint8_t>((r - 1) / 3 * 3 + (c - 1) / 3);
+            for (int c = 1; c <= 9; ++c)
+                t[r * 10 + c] = static_cast<std::uint8_t>((r - 1) / 3 * 3 + (c - 1) / 3);
         return t;
     }();
     void zet(int i, const String& s) {
@@ -210,7 +214,7 @@ private:
     // in it, so that a digit standing twice keeps its bit when one of the two goes.
     std::array<std::array<std::uint8_t, 10>, 27> aantalIn_{};
     std::array<std::uint16_t, 27> bits_{};  // bit d: digit d stands in the unit
-    unsigned long versie_ = 0;               // writes so far
+    unsigned long versie_ = 0;              // writes so far
     TabelNaam naam_;
 };
 
@@ -283,7 +287,9 @@ private:
             if (detail::buiten(d, 9) || detail::buiten(r, 9) || detail::buiten(c, 9))
                 detail::indexStop(naam_.c_str(), {d, r, c});
     }
-    static int cel(int r, int c) { return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9); }
+    static int cel(int r, int c) {
+        return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9);
+    }
     String tekst(int d, int cel) const {
         const char ch = tekens_[cel * 10 + d];
         return ch == '\0' ? String() : String(1, ch);
@@ -359,6 +365,8 @@ inline void zetGetalTekst(std::string& s, int n) {
 inline std::string getalTekstMetSpatie(int n) { return (n < 0 ? "" : " ") + std::to_string(n); }
 
 // 16-bit Integer arithmetic wraps instead of overflowing into undefined behaviour.
-inline Integer plus(Integer a, int b) { return static_cast<Integer>(static_cast<std::uint16_t>(a + b)); }
+inline Integer plus(Integer a, int b) {
+    return static_cast<Integer>(static_cast<std::uint16_t>(a + b));
+}
 
 }  // namespace sudoku

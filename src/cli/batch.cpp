@@ -6,8 +6,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <initializer_list>
 #include <deque>
+#include <initializer_list>
 #include <mutex>
 #include <sstream>
 #include <thread>
@@ -124,8 +124,8 @@ Antwoord beantwoord(const Regel& r, const BatchInstelling& instelling, std::ostr
     if (instelling.csv) {
         const PuzzelVerslag& v = u.verslag;
         uit << r.nummer << ',' << v.puzzel << ',' << u.bord << ',' << csvVeld(u.status) << ','
-            << teksten::niveauTekst(v.niveau) << ',' << teksten::oplossingenWoord(v.oplossingen) << ','
-            << v.stappen << ',' << v.gokken;
+            << teksten::niveauTekst(v.niveau) << ',' << teksten::oplossingenWoord(v.oplossingen)
+            << ',' << v.stappen << ',' << v.gokken;
         for (int n : v.perTechniek) uit << ',' << n;
         uit << '\n';
         return a;
@@ -232,10 +232,10 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& in
     const std::size_t venster = 32 * static_cast<std::size_t>(taken);
     std::mutex slot;
     std::condition_variable werkCv, ruimteCv;
-    std::deque<Taak> rij;    // deque: a reference to a queued element survives pushes and pops
-    long voorste = 0;        // line index of rij.front()
-    long volgende = 0;       // first line index no thread has taken yet
-    long erin = 0;           // lines queued so far
+    std::deque<Taak> rij;  // deque: a reference to a queued element survives pushes and pops
+    long voorste = 0;      // line index of rij.front()
+    long volgende = 0;     // first line index no thread has taken yet
+    long erin = 0;         // lines queued so far
     bool invoerOp = false;
 
     auto werker = [&] {
@@ -325,7 +325,8 @@ std::string samenvatting(const BatchTelling& t, double seconden) {
 
 std::string csvKop() {
     std::string s = "regel,puzzel,bord,uitkomst,niveau,oplossingen,stappen,gokken";
-    for (int t = 0; t < AANTAL_TECHNIEKEN; ++t) s += ',' + csvVeld(teksten::techniekNaam(static_cast<Techniek>(t)));
+    for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
+        s += ',' + csvVeld(teksten::techniekNaam(static_cast<Techniek>(t)));
     return s;
 }
 

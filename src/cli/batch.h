@@ -25,7 +25,7 @@ public:
     std::size_t lengte() const { return lengte_; }       // the whole line, without CR/LF
     bool alleenWit() const { return alleenWit_; }        // empty or only spaces and tabs
     long nummer() const { return nummer_; }              // 1-based, every line counts
-    int fout() const { return fout_; }                    // errno of a failed read, else 0
+    int fout() const { return fout_; }                   // errno of a failed read, else 0
 
 private:
     bool vul();
@@ -57,7 +57,7 @@ struct BatchTelling {
 struct BatchInstelling {
     Opties opties;
     bool csv = false;  // one CSV row per line instead of the result lines (implies the report)
-    bool voortgang = false;       // a progress line on `fout` once the batch is long
+    bool voortgang = false;        // a progress line on `fout` once the batch is long
     bool directDoorgeven = false;  // flush `uit` after every puzzle (a terminal reads along)
     int taken = 1;                 // threads that solve; the output does not depend on it
 };

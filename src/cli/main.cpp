@@ -57,7 +57,8 @@ constexpr const char* HULP =
     "  --stappen        het oplospad: voor het bord een regel per geplaatst getal, met de\n"
     "                   techniek en de rij, kolom, het blok of de band die het afdwingt,\n"
     "                   en een regel per ongedaan gemaakte gok, bijvoorbeeld\n"
-    "                     stap 1: rij 1, kolom 2 = 7, Module BLOKLIJNEN Horizontaal, rijen 1-3, blok 1\n"
+    "                     stap 1: rij 1, kolom 2 = 7, Module BLOKLIJNEN Horizontaal, rijen 1-3, "
+    "blok 1\n"
     "                     gok ongedaan: terug naar stap 16\n"
     "                   (\" (gok)\" na de gok zelf, \" (onder gok)\" zolang een gok geldt)\n"
     "  --verslag        een verslag per puzzel: het niveau (de hoogste trap die een plaatsing\n"
@@ -178,7 +179,8 @@ int enkel(const std::string& pad, const Opties& opties) {
     std::optional<Oplospad> oplospad;
     if (opties.stappen || opties.verslag) oplospad.emplace();
     Oplospad* opname = oplospad ? &*oplospad : nullptr;
-    SpoorControls ui(opties.spoor ? &std::cout : nullptr, opname, opties.stappen ? &std::cout : nullptr);
+    SpoorControls ui(opties.spoor ? &std::cout : nullptr, opname,
+                     opties.stappen ? &std::cout : nullptr);
     SudokuForm form(ui);
     // Exactly the program's start-up with this file as its test case.
     if (pad == "-") {
@@ -197,8 +199,8 @@ int enkel(const std::string& pad, const Opties& opties) {
         // One line per technique that placed a number, in the ladder's order.
         for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
             if (const int n = u.verslag.perTechniek[static_cast<std::size_t>(t)]; n > 0)
-                std::cout << "techniek \"" << teksten::techniekNaam(static_cast<Techniek>(t)) << "\" " << n
-                          << '\n';
+                std::cout << "techniek \"" << teksten::techniekNaam(static_cast<Techniek>(t))
+                          << "\" " << n << '\n';
     }
     const bool geschreven = uitvoerGeschreven();
     if (!form.FileAanwezig) {
@@ -254,7 +256,8 @@ int batch(const std::string& pad, const Opties& opties, bool csv, int taken) {
 
 // The number of threads for --jobs: a whole number from 1 to 256, or 0 when it is not one.
 int takenVan(const std::string& s) {
-    if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos) return 0;
+    if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
     const int n = std::stoi(s);
     return n >= 1 && n <= 256 ? n : 0;
 }

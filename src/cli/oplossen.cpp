@@ -43,7 +43,8 @@ Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, Op
         u.verslag.stappen = pad->stappen();
         u.verslag.gokken = pad->gokken();
         for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
-            u.verslag.perTechniek[static_cast<std::size_t>(t)] = pad->aantal(static_cast<Techniek>(t));
+            u.verslag.perTechniek[static_cast<std::size_t>(t)] =
+                pad->aantal(static_cast<Techniek>(t));
     }
     return u;
 }

@@ -33,10 +33,10 @@ struct PuzzelVerslag {
 };
 
 struct Uitkomst {
-    std::string bord;    // 81 characters, row by row, "." for an empty cell
-    std::string status;  // the status line's text at the end
+    std::string bord;                         // 81 characters, row by row, "." for an empty cell
+    std::string status;                       // the status line's text at the end
     Afloop afloop = Afloop::NogNietOpgelost;  // as the driver recorded it
-    bool metVerslag = false;  // the puzzle was solved with Opties::verslag
+    bool metVerslag = false;                  // the puzzle was solved with Opties::verslag
     PuzzelVerslag verslag;
 };
 

@@ -25,7 +25,8 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
 
         // Every pass surveys the block afresh, so an earlier placement is seen at once.
         unsigned inBlok = 0;
-        for (int k = 1; k <= 9; ++k) inBlok |= cijferBit(veld.celTeken(boven + rijOffset(k), links + kolOffset(k)));
+        for (int k = 1; k <= 9; ++k)
+            inBlok |= cijferBit(veld.celTeken(boven + rijOffset(k), links + kolOffset(k)));
         // For each number, the block indexes where it may still go: n is ruled out for
         // an empty cell when it stands in the cell's row or column or, in the exception
         // stage, when the table rules it out. The block itself needs no test: n is

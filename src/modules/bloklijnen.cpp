@@ -19,7 +19,9 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     Integer& bandArg = richting ? rijArg : kolArg;
     Integer& kruisArg = richting ? kolArg : rijArg;
     const Integer bandBegin = bandArg;
-    auto cel = [&](int lijn, int p) -> const String& { return richting ? veld(lijn, p) : veld(p, lijn); };
+    auto cel = [&](int lijn, int p) -> const String& {
+        return richting ? veld(lijn, p) : veld(p, lijn);
+    };
 
     // Undoing a failed guess: back to the board saved before it, with the other
     // option in the guessed cell.
@@ -59,7 +61,9 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     if (metGetal != 2) return;
 
     // The line without the number, and the two with it in band order.
-    const int m = (lijnBits(bandBegin) & bit) == 0 ? 1 : (lijnBits(bandBegin + 1) & bit) == 0 ? 2 : 3;
+    const int m = (lijnBits(bandBegin) & bit) == 0       ? 1
+                  : (lijnBits(bandBegin + 1) & bit) == 0 ? 2
+                                                         : 3;
     bandArg = plus(bandArg, m - 1);
     const int a = (m == 1) ? 2 : 1;
     const int b = (m == 3) ? 2 : 3;
@@ -123,7 +127,8 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
 
     bool melden = true;
     // The band and the block of its segment force the number.
-    const int segmentBlok = richting ? Eenheid::blokNummer(bandBegin, begin) : Eenheid::blokNummer(begin, bandBegin);
+    const int segmentBlok =
+        richting ? Eenheid::blokNummer(bandBegin, begin) : Eenheid::blokNummer(begin, bandBegin);
     zetReden(richting ? Techniek::BlokLijnenH : Techniek::BlokLijnenV,
              {richting ? Eenheid::Soort::Band : Eenheid::Soort::Stapel, bandBegin, segmentBlok});
     if (leegAantal == 1) {

@@ -19,7 +19,8 @@ void SudokuForm::BepaalCelKandidaten(Integer& rijArg, Integer& kolArg) {
     if (aantalOver < 2 || aantalOver > 4) return;  // one digit, none, or five or more
     char tekens[4];
     int n = 0;
-    for (; over != 0; over &= over - 1) tekens[n++] = static_cast<char>('0' + std::countr_zero(over));
+    for (; over != 0; over &= over - 1)
+        tekens[n++] = static_cast<char>('0' + std::countr_zero(over));
     kandidaten(rijArg, kolArg).assign(tekens, static_cast<std::size_t>(n));
 }
 

@@ -116,7 +116,8 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                     if (laatste - 2 == midden && segmentBegin(midden)) leg();
                 }
                 if (over == 3) {
-                    if (laatste - 1 == midden && midden - 1 == eerste && segmentBegin(eerste)) leg();
+                    if (laatste - 1 == midden && midden - 1 == eerste && segmentBegin(eerste))
+                        leg();
                 }
             }
         }

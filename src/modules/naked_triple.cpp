@@ -36,7 +36,8 @@ void zetUitzTripleLijn(Bord& veld, UitzTabel& uitz, bool langsRij, const String&
     const int d = cijfer(getal);
     const int lijn = cijfer(letter(posA, lijnTeken));
     if (d == 0 || lijn == 0) return;
-    const String a = letter(posA, plekTeken), b = letter(posB, plekTeken), c = letter(posC, plekTeken);
+    const String a = letter(posA, plekTeken), b = letter(posB, plekTeken),
+                 c = letter(posC, plekTeken);
     for (int p = 1; p <= 9; ++p) {
         const String t = getalTekst(p);
         if (t == a || t == b || t == c) continue;
@@ -57,8 +58,8 @@ void SudokuForm::ZelfdeKolom(const String&, const String& k1, const String&, con
     resultaat = k1 == k2;
 }
 
-void SudokuForm::ZelfdeBlok(const String& r1, const String& k1, const String& r2,
-                            const String& k2, Boolean& resultaat) {
+void SudokuForm::ZelfdeBlok(const String& r1, const String& k1, const String& r2, const String& k2,
+                            Boolean& resultaat) {
     resultaat = false;
     if (inBand(r1, r2) && inBand(k1, k2)) resultaat = true;
 }
@@ -142,7 +143,8 @@ void SudokuForm::ModuleNakedTriple() {
         const char paren[3][2] = {{s[0], s[1]}, {s[0], s[2]}, {s[1], s[2]}};
         for (const auto& paar : paren)
             for (int j = 0; j < aantal2; ++j)
-                if ((*twee[j].s)[0] == paar[0] && (*twee[j].s)[1] == paar[1]) neemOp(twee[j].r, twee[j].k);
+                if ((*twee[j].s)[0] == paar[0] && (*twee[j].s)[1] == paar[1])
+                    neemOp(twee[j].r, twee[j].k);
         for (int j = 0; j < aantal3; ++j)
             if (j != i && *drie[j].s == s) neemOp(drie[j].r, drie[j].k);
         if (gevonden >= 2) resultaten.push_back(res);
@@ -155,9 +157,12 @@ void SudokuForm::ModuleNakedTriple() {
             int cB = 0, cR = 0, cK = 0;
             String blokPlek[2], rijPlek[2], kolPlek[2];
             for (const Partner& p : res.partners) {
-                if (p.eenheid == 'B' && ++cB <= 2) blokPlek[cB - 1] = getalTekst(p.r) + getalTekst(p.k);
-                if (p.eenheid == 'R' && ++cR <= 2) rijPlek[cR - 1] = getalTekst(p.r) + getalTekst(p.k);
-                if (p.eenheid == 'K' && ++cK <= 2) kolPlek[cK - 1] = getalTekst(p.r) + getalTekst(p.k);
+                if (p.eenheid == 'B' && ++cB <= 2)
+                    blokPlek[cB - 1] = getalTekst(p.r) + getalTekst(p.k);
+                if (p.eenheid == 'R' && ++cR <= 2)
+                    rijPlek[cR - 1] = getalTekst(p.r) + getalTekst(p.k);
+                if (p.eenheid == 'K' && ++cK <= 2)
+                    kolPlek[cK - 1] = getalTekst(p.r) + getalTekst(p.k);
             }
             // A unit acts only with exactly two partners in it.
             if (cB != 2 && cR != 2 && cK != 2) continue;

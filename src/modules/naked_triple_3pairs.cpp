@@ -50,7 +50,8 @@ void SudokuForm::ModuleNakedTriple3Pairs() {
                 const bool inRij = r2 == r1 && r3 == r1, inKolom = k2 == k1 && k3 == k1;
                 if (!inRij && !inKolom) continue;
                 const String pos1 = positie(r1, k1), pos2 = positie(r2, k2), pos3 = positie(r3, k3);
-                const String cijfers[3] = {String(1, gedeeld), String(1, ander1), String(1, ander2)};
+                const String cijfers[3] = {String(1, gedeeld), String(1, ander1),
+                                           String(1, ander2)};
                 if (inRij)
                     for (const String& d : cijfers) ZetUitzTripleRij(d, pos1, pos2, pos3);
                 if (inKolom)

@@ -12,7 +12,8 @@ void SudokuForm::ModuleUitproberen() {
     PROBEERUIT_ONTHOUDEN = false;
 
     for (lus_kol = 1; lus_kol <= 9; ++lus_kol)
-        for (lus_rij = 1; lus_rij <= 9; ++lus_rij) veld_bewaard(lus_rij, lus_kol) = veld(lus_rij, lus_kol);
+        for (lus_rij = 1; lus_rij <= 9; ++lus_rij)
+            veld_bewaard(lus_rij, lus_kol) = veld(lus_rij, lus_kol);
 
     UP = 0;
     for (rij = 1; rij <= 7; rij = plus(rij, 3))

@@ -202,8 +202,7 @@ void SudokuForm::StartCommand_Click() {
         }
     }
 
-    if (!KOMPLEET && !NWGETAL_OOIT)
-        eindig(Afloop::InvoerNietKompleet);
+    if (!KOMPLEET && !NWGETAL_OOIT) eindig(Afloop::InvoerNietKompleet);
 }
 
 }  // namespace sudoku

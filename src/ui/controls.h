@@ -10,8 +10,8 @@
 namespace sudoku {
 
 using Kleur = std::uint32_t;
-inline constexpr Kleur KLEUR_GRIJS = 0x808080;        // given numbers
-inline constexpr Kleur KLEUR_ROOD = 255;              // a number while it is announced
+inline constexpr Kleur KLEUR_GRIJS = 0x808080;           // given numbers
+inline constexpr Kleur KLEUR_ROOD = 255;                 // a number while it is announced
 inline constexpr Kleur KLEUR_VENSTERTEKST = 0x80000008;  // the system's window-text colour
 
 enum class Knop { Invoer, Bevestig, Start, Herstart };

@@ -50,7 +50,9 @@ std::string HeadlessControls::oplos(int i) const { return geldig(i) ? oplos_[i] 
 
 void HeadlessControls::zetOpmerk(const std::string& tekst) { opmerk_ = tekst; }
 
-void HeadlessControls::zetKnopEnabled(Knop knop, bool aan) { enabled_[static_cast<int>(knop)] = aan; }
+void HeadlessControls::zetKnopEnabled(Knop knop, bool aan) {
+    enabled_[static_cast<int>(knop)] = aan;
+}
 
 void HeadlessControls::zetKnopVisible(Knop knop, bool zichtbaar) {
     visible_[static_cast<int>(knop)] = zichtbaar;

@@ -30,7 +30,9 @@ public:
     void zetKnopVisible(Knop knop, bool zichtbaar) override;
     int vinkWaarde(Vink vink) const override { return vinken_[static_cast<int>(vink)]; }
     void meldingsvenster(const std::string& titel, const std::string& tekst) override;
-    void geplaatst(int, int, const std::string&, const Reden& reden) override { laatsteReden_ = reden; }
+    void geplaatst(int, int, const std::string&, const Reden& reden) override {
+        laatsteReden_ = reden;
+    }
     void gokOngedaan() override { ++gokkenOngedaan_; }
 
     // Read-back and setting, for tests and the command line.
@@ -43,7 +45,9 @@ public:
     int focusRij() const { return focusRij_; }
     int focusKol() const { return focusKol_; }
     // Cell texts as they stood while the last message box was open.
-    const std::array<std::array<std::string, 10>, 10>& celTekstenBijMelding() const { return bijMelding_; }
+    const std::array<std::array<std::string, 10>, 10>& celTekstenBijMelding() const {
+        return bijMelding_;
+    }
     Kleur kleurBijMelding(int rij, int kol) const;
     // The reason of the latest placement, and how many guesses were undone.
     const Reden& laatsteReden() const { return laatsteReden_; }

@@ -23,21 +23,26 @@ const char* statusTekst(Afloop afloop) {
 }
 
 std::string stapTekst(int rij, int kol) {
-    return "Getal in rij: " + getalTekstMetSpatie(rij) + "  en kolom: " + getalTekstMetSpatie(kol) + "  is gevuld.    ";
+    return "Getal in rij: " + getalTekstMetSpatie(rij) + "  en kolom: " + getalTekstMetSpatie(kol) +
+           "  is gevuld.    ";
 }
 
 std::string foutInBestand(const std::string& naam, int regel, int positie) {
-    return " Fout in " + naam + ": regel " + getalTekst(regel) + ", positie " + getalTekst(positie) + " ";
+    return " Fout in " + naam + ": regel " + getalTekst(regel) + ", positie " +
+           getalTekst(positie) + " ";
 }
 
-std::string teveelRegels(const std::string& naam) { return " Fout in " + naam + ": meer dan 9 regels "; }
+std::string teveelRegels(const std::string& naam) {
+    return " Fout in " + naam + ": meer dan 9 regels ";
+}
 
 std::string onleesbaar(const std::string& naam) { return " " + naam + " kan niet gelezen worden "; }
 
 std::string bestaatNiet(const std::string& naam) { return " " + naam + " bestaat niet "; }
 
 std::string klembordFout(int regel, int positie) {
-    return " Geen puzzel op het klembord: regel " + getalTekst(regel) + ", positie " + getalTekst(positie) + " ";
+    return " Geen puzzel op het klembord: regel " + getalTekst(regel) + ", positie " +
+           getalTekst(positie) + " ";
 }
 
 const char* techniekNaam(Techniek t) {
@@ -91,8 +96,8 @@ std::string eenheidTekst(const Eenheid& e) {
         case S::Blok: return "blok " + n;
         case S::Band:
         case S::Stapel:
-            return (e.soort == S::Band ? "rijen " : "kolommen ") + n + "-" + getalTekst(e.nummer + 2) +
-                   ", blok " + getalTekst(e.blok);
+            return (e.soort == S::Band ? "rijen " : "kolommen ") + n + "-" +
+                   getalTekst(e.nummer + 2) + ", blok " + getalTekst(e.blok);
     }
     return "";
 }
@@ -127,8 +132,9 @@ const char* oplossingenZin(Oplossingen o) {
 }
 
 std::string stapRegel(int stap, int rij, int kol, const std::string& getal, const Reden& reden) {
-    std::string s = "stap " + getalTekst(stap) + ": rij " + getalTekst(rij) + ", kolom " + getalTekst(kol) +
-                    " = " + getal + ", " + techniekNaam(reden.techniek) + ", " + eenheidTekst(reden.eenheid);
+    std::string s = "stap " + getalTekst(stap) + ": rij " + getalTekst(rij) + ", kolom " +
+                    getalTekst(kol) + " = " + getal + ", " + techniekNaam(reden.techniek) + ", " +
+                    eenheidTekst(reden.eenheid);
     if (reden.techniek == Techniek::Uitproberen)
         s += " (gok)";
     else if (reden.onderGok)
@@ -152,10 +158,13 @@ std::string controleZin(Oplossingen o) {
 const char* controleUitleg(Oplossingen o) {
     switch (o) {
         case Oplossingen::Uniek: return "Er is precies één manier om het rooster te vullen.";
-        case Oplossingen::Meerdere: return "Het rooster kan op meer dan één manier gevuld worden: er ontbreken gegeven getallen.";
+        case Oplossingen::Meerdere:
+            return "Het rooster kan op meer dan één manier gevuld worden: er ontbreken gegeven "
+                   "getallen.";
         case Oplossingen::Geen: break;
     }
-    return "Het rooster kan niet gevuld worden zonder dat een cijfer twee keer in een rij, kolom of blok staat.";
+    return "Het rooster kan niet gevuld worden zonder dat een cijfer twee keer in een rij, kolom "
+           "of blok staat.";
 }
 
 std::string controleDubbel(int cijfer, const Eenheid& e) {
@@ -169,20 +178,26 @@ std::string controleOngeldig(int rij, int kol) {
 
 std::string verslagNiveau(Niveau n) { return std::string("Niveau: ") + niveauTekst(n); }
 
-std::string verslagOplossingen(Oplossingen o) { return std::string("Oplossingen: ") + oplossingenZin(o); }
+std::string verslagOplossingen(Oplossingen o) {
+    return std::string("Oplossingen: ") + oplossingenZin(o);
+}
 
-std::string verslagTechniek(Techniek t, int aantal) { return std::string(techniekNaam(t)) + ": " + getalTekst(aantal); }
+std::string verslagTechniek(Techniek t, int aantal) {
+    return std::string(techniekNaam(t)) + ": " + getalTekst(aantal);
+}
 
 std::string verslagPuzzel(const std::string& bord) { return "Puzzel: " + bord; }
 
 std::string overTekst(const std::string& versie) {
     return "Sudoku Blad\nversie " + versie +
-           "\n\nVult een 9 × 9 Sudoku stap voor stap in en legt bij elke stap uit welke rij, kolom of welk blok "
+           "\n\nVult een 9 × 9 Sudoku stap voor stap in en legt bij elke stap uit welke rij, kolom "
+           "of welk blok "
            "het getal afdwingt.";
 }
 
 std::string cliFoutTeken(int regel, int positie) {
-    return "regel " + getalTekst(regel) + ", positie " + getalTekst(positie) + ": ongeldig teken; " + EEN_CEL;
+    return "regel " + getalTekst(regel) + ", positie " + getalTekst(positie) +
+           ": ongeldig teken; " + EEN_CEL;
 }
 
 std::string cliBatchFoutTeken(const std::string& teken, std::size_t positie) {

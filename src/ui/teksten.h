@@ -16,7 +16,8 @@ namespace sudoku::teksten {
 inline constexpr const char* RASTAVO = "Rastavo";
 
 // Start-up, restart and manual entry.
-inline constexpr const char* DRUK_OP_INVOER = " Druk op: Invoer.  Voer daarna de Sudoku getallen in. ";
+inline constexpr const char* DRUK_OP_INVOER =
+    " Druk op: Invoer.  Voer daarna de Sudoku getallen in. ";
 inline constexpr const char* BEGIN_OPNIEUW = " Begin opnieuw met: Start ";
 inline constexpr const char* VUL_IN = " Vul nu de velden in en sluit af met: Bevestig ";
 inline constexpr const char* DRUK_OP_START = " Om te beginnen druk op: Start ";
@@ -27,8 +28,10 @@ std::string ongeldigeInvoer(int rij, int kol);
 inline constexpr const char* OPGELOST = " Sudoku succesvol ingevuld! ";
 inline constexpr const char* OPGELOST_NA_GOK = " Sudoku succesvol ingevuld! (na een gok) ";
 inline constexpr const char* NIET_GELDIG = " Sudoku ingevuld, maar niet geldig ";
-inline constexpr const char* NIET_GENOEG_KENNIS = "Jammer niet genoeg kennis om de reeks op te lossen";
-inline constexpr const char* INVOER_NIET_KOMPLEET = "Jammer, waarschijnlijk is de invoer niet kompleet";
+inline constexpr const char* NIET_GENOEG_KENNIS =
+    "Jammer niet genoeg kennis om de reeks op te lossen";
+inline constexpr const char* INVOER_NIET_KOMPLEET =
+    "Jammer, waarschijnlijk is de invoer niet kompleet";
 // The final status text of a solve that ended this way; "" for NogNietOpgelost, which
 // writes none.
 const char* statusTekst(Afloop afloop);
@@ -39,17 +42,22 @@ inline constexpr const char* MODULE_CEL = " Module CEL ";
 inline constexpr const char* MODULE_CEL_UITZ = " Module CEL mbv uitzondering tabel ";
 inline constexpr const char* MODULE_CEL_NAKED_PAIR = " Module CEL --> Naked Pair ";
 inline constexpr const char* MODULE_CEL_NAKED_TRIPLE = " Module CEL --> Naked Triple ";
-inline constexpr const char* MODULE_CEL_NAKED_TRIPLE_3PAIRS = " Module CEL --> Naked Triple *3pairs* ";
+inline constexpr const char* MODULE_CEL_NAKED_TRIPLE_3PAIRS =
+    " Module CEL --> Naked Triple *3pairs* ";
 inline constexpr const char* MODULE_LIJNEN_H = " Module LIJNEN Horizontaal ";
 inline constexpr const char* MODULE_LIJNEN_V = " Module LIJNEN Verticaal ";
 inline constexpr const char* MODULE_LIJNEN_H_UITZ = " Module LIJNEN Horizontaal mbv uitz tabel ";
 inline constexpr const char* MODULE_LIJNEN_V_UITZ = " Module LIJNEN Verticaal mbv uitz tabel ";
 inline constexpr const char* MODULE_LIJNEN_H_NAKED_PAIR = " Module LIJNEN Horizontaal Naked Pair ";
 inline constexpr const char* MODULE_LIJNEN_V_NAKED_PAIR = " Module LIJNEN Verticaal Naked Pair ";
-inline constexpr const char* MODULE_LIJNEN_H_NAKED_TRIPLE = " Module LIJNEN Horizontaal Naked Triple ";
-inline constexpr const char* MODULE_LIJNEN_V_NAKED_TRIPLE = " Module LIJNEN Verticaal Naked Triple ";
-inline constexpr const char* MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS = " Module LIJNEN Horizontaal Naked Triple 3pairs ";
-inline constexpr const char* MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS = " Module LIJNEN Verticaal Naked Triple 3pairs ";
+inline constexpr const char* MODULE_LIJNEN_H_NAKED_TRIPLE =
+    " Module LIJNEN Horizontaal Naked Triple ";
+inline constexpr const char* MODULE_LIJNEN_V_NAKED_TRIPLE =
+    " Module LIJNEN Verticaal Naked Triple ";
+inline constexpr const char* MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS =
+    " Module LIJNEN Horizontaal Naked Triple 3pairs ";
+inline constexpr const char* MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS =
+    " Module LIJNEN Verticaal Naked Triple 3pairs ";
 inline constexpr const char* MODULE_BLOKKEN = " Module BLOKKEN ";
 inline constexpr const char* MODULE_BLOKKEN_UITZ = " Module BLOKKEN mbv uitz tabel ";
 inline constexpr const char* MODULE_BLOKLIJNEN_H = " Module BLOKLIJNEN Horizontaal ";
@@ -74,8 +82,10 @@ std::string bestaatNiet(const std::string& naam);
 
 // Pasting into the window: the board is left alone when the clipboard holds no puzzle.
 inline constexpr const char* KLEMBORD_GEEN_PUZZEL = " Geen puzzel op het klembord ";
-inline constexpr const char* KLEMBORD_TE_WEINIG = " Geen puzzel op het klembord: te weinig getallen ";
-inline constexpr const char* KLEMBORD_TEVEEL_REGELS = " Geen puzzel op het klembord: meer dan 9 regels ";
+inline constexpr const char* KLEMBORD_TE_WEINIG =
+    " Geen puzzel op het klembord: te weinig getallen ";
+inline constexpr const char* KLEMBORD_TEVEEL_REGELS =
+    " Geen puzzel op het klembord: meer dan 9 regels ";
 std::string klembordFout(int regel, int positie);
 
 // The explanation of a solve.

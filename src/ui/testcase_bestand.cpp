@@ -20,8 +20,8 @@ struct Regel {
     std::string begin;
     std::size_t lengte = 0;
     bool alleenSpaties = true;
-    bool alleenScheiding = true;  // only '-', '+', '|', '=' and spaces
-    int scheidingTekens = 0;      // how many of '-', '+', '|', '=' (counted up to 3)
+    bool alleenScheiding = true;    // only '-', '+', '|', '=' and spaces
+    int scheidingTekens = 0;        // how many of '-', '+', '|', '=' (counted up to 3)
     bool scheidingVooraan = false;  // one of them among the first nine characters
 
     void voegToe(char c) {
@@ -136,8 +136,8 @@ TestcaseInhoud leesTestcase(std::istream& bron) {
     TestcaseInhoud t;
     bool fout = false;
     int regelNr = 0;
-    int rij = 0;       // rows so far: lines that are neither comments nor separators
-    int nietLeeg = 0;  // lines with something on them, comments not counted
+    int rij = 0;           // rows so far: lines that are neither comments nor separators
+    int nietLeeg = 0;      // lines with something on them, comments not counted
     std::string eenRegel;  // the 81 cells of the first such line, when it holds them
 
     auto weiger = [&](TestcaseInhoud::Uitkomst u, int positie) {
@@ -174,7 +174,8 @@ TestcaseInhoud leesTestcase(std::istream& bron) {
         if (r.isCommentaar()) continue;
         if (!r.alleenSpaties) ++nietLeeg;
         if (r.isScheidingsRegel()) continue;
-        if (nietLeeg == 1 && !r.alleenSpaties && r.heeft81Cellen()) eenRegel = r.begin.substr(0, 81);
+        if (nietLeeg == 1 && !r.alleenSpaties && r.heeft81Cellen())
+            eenRegel = r.begin.substr(0, 81);
         ++rij;
         if (!fout) {
             if (rij <= 9) {

@@ -21,9 +21,9 @@ struct TestcaseInhoud {
     };
 
     Uitkomst uitkomst = Uitkomst::Goed;
-    int foutRegel = 0;  // line and position of the first bad character, counted in the
+    int foutRegel = 0;    // line and position of the first bad character, counted in the
     int foutPositie = 0;  // file itself (comment and separator lines and '|' included)
-    int regels = 0;  // rows 1..9 that the file gives
+    int regels = 0;       // rows 1..9 that the file gives
     // Rows 1..regels, each cut or padded to nine characters, with "." and "0" turned
     // into " ".
     std::array<std::string, 10> rijen{};

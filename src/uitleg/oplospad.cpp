@@ -56,7 +56,8 @@ std::string Oplospad::bordNa(std::size_t i) const {
     for (std::size_t j = 0; j <= i && j < gebeurtenissen_.size(); ++j) {
         const Gebeurtenis& g = gebeurtenissen_[j];
         if (g.soort == Gebeurtenis::Soort::GokOngedaan) {
-            bord = naStap[static_cast<std::size_t>(std::min<int>(g.stap, static_cast<int>(naStap.size()) - 1))];
+            bord = naStap[static_cast<std::size_t>(
+                std::min<int>(g.stap, static_cast<int>(naStap.size()) - 1))];
             continue;
         }
         if (g.rij >= 1 && g.rij <= 9 && g.kol >= 1 && g.kol <= 9)

@@ -44,21 +44,22 @@ constexpr int telBits(Bits x) {
 }
 
 struct Tabellen {
-    std::array<std::uint8_t, 512> blokkenVanRij{};    // a row's 9 cells -> the blocks it touches
-    std::array<std::uint16_t, 512> permutaties{};     // 3x3 matrix (bit 3r+k) -> union of the
-                                                      // permutations inside it, 0 if none
-    std::array<Bits, 512> cellenVanParen{};           // (row, block) pairs -> their band cells
-    std::array<Bits, 512> blokVanParen{};             // the same 3x3 matrix in the shape of a block
-    std::array<Bits, 27> bandBuren{};                 // a cell's row and block, itself excluded
-    std::array<Bits, 27> kolom{};                     // a cell's column, in any band
-    Bits eenheid[27][3]{};                            // rows 0-8, columns 9-17, blocks 18-26,
-                                                      // per band
+    std::array<std::uint8_t, 512> blokkenVanRij{};  // a row's 9 cells -> the blocks it touches
+    std::array<std::uint16_t, 512> permutaties{};   // 3x3 matrix (bit 3r+k) -> union of the
+                                                    // permutations inside it, 0 if none
+    std::array<Bits, 512> cellenVanParen{};         // (row, block) pairs -> their band cells
+    std::array<Bits, 512> blokVanParen{};           // the same 3x3 matrix in the shape of a block
+    std::array<Bits, 27> bandBuren{};               // a cell's row and block, itself excluded
+    std::array<Bits, 27> kolom{};                   // a cell's column, in any band
+    Bits eenheid[27][3]{};                          // rows 0-8, columns 9-17, blocks 18-26,
+                                                    // per band
 
     constexpr Tabellen() {
         for (unsigned r = 0; r < 512; ++r)
             blokkenVanRij[r] = static_cast<std::uint8_t>(((r & 7) != 0) | ((r & 070) != 0) << 1 |
                                                          ((r & 0700) != 0) << 2);
-        constexpr int kPerm[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+        constexpr int kPerm[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
+                                     {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
         for (unsigned m = 0; m < 512; ++m) {
             unsigned som = 0;
             for (const auto& p : kPerm) {
@@ -73,7 +74,8 @@ struct Tabellen {
             blokVanParen[m] = (m & 7) | (m & 070) << 6 | (m & 0700) << 12;
         }
         for (int p = 0; p < 27; ++p) {
-            bandBuren[p] = ((kRij << (9 * (p / 9))) | (kBlok << (3 * (p % 9 / 3)))) & ~(Bits{1} << p);
+            bandBuren[p] =
+                ((kRij << (9 * (p / 9))) | (kBlok << (3 * (p % 9 / 3)))) & ~(Bits{1} << p);
             kolom[p] = spreid(Bits{1} << (p % 9));
         }
         for (int i = 0; i < 9; ++i) {
@@ -146,7 +148,8 @@ public:
         const Bits bit = Bits{1} << p;
         if (!(s.plek[d][b] & bit)) {
             const int r = 3 * b + p / 9, k = p % 9;
-            ++eenheidGewicht[d][r], ++eenheidGewicht[d][9 + k], ++eenheidGewicht[d][18 + r / 3 * 3 + k / 3];
+            ++eenheidGewicht[d][r], ++eenheidGewicht[d][9 + k],
+                ++eenheidGewicht[d][18 + r / 3 * 3 + k / 3];
             return faal(b, bit);
         }
         if (!(s.open[b] & bit)) return true;  // already placed, and only d is left there
@@ -174,11 +177,13 @@ public:
         for (unsigned werk = nieuw;;) {
             for (int b = 0; b < 3; ++b) {
                 if (!(werk >> b & 1)) continue;
-                const unsigned paren = T.blokkenVanRij[x[b] & kRij] | T.blokkenVanRij[x[b] >> 9 & kRij] << 3 |
+                const unsigned paren = T.blokkenVanRij[x[b] & kRij] |
+                                       T.blokkenVanRij[x[b] >> 9 & kRij] << 3 |
                                        T.blokkenVanRij[x[b] >> 18] << 6;
                 x[b] &= T.cellenVanParen[T.permutaties[paren]];
                 if (!x[b]) {
-                    for (int i = 0; i < 3; ++i) ++eenheidGewicht[d][3 * b + i], ++eenheidGewicht[d][18 + 3 * b + i];
+                    for (int i = 0; i < 3; ++i)
+                        ++eenheidGewicht[d][3 * b + i], ++eenheidGewicht[d][18 + 3 * b + i];
                     return faal(b, open[b]);
                 }
             }
@@ -208,7 +213,8 @@ public:
             for (int b = 0; b < 3; ++b) x[b] &= ~spreid(weg[b]);
             nieuw |= werk;
         }
-        const Bits eenBand = (f[0] ^ f[1] ^ f[2]) & ~(f[0] & f[1] & f[2]);  // columns in one band only
+        const Bits eenBand =
+            (f[0] ^ f[1] ^ f[2]) & ~(f[0] & f[1] & f[2]);  // columns in one band only
         for (int b = 0; b < 3; ++b) {
             const Bits v = x[b], r0 = v & kRij, r1 = v >> 9 & kRij, r2 = v >> 18;
             const Bits meer = (r0 & r1) | (r0 & r2) | (r1 & r2);  // columns with two rows here
@@ -281,7 +287,9 @@ public:
                     const int k = u - 9;
                     plekken = 0;
                     for (int b = 0; b < 3; ++b)
-                        plekken |= ((v[b] >> k & 1) | (v[b] >> (k + 8) & 2) | (v[b] >> (k + 16) & 4)) << (3 * b);
+                        plekken |=
+                            ((v[b] >> k & 1) | (v[b] >> (k + 8) & 2) | (v[b] >> (k + 16) & 4))
+                            << (3 * b);
                 } else {
                     const Bits y = v[(u - 18) / 3] >> (3 * ((u - 18) % 3));
                     plekken = (y | y >> 6 | y >> 12) & kRij;
@@ -332,7 +340,8 @@ public:
             }
             for (Bits o = s.open[b]; o; o &= o - 1) {
                 const int p = std::countr_zero(o);
-                const std::uint64_t n = (t0 >> p & 1) | (t1 >> p & 1) << 1 | (t2 >> p & 1) << 2 | (t3 >> p & 1) << 3;
+                const std::uint64_t n =
+                    (t0 >> p & 1) | (t1 >> p & 1) << 1 | (t2 >> p & 1) << 2 | (t3 >> p & 1) << 3;
                 const std::uint64_t w = celGewicht[27 * b + p];
                 if (n * w0 < n0 * w) n0 = n, w0 = w, beste = {0, b, p};
             }
@@ -346,7 +355,8 @@ public:
                 const std::uint64_t w = eenheidGewicht[d][u];
                 if (n0 * w <= 2 * w0) continue;
                 std::uint64_t n = 0;
-                for (int b = 0; b < 3; ++b) n += telBits(s.plek[d][b] & s.open[b] & T.eenheid[u][b]);
+                for (int b = 0; b < 3; ++b)
+                    n += telBits(s.plek[d][b] & s.open[b] & T.eenheid[u][b]);
                 if (n >= 2 && n * w0 < n0 * w) n0 = n, w0 = w, d0 = d, u0 = u;
             }
         if (d0 >= 0)
@@ -434,7 +444,9 @@ Oplossingen telOplossingen(std::string_view bord, std::string* oplossing, long& 
             z.zoek(s);
     }
     knopen = z.knopen;
-    return z.aantal == 0 ? Oplossingen::Geen : z.aantal == 1 ? Oplossingen::Uniek : Oplossingen::Meerdere;
+    return z.aantal == 0   ? Oplossingen::Geen
+           : z.aantal == 1 ? Oplossingen::Uniek
+                           : Oplossingen::Meerdere;
 }
 
 Oplossingen telOplossingen(std::string_view bord, std::string* oplossing) {

@@ -46,8 +46,8 @@ Niveau niveauVan(Techniek t);
 // The cells whose contents force a number, as a value a window can highlight.
 struct Eenheid {
     enum class Soort : std::uint8_t {
-        Cel,     // the cell module: the cell's row, column and block together
-        Rij,     // the line modules
+        Cel,  // the cell module: the cell's row, column and block together
+        Rij,  // the line modules
         Kolom,
         Blok,    // the block module, the guess and the repair after it
         Band,    // the block-line module along rows: rows nummer..nummer+2 and the block

@@ -34,7 +34,11 @@ TEST(BordBits, FollowEveryWriteIncludingDuplicatesOverwritesAndOddTexts) {
         const int rb = (r - 1) / 3 * 3 + 1, cb = (c - 1) / 3 * 3 + 1;
         ASSERT_EQ(b.rijBits(r), uitCellen(b, [&](int i) { return std::pair{r, i + 1}; })) << stap;
         ASSERT_EQ(b.kolBits(c), uitCellen(b, [&](int i) { return std::pair{i + 1, c}; })) << stap;
-        ASSERT_EQ(b.blokBits(r, c), uitCellen(b, [&](int i) { return std::pair{rb + i / 3, cb + i % 3}; })) << stap;
+        ASSERT_EQ(b.blokBits(r, c), uitCellen(b,
+                                              [&](int i) {
+                                                  return std::pair{rb + i / 3, cb + i % 3};
+                                              }))
+            << stap;
     }
     // A copy carries the bits along; restoring a saved board brings its bits back.
     Bord kopie = b;

@@ -35,7 +35,8 @@ Run draaiMet(const TijdelijkeMap& map, const std::string& args, const std::strin
     if (stdinNaar.empty()) stdinNaar = "<" + map.schrijf("in.txt", invoer).string();
     if (stdoutNaar.empty()) stdoutNaar = ">" + uit.string();
     const int status = std::system((std::string(SUDOKU_CLI) + " " + args + " " + stdinNaar + " " +
-                                    stdoutNaar + " 2>" + fout.string()).c_str());
+                                    stdoutNaar + " 2>" + fout.string())
+                                       .c_str());
     return {lees(uit), lees(fout), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
@@ -68,19 +69,22 @@ TEST(Cli, SingleSolveWithTracePrintsEachPlacementStatusBoardAndResult) {
 
 TEST(Cli, BatchSkipsCommentsAndNamesBadLinesByNumber) {
     TijdelijkeMap map;
-    const std::string invoer = "# proef\n"                           // 1
-                               "\n"                                  // 2
-                               + kEenGat + "," + kOpgelost + "\n"    // 3: text after 81 ignored
-                               + "12x\n"                             // 4
-                               + kEenGat.substr(0, 80) + "\n"        // 5: one short
-                               + kOpgelost + "\r\n"                  // 6: CRLF, nothing to place
+    const std::string invoer = "# proef\n"                         // 1
+                               "\n"                                // 2
+                               + kEenGat + "," + kOpgelost + "\n"  // 3: text after 81 ignored
+                               + "12x\n"                           // 4
+                               + kEenGat.substr(0, 80) + "\n"      // 5: one short
+                               + kOpgelost + "\r\n"                // 6: CRLF, nothing to place
                                + std::string(kEenGat).replace(0, 1, "0");  // 7: no line end
     const auto r = draai(map, "--batch -", invoer);
-    EXPECT_EQ(r.uit, kOpgelost + " \" Sudoku succesvol ingevuld! \"\n"
-                     "error 4 \"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"\n"
-                     "error 5 \"te kort: 80 tekens, een puzzel heeft er 81\"\n" +
-                         kOpgelost + " \"Jammer, waarschijnlijk is de invoer niet kompleet\"\n" + kOpgelost +
-                         " \" Sudoku succesvol ingevuld! \"\n");
+    EXPECT_EQ(
+        r.uit,
+        kOpgelost +
+            " \" Sudoku succesvol ingevuld! \"\n"
+            "error 4 \"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"\n"
+            "error 5 \"te kort: 80 tekens, een puzzel heeft er 81\"\n" +
+            kOpgelost + " \"Jammer, waarschijnlijk is de invoer niet kompleet\"\n" + kOpgelost +
+            " \" Sudoku succesvol ingevuld! \"\n");
     EXPECT_EQ(r.code, 2);  // a refused line fails the batch, after every other line is answered
     EXPECT_NE(r.fout.find("3 puzzels: 2 opgelost, 0 opgelost na een gok, 0 ingevuld maar niet "
                           "geldig, 1 niet opgelost; 2 regels afgewezen"),
@@ -90,14 +94,15 @@ TEST(Cli, BatchSkipsCommentsAndNamesBadLinesByNumber) {
 
 TEST(Cli, ExitCodes) {
     TijdelijkeMap map;
-    EXPECT_EQ(draai(map, map.schrijf("vol.txt", negenRegels(kOpgelost)).string()).code, 1);  // unsolved
+    EXPECT_EQ(draai(map, map.schrijf("vol.txt", negenRegels(kOpgelost)).string()).code,
+              1);  // unsolved
     // A batch of puzzles only, solved or not, succeeds; so does one of nothing but skipped lines.
     EXPECT_EQ(draai(map, "--batch -", kOpgelost + "\n" + kEenGat + "\n# x\n").code, 0);
     EXPECT_EQ(draai(map, "--batch -", "\n").code, 0);
     EXPECT_EQ(draai(map, "--batch --jobs 2 -", "1\n").code, 2);
     EXPECT_EQ(draai(map, "--version").code, 0);
-    for (const char* args : {"", "--onbekend x", "een twee", "--batch", "--trial", "--jobs 0 --batch -",
-                             "--batch - --jobs", "--jobs=x --batch -"}) {
+    for (const char* args : {"", "--onbekend x", "een twee", "--batch", "--trial",
+                             "--jobs 0 --batch -", "--batch - --jobs", "--jobs=x --batch -"}) {
         const auto r = draai(map, args);
         EXPECT_EQ(r.code, 2) << args;
         EXPECT_NE(r.fout.find("gebruik:"), std::string::npos) << args;
@@ -126,20 +131,25 @@ TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
     };
     const Geval gevallen[] = {
         {"-", "<&-", "", "sudoku-blad-cli: standaardinvoer: is gesloten\n"},
-        {"-", "<" + map.pad().string(), "", "sudoku-blad-cli: standaardinvoer: is een map, geen bestand\n"},
-        {"--batch -", "<&-", "", "sudoku-blad-cli: standaardinvoer: lezen mislukt na regel 0: is gesloten\n"},
-        {"--batch -", "<" + map.pad().string(), "", "sudoku-blad-cli: standaardinvoer: lezen mislukt"},
+        {"-", "<" + map.pad().string(), "",
+         "sudoku-blad-cli: standaardinvoer: is een map, geen bestand\n"},
+        {"--batch -", "<&-", "",
+         "sudoku-blad-cli: standaardinvoer: lezen mislukt na regel 0: is gesloten\n"},
+        {"--batch -", "<" + map.pad().string(), "",
+         "sudoku-blad-cli: standaardinvoer: lezen mislukt"},
         {geval, "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
         {"--trace " + geval, "", ">&-", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
         {"-", "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
-        {"--batch --jobs 1 -", "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
+        {"--batch --jobs 1 -", "", ">/dev/full",
+         "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
         {"--batch --jobs 3 -", "", ">&-", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
         {"--help", "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
     };
     for (const auto& g : gevallen) {
         const auto r = draaiMet(map, g.args, negenRegels(kEenGat), g.in, g.uit);
         EXPECT_EQ(r.code, 2) << g.args << " " << g.in << g.uit;
-        EXPECT_NE(r.fout.find(g.melding), std::string::npos) << g.args << " " << g.in << g.uit << ": " << r.fout;
+        EXPECT_NE(r.fout.find(g.melding), std::string::npos)
+            << g.args << " " << g.in << g.uit << ": " << r.fout;
     }
 }
 
@@ -147,7 +157,8 @@ TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
 // tests): the one-line layout read, refused layouts named in the status text.
 TEST(Cli, FileLayoutsAndRefusals) {
     TijdelijkeMap map;
-    const std::string opgelost = negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n";
+    const std::string opgelost =
+        negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n";
     const std::string eenRegel = kEenGat + "," + kOpgelost + "\r\n";
     const auto bestand = draai(map, map.schrijf("p.txt", eenRegel).string());
     EXPECT_EQ(bestand.uit, opgelost);
@@ -161,7 +172,8 @@ TEST(Cli, FileLayoutsAndRefusals) {
         const auto pad = map.schrijf("puzzel.txt", inhoud);
         const auto r = draai(map, "--trace " + pad.string());
         EXPECT_EQ(r.code, 2);
-        EXPECT_EQ(r.uit, "status \" Fout in puzzel.txt: " + waar + " \"\n" + negenRegels(std::string(81, '.')) +
+        EXPECT_EQ(r.uit, "status \" Fout in puzzel.txt: " + waar + " \"\n" +
+                             negenRegels(std::string(81, '.')) +
                              "result \" Fout in puzzel.txt: " + waar + " \"\n");
         EXPECT_EQ(r.fout, "sudoku-blad-cli: " + pad.string() + ": " + waar +
                               ": ongeldig teken; een cel is 1-9, '.', '0' of een spatie\n");
@@ -181,7 +193,8 @@ TEST(Cli, EachRefusalHasItsReason) {
     std::vector<Geval> gevallen = {
         {map.schrijf("tien.txt", tien).string(), "", "meer dan negen regels met cijfers"},
         {"-", tien, "meer dan negen regels met cijfers"},
-        {"-", "12x\n", "regel 1, positie 3: ongeldig teken; een cel is 1-9, '.', '0' of een spatie"},
+        {"-", "12x\n",
+         "regel 1, positie 3: ongeldig teken; een cel is 1-9, '.', '0' of een spatie"},
         {map.pad().string(), "", "is geen gewoon bestand"},
         {fifo, "", "is geen gewoon bestand"},
     };
@@ -211,14 +224,17 @@ int stappenVolgenPlaatsingen(const std::vector<std::string>& regels) {
     for (std::size_t i = 0; i < regels.size(); ++i) {
         int rij, kol, getal;
         if (std::sscanf(regels[i].c_str(), "place %d %d %d", &rij, &kol, &getal) != 3) {
-            if (regels[i].rfind("stap ", 0) != 0 && regels[i].rfind("gok ", 0) != 0 && regels[i].rfind("status ", 0) != 0)
+            if (regels[i].rfind("stap ", 0) != 0 && regels[i].rfind("gok ", 0) != 0 &&
+                regels[i].rfind("status ", 0) != 0)
                 stappen = 0;  // a result line ends the puzzle
             continue;
         }
         ++totaal;
-        const std::string stap = "stap " + std::to_string(++stappen) + ": rij " + std::to_string(rij) + ", kolom " +
-                                 std::to_string(kol) + " = " + std::to_string(getal) + ", ";
-        EXPECT_TRUE(i + 1 < regels.size() && regels[i + 1].rfind(stap, 0) == 0) << i << ": " << stap;
+        const std::string stap = "stap " + std::to_string(++stappen) + ": rij " +
+                                 std::to_string(rij) + ", kolom " + std::to_string(kol) + " = " +
+                                 std::to_string(getal) + ", ";
+        EXPECT_TRUE(i + 1 < regels.size() && regels[i + 1].rfind(stap, 0) == 0)
+            << i << ": " << stap;
     }
     return totaal;
 }
@@ -229,14 +245,17 @@ TEST(Cli, JobsGiveTheSameOutputAsOneThread) {
     TijdelijkeMap map;
     std::string invoer = "# gemengd\n";
     std::size_t n = 0;
-    for (const char* naam : {"top95", "forum_hardest_1106", "easy50", "royle17", "sudoku_exchange_rated"}) {
+    for (const char* naam :
+         {"top95", "forum_hardest_1106", "easy50", "royle17", "sudoku_exchange_rated"}) {
         const auto c = leesCollectie(naam);
         for (std::size_t i = 0; i < c.size() && i < 70; ++i, ++n) invoer += c[i].opgave + "\n";
         invoer += "niet een puzzel\n\n";
     }
     ASSERT_GE(n, 300u) << "puzzle folder " << SUDOKU_PUZZELS;
-    const auto een = draai(map, "--trial --modules --trace --stappen --verslag --jobs 1 --batch -", invoer);
-    const auto drie = draai(map, "--trial --modules --trace --stappen --verslag --jobs 3 --batch -", invoer);
+    const auto een =
+        draai(map, "--trial --modules --trace --stappen --verslag --jobs 1 --batch -", invoer);
+    const auto drie =
+        draai(map, "--trial --modules --trace --stappen --verslag --jobs 3 --batch -", invoer);
     EXPECT_EQ(een.code, 2);
     EXPECT_EQ(drie.code, 2);
     EXPECT_GT(een.uit.size(), 100000u);
@@ -266,18 +285,24 @@ TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
     EXPECT_GT(stappen, 0);
     EXPECT_EQ(ongedaan, 1);
     EXPECT_EQ(perTechniek, stappen);
-    const auto result = std::find(regels.begin(), regels.end(), "result \" Sudoku succesvol ingevuld! (na een gok) \"");
+    const auto result = std::find(regels.begin(), regels.end(),
+                                  "result \" Sudoku succesvol ingevuld! (na een gok) \"");
     ASSERT_NE(result, regels.end());
     EXPECT_EQ(*(result + 1), "niveau gok");
     EXPECT_EQ(*(result + 2), "oplossingen uniek");
-    EXPECT_EQ((result + 3)->rfind("techniek \"Module BLOKLIJNEN Horizontaal\" ", 0), 0u);  // the ladder's order
+    EXPECT_EQ((result + 3)->rfind("techniek \"Module BLOKLIJNEN Horizontaal\" ", 0),
+              0u);  // the ladder's order
 
     // In a batch: the level and the answer after each line, the counts in the summary.
-    const auto b = draai(map, "--verslag --batch -", kEenGat + "\n" + kOpgelost + "\n" + std::string(81, '.') + "\n");
-    EXPECT_EQ(b.uit, kOpgelost + " \" Sudoku succesvol ingevuld! \" basis uniek\n" + kOpgelost +
-                         " \"Jammer, waarschijnlijk is de invoer niet kompleet\" onopgelost uniek\n" +
-                         std::string(81, '.') + " \"Jammer, waarschijnlijk is de invoer niet kompleet\" onopgelost meerdere\n");
-    EXPECT_NE(b.fout.find("; niveau: 1 basis, 0 uitzonderingstabel, 0 naked, 0 gok, 2 onopgelost; oplossingen: 2 uniek, "
+    const auto b = draai(map, "--verslag --batch -",
+                         kEenGat + "\n" + kOpgelost + "\n" + std::string(81, '.') + "\n");
+    EXPECT_EQ(b.uit,
+              kOpgelost + " \" Sudoku succesvol ingevuld! \" basis uniek\n" + kOpgelost +
+                  " \"Jammer, waarschijnlijk is de invoer niet kompleet\" onopgelost uniek\n" +
+                  std::string(81, '.') +
+                  " \"Jammer, waarschijnlijk is de invoer niet kompleet\" onopgelost meerdere\n");
+    EXPECT_NE(b.fout.find("; niveau: 1 basis, 0 uitzonderingstabel, 0 naked, 0 gok, 2 onopgelost; "
+                          "oplossingen: 2 uniek, "
                           "1 meerdere, 0 geen"),
               std::string::npos)
         << b.fout;
@@ -291,15 +316,20 @@ TEST(Cli, CsvRowsPerLine) {
     const auto r = draai(map, "--csv --batch -", kEenGat + "\n12x\n" + dubbel + "\n");
     const auto regels = regelsVan(r.uit);
     ASSERT_EQ(regels.size(), 4u) << r.uit;
-    EXPECT_EQ(regels[0].rfind("regel,puzzel,bord,uitkomst,niveau,oplossingen,stappen,gokken,Module BLOKLIJNEN "
-                              "Horizontaal,Module BLOKLIJNEN Verticaal,",
-                              0),
+    EXPECT_EQ(regels[0].rfind(
+                  "regel,puzzel,bord,uitkomst,niveau,oplossingen,stappen,gokken,Module BLOKLIJNEN "
+                  "Horizontaal,Module BLOKLIJNEN Verticaal,",
+                  0),
               0u);
     EXPECT_EQ(regels[0].substr(regels[0].rfind(',')), ",Fout hersteld na mislukte gok");
-    EXPECT_EQ(regels[1].rfind("1," + kEenGat + "," + kOpgelost + ",\" Sudoku succesvol ingevuld! \",basis,uniek,1,0,", 0), 0u)
+    EXPECT_EQ(regels[1].rfind("1," + kEenGat + "," + kOpgelost +
+                                  ",\" Sudoku succesvol ingevuld! \",basis,uniek,1,0,",
+                              0),
+              0u)
         << regels[1];
-    EXPECT_EQ(regels[2], "2,,,\"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"" +
-                             std::string(4 + AANTAL_TECHNIEKEN, ','));
+    EXPECT_EQ(regels[2],
+              "2,,,\"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"" +
+                  std::string(4 + AANTAL_TECHNIEKEN, ','));
     EXPECT_NE(regels[3].find(",onopgelost,geen,"), std::string::npos) << regels[3];
     for (const auto& regel : regels) {
         int velden = 1, quote = 0;

@@ -19,7 +19,8 @@ struct BlokLijnen : ::testing::Test {
         o.form.MOG = "5";
         o.form.HORIZON = true;
         o.form.rij = 1, o.form.kol = 4;
-        o.form.ModuleBlokLijnen(o.form.GEVBLOKL, o.form.MOG, o.form.rij, o.form.kol, o.form.HORIZON);
+        o.form.ModuleBlokLijnen(o.form.GEVBLOKL, o.form.MOG, o.form.rij, o.form.kol,
+                                o.form.HORIZON);
     }
 };
 
@@ -31,7 +32,8 @@ struct MislukteGok : BlokLijnen {
     void SetUp() override {
         zetBord(o.form, std::string(kOpgelost).replace(2 * 9 + 1, 1, "9"));
         for (int i = 0; i < 81; ++i) {
-            o.form.veld_bewaard(i / 9 + 1, i % 9 + 1) = bewaard[i] == '.' ? " " : bewaard.substr(i, 1);
+            o.form.veld_bewaard(i / 9 + 1, i % 9 + 1) =
+                bewaard[i] == '.' ? " " : bewaard.substr(i, 1);
             o.ui.zetCelTekst(i / 9 + 1, i % 9 + 1, "x");
         }
         for (int i = 1; i <= 9; ++i) o.ui.zetOplos(i, "q");
@@ -53,13 +55,15 @@ TEST_F(MislukteGok, RepairRestoresTheSavedBoardWithTheOtherOption) {
         band();
         // Told as an undone guess, then the other option, forced in the guessed cell's block.
         EXPECT_EQ(o.ui.gokkenOngedaan(), ongedaan + 1);
-        EXPECT_EQ(o.ui.laatsteReden(), (Reden{Techniek::FoutHersteld, Eenheid::blokVan(3, 5), false}));
+        EXPECT_EQ(o.ui.laatsteReden(),
+                  (Reden{Techniek::FoutHersteld, Eenheid::blokVan(3, 5), false}));
         const std::string verwacht = std::string(bewaard).replace(2 * 9 + 4, 1, "7");
         EXPECT_EQ(bordRegel(o.form.veld), verwacht);
         for (int d = 1; d <= 9; ++d) {
             EXPECT_EQ(o.form.aantal(d), std::count(verwacht.begin(), verwacht.end(), '0' + d));
             // 7, now complete, shows only when the ending shows it as the number argument.
-            EXPECT_EQ(o.ui.oplos(d), d == 2 || d == 6 || (d == 7 && onthouden) ? " " : getalTekst(d));
+            EXPECT_EQ(o.ui.oplos(d),
+                      d == 2 || d == 6 || (d == 7 && onthouden) ? " " : getalTekst(d));
         }
         for (int i = 0; i < 81; ++i)
             EXPECT_EQ(o.ui.celTekst(i / 9 + 1, i % 9 + 1), o.form.veld(i / 9 + 1, i % 9 + 1)) << i;

@@ -18,7 +18,8 @@ std::string transponeer(const std::string& b) {
 // Row 1 misses 1, 2, 3 at columns 1..3; 1 is shut out of columns 1 and 2, and 2 out of
 // columns 2 and 3, so 1 goes to column 3, then 2 to column 1, then 3 to column 2.
 const std::string kDrieEnkele = "...456789" + std::string(18, '.') + "1........" + ".2......." +
-                                std::string(9, '.') + ".1......." + "..2......" + std::string(9, '.');
+                                std::string(9, '.') + ".1......." + "..2......" +
+                                std::string(9, '.');
 
 struct Plaatsen : ::testing::Test {
     Opstelling o;
@@ -51,7 +52,8 @@ TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
     const std::string celBord = ".1234567." + std::string(72, '.');  // (1,1) keeps 8 and 9
     // Block (1,1) misses 8 and 9 at (1,1) and (1,2); column 1 holds 8 lower down.
     const std::string blokBord = "..1......234......567......8" + std::string(53, '.');
-    const std::tuple<int, bool, Integer, const char*> gevallen[] = {  // module 0 cel, 1/2 row/column, 3 block
+    const std::tuple<int, bool, Integer, const char*> gevallen[] = {
+        // module 0 cel, 1/2 row/column, 3 block
         {0, false, 0, " Module CEL mbv uitzondering tabel "},
         {0, true, 2, " Module CEL --> Naked Pair "},
         {0, true, 3, " Module CEL --> Naked Triple "},
@@ -69,8 +71,10 @@ TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
     const int plaats[] = {0, 2, 18, 1};  // where the one number goes
     const char cijfer[] = {'9', '1', '1', '8'};
     for (auto [module, naked, variant, tekst] : gevallen) {
-        const std::string voor = module == 0 ? celBord : module == 1 ? kDrieEnkele
-                               : module == 2 ? transponeer(kDrieEnkele) : blokBord;
+        const std::string voor = module == 0   ? celBord
+                                 : module == 1 ? kDrieEnkele
+                                 : module == 2 ? transponeer(kDrieEnkele)
+                                               : blokBord;
         bord(voor);
         o.form.uitz_tabel(8, 1, 1) = "8";  // rules 8 out of (1,1), but only in the stage
         if (module == 0) roep(&SudokuForm::ModuleCel, 1, 1);
@@ -79,9 +83,12 @@ TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
         if (module == 0) roep(&SudokuForm::ModuleCel, 1, 1);
         if (module == 1 || module == 2) lijn(module == 1, 1);
         if (module == 3) roep(&SudokuForm::ModuleBlokken, 1, 1);
-        EXPECT_EQ(bordRegel(o.form.veld), std::string(voor).replace(plaats[module], 1, 1, cijfer[module])) << tekst;
+        EXPECT_EQ(bordRegel(o.form.veld),
+                  std::string(voor).replace(plaats[module], 1, 1, cijfer[module]))
+            << tekst;
         EXPECT_EQ(o.ui.opmerk(), tekst);
-        EXPECT_EQ(" " + std::string(teksten::techniekNaam(o.ui.laatsteReden().techniek)) + " ", tekst);
+        EXPECT_EQ(" " + std::string(teksten::techniekNaam(o.ui.laatsteReden().techniek)) + " ",
+                  tekst);
         EXPECT_EQ(teksten::eenheidTekst(o.ui.laatsteReden().eenheid), eenheid[module]) << tekst;
         EXPECT_FALSE(o.ui.laatsteReden().onderGok);
         EXPECT_EQ(o.form.uitz_gedaan, 0);

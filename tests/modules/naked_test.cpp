@@ -30,7 +30,8 @@ struct Naked : ::testing::Test {
         Uitz s;
         for (int d : cijfers) {
             for (int i = 0; i < 81; ++i)
-                if (in(i / 9 + 1, i % 9 + 1) && o.form.veld(i / 9 + 1, i % 9 + 1) == " ") s.insert({d, i / 9 + 1, i % 9 + 1});
+                if (in(i / 9 + 1, i % 9 + 1) && o.form.veld(i / 9 + 1, i % 9 + 1) == " ")
+                    s.insert({d, i / 9 + 1, i % 9 + 1});
             for (auto [r, k, _] : behalve) s.erase({d, r, k});
         }
         return s;
@@ -45,7 +46,8 @@ TEST_F(Naked, PairTableTakesAsManyPairsAsTheBoardHolds) {
     Uitz drieZes;
     for (auto [d, r, k] : uitzSet(o.form))
         if (d == 3 || d == 6) drieZes.insert({d, r, k});
-    EXPECT_EQ(drieZes, verwacht({3, 6}, [](int r, int) { return r == 9; }, paar));  // collected last
+    EXPECT_EQ(drieZes, verwacht(
+                           {3, 6}, [](int r, int) { return r == 9; }, paar));  // collected last
 }
 
 TEST_F(Naked, TriplesExcludeFromTheirRowOrBlockButNotWithThreePartners) {
@@ -55,9 +57,11 @@ TEST_F(Naked, TriplesExcludeFromTheirRowOrBlockButNotWithThreePartners) {
         {{{4, 4, "127"}, {5, 6, "17"}, {6, 5, "27"}},
          [](int r, int k) { return r >= 4 && r <= 6 && k >= 4 && k <= 6; }},
         // one row inside one block: the block, then after relabelling the row
-        {{{7, 1, "127"}, {7, 2, "17"}, {7, 3, "27"}}, [](int r, int k) { return r == 7 || (r > 7 && k <= 3); }},
+        {{{7, 1, "127"}, {7, 2, "17"}, {7, 3, "27"}},
+         [](int r, int k) { return r == 7 || (r > 7 && k <= 3); }},
         // three partners in the row: it does not act
-        {{{1, 1, "127"}, {1, 4, "17"}, {1, 6, "27"}, {1, 8, "12"}}, [](int, int) { return false; }}};
+        {{{1, 1, "127"}, {1, 4, "17"}, {1, 6, "27"}, {1, 8, "12"}},
+         [](int, int) { return false; }}};
     for (const auto& [cellen, in] : gevallen) {
         leeg();
         o.form.veld(1, 3) = "5";
@@ -80,7 +84,11 @@ TEST_F(Naked, TripleLineProceduresPassOverTheCellsAcrossFromTheThreePositions) {
     const Geval gevallen[] = {
         {true, "4", "31", "75", "38", {{4, 3, 3}, {4, 3, 4}, {4, 3, 6}, {4, 3, 7}, {4, 3, 9}}},
         {false, "4", "14", "94", "47", {{4, 2, 4}, {4, 3, 4}, {4, 5, 4}, {4, 7, 4}, {4, 8, 4}}},
-        {false, "7", "94", "", "",
+        {false,
+         "7",
+         "94",
+         "",
+         "",
          {{7, 1, 4}, {7, 2, 4}, {7, 3, 4}, {7, 4, 4}, {7, 5, 4}, {7, 7, 4}, {7, 8, 4}}},
         {true, "", "31", "32", "33", {}},
         {true, "4", " 1", "32", "33", {}},

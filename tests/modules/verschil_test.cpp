@@ -42,12 +42,14 @@ struct Tweeling {
 
 std::vector<std::string> borden() {
     std::vector<std::string> uit;
-    for (std::uint64_t z = 1; z <= 40; ++z) uit.push_back(willekeurigBord(z, static_cast<int>(20 + z * 2)));
+    for (std::uint64_t z = 1; z <= 40; ++z)
+        uit.push_back(willekeurigBord(z, static_cast<int>(20 + z * 2)));
     std::uint64_t z = 100;
     for (const char* naam : {"easy50", "top95", "royle17", "hardest"}) {
         const auto puzzels = test::leesCollectie(naam);
         for (std::size_t i = 0; i < puzzels.size() && i < 400; i += 40)
-            for (int k = 0; k < 3; ++k) uit.push_back(half(puzzels[i].opgave, puzzels[i].oplossing, ++z));
+            for (int k = 0; k < 3; ++k)
+                uit.push_back(half(puzzels[i].opgave, puzzels[i].oplossing, ++z));
     }
     return uit;
 }
@@ -117,7 +119,8 @@ TEST(Verschil, LineBlockAndBlockLineModules) {
                     (richting ? f.rij : f.kol) = static_cast<Integer>(i);
                     f.ModuleLijnen(f.HORIZON, f.rij, f.kol);
                 });
-                t.vergelijk("ModuleLijnen " + bord + " " + std::to_string(i) + (richting ? "H" : "V"));
+                t.vergelijk("ModuleLijnen " + bord + " " + std::to_string(i) +
+                            (richting ? "H" : "V"));
             }
             t.zet(bord, zaad);
             t.beide([&](auto& f) {
@@ -146,7 +149,6 @@ TEST(Verschil, LineBlockAndBlockLineModules) {
         t.vergelijk("ModuleUitproberen " + bord);
     }
 }
-
 
 // The naked-set modules on candidate strings as the driver builds them, with some
 // strings of two or three candidates sown in so that pairs and triples turn up.

@@ -176,10 +176,10 @@ void ReferentieForm::BepaalCelKandidaten(Integer& rijArg, Integer& kolArg) {
 // left there is placed; in the exception stage, a number whose possible cells all lie
 // in one block segment is ruled out for the rest of that block.
 
-
 void ReferentieForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolArg) {
     if (vink(Vink::Module))
-        controls().zetOpmerk(richting ? " Module LIJNEN Horizontaal " : " Module LIJNEN Verticaal ");
+        controls().zetOpmerk(richting ? " Module LIJNEN Horizontaal "
+                                      : " Module LIJNEN Verticaal ");
 
     // The cell at position p of the line: a column of row `rijArg`, or a row of column `kolArg`.
     auto celRij = [&](int p) { return richting ? static_cast<int>(rijArg) : p; };
@@ -245,21 +245,23 @@ void ReferentieForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& k
                     const int r = celRij(laatste), c = celKol(laatste);
                     if (CONTROL_UITZ) {
                         controls().zetOpmerk(richting ? " Module LIJNEN Horizontaal mbv uitz tabel "
-                                               : " Module LIJNEN Verticaal mbv uitz tabel ");
+                                                      : " Module LIJNEN Verticaal mbv uitz tabel ");
                         if (CONTROL_NAKED) {
                             switch (ctrl_NKD) {
                                 case 2:
-                                    controls().zetOpmerk(richting ? " Module LIJNEN Horizontaal Naked Pair "
-                                                           : " Module LIJNEN Verticaal Naked Pair ");
+                                    controls().zetOpmerk(
+                                        richting ? " Module LIJNEN Horizontaal Naked Pair "
+                                                 : " Module LIJNEN Verticaal Naked Pair ");
                                     break;
                                 case 3:
-                                    controls().zetOpmerk(richting ? " Module LIJNEN Horizontaal Naked Triple "
-                                                           : " Module LIJNEN Verticaal Naked Triple ");
+                                    controls().zetOpmerk(
+                                        richting ? " Module LIJNEN Horizontaal Naked Triple "
+                                                 : " Module LIJNEN Verticaal Naked Triple ");
                                     break;
                                 case 4:
-                                    controls().zetOpmerk(richting
-                                                      ? " Module LIJNEN Horizontaal Naked Triple 3pairs "
-                                                      : " Module LIJNEN Verticaal Naked Triple 3pairs ");
+                                    controls().zetOpmerk(
+                                        richting ? " Module LIJNEN Horizontaal Naked Triple 3pairs "
+                                                 : " Module LIJNEN Verticaal Naked Triple 3pairs ");
                                     break;
                                 default: break;
                             }
@@ -290,7 +292,8 @@ void ReferentieForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& k
                         if (laatste - 2 == midden && segmentBegin(midden)) leg();
                     }
                     if (over == 3) {
-                        if (laatste - 1 == midden && midden - 1 == eerste && segmentBegin(eerste)) leg();
+                        if (laatste - 1 == midden && midden - 1 == eerste && segmentBegin(eerste))
+                            leg();
                     }
                 }
             }
@@ -299,7 +302,8 @@ void ReferentieForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& k
     }
 }
 
-void ReferentieForm::VulUitzBlok(const String& getal, const Boolean& richting, int rijNr, int kolNr) {
+void ReferentieForm::VulUitzBlok(const String& getal, const Boolean& richting, int rijNr,
+                                 int kolNr) {
     const int d = cijfer(getal);
     if (d == 0 || rijNr < 1 || rijNr > 9 || kolNr < 1 || kolNr > 9) return;
     const int rb = ((rijNr - 1) / 3) * 3 + 1;
@@ -321,11 +325,9 @@ void ReferentieForm::VulUitzBlok(const String& getal, const Boolean& richting, i
     }
 }
 
-
 // The block module: a number missing from a 3x3 block that has one possible cell left
 // there is placed; in the exception stage, a number whose two possible cells share a
 // row or column is ruled out for the rest of that row or column.
-
 
 void ReferentieForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
     if (vink(Vink::Module)) controls().zetOpmerk(" Module BLOKKEN ");
@@ -455,8 +457,8 @@ void ReferentieForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
     }
 }
 
-void ReferentieForm::VulUitzLijn(const String& getal, const Boolean& richting, int lijn, int laatste,
-                             const Boolean& split) {
+void ReferentieForm::VulUitzLijn(const String& getal, const Boolean& richting, int lijn,
+                                 int laatste, const Boolean& split) {
     const int d = cijfer(getal);
     const int andere = split ? laatste - 2 : laatste - 1;  // the pair's other cell
     for (pos = 1; pos <= 9; pos = plus(pos, 1)) {
@@ -470,26 +472,27 @@ void ReferentieForm::VulUitzLijn(const String& getal, const Boolean& richting, i
     }
 }
 
-
 // The block-line module: a number that stands in two lines of a band must go into the
 // third line, inside the one block of the band that lacks it. A segment that must take
 // the number but has no empty cell left means the board is contradictory; while a guess
 // is in force that undoes the guess.
 
-
 void ReferentieForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rijArg,
-                                  Integer& kolArg, Boolean& richting) {
+                                      Integer& kolArg, Boolean& richting) {
     const int cijferWaarde = cijfer(getal);
     if (cijferWaarde == 0 || aantal(cijferWaarde) == 9) return;
 
     if (vink(Vink::Module))
-        controls().zetOpmerk(richting ? " Module BLOKLIJNEN Horizontaal " : " Module BLOKLIJNEN Verticaal ");
+        controls().zetOpmerk(richting ? " Module BLOKLIJNEN Horizontaal "
+                                      : " Module BLOKLIJNEN Verticaal ");
 
     // The band argument walks to the missing line; it goes back on leaving.
     Integer& bandArg = richting ? rijArg : kolArg;
     Integer& kruisArg = richting ? kolArg : rijArg;
     const Integer bandBegin = bandArg;
-    auto cel = [&](int lijn, int p) -> const String& { return richting ? veld(lijn, p) : veld(p, lijn); };
+    auto cel = [&](int lijn, int p) -> const String& {
+        return richting ? veld(lijn, p) : veld(p, lijn);
+    };
 
     // Undoing a failed guess: back to the board saved before it, with the other
     // option in the guessed cell.
@@ -650,11 +653,9 @@ void ReferentieForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer&
     bandArg = bandBegin;
 }
 
-
 // Trial: when nothing else helps, guess the smaller missing digit in a block with two
 // empty cells. The board is saved first, so that the block-line module can undo the
 // guess and place the other digit when the board turns contradictory.
-
 
 void ReferentieForm::ModuleUitproberen() {
     if (vink(Vink::Module)) controls().zetOpmerk(" Module Uitproberen ");
@@ -662,7 +663,8 @@ void ReferentieForm::ModuleUitproberen() {
     PROBEERUIT_ONTHOUDEN = false;
 
     for (lus_kol = 1; lus_kol <= 9; ++lus_kol)
-        for (lus_rij = 1; lus_rij <= 9; ++lus_rij) veld_bewaard(lus_rij, lus_kol) = veld(lus_rij, lus_kol);
+        for (lus_rij = 1; lus_rij <= 9; ++lus_rij)
+            veld_bewaard(lus_rij, lus_kol) = veld(lus_rij, lus_kol);
 
     UP = 0;
     for (rij = 1; rij <= 7; rij = plus(rij, 3))
@@ -722,10 +724,8 @@ void ReferentieForm::ZoekUitprobeerBlok(Integer& rijArg, Integer& kolArg) {
     uitprobeer_lijst(UP, 4) = groter;
 }
 
-
 // "Start": runs the modules pass after pass, escalates when a pass places nothing,
 // and reports the outcome in Opmerk.
-
 
 namespace {
 
@@ -903,7 +903,6 @@ void ReferentieForm::StartCommand_Click() {
         controls().zetOpmerk("Jammer, waarschijnlijk is de invoer niet kompleet");
 }
 
-
 // ---- naked-set modules ----
 
 namespace {
@@ -934,7 +933,8 @@ void ReferentieForm::ModuleNakedPair() {
             PosNaarRijKol(p2, r2, k2);
             const String& s2 = kandidaten(r2, k2);
             if (s2 != "" && s2 == s1)
-                paren.push_back({s1, getalTekst(r1) + getalTekst(k1), getalTekst(r2) + getalTekst(k2)});
+                paren.push_back(
+                    {s1, getalTekst(r1) + getalTekst(k1), getalTekst(r2) + getalTekst(k2)});
         }
     }
 
@@ -966,8 +966,6 @@ void ReferentieForm::ModuleNakedPair() {
 }
 
 namespace {
-
-
 
 struct Partner {
     String kandidaat = " ";
@@ -1006,7 +1004,8 @@ void ReferentieForm::ModuleNakedTriple() {
     for (int n = 1; n <= 81; ++n) {
         int r, k;
         PosNaarRijKol(n, r, k);
-        if (kandidaten(r, k).size() == 3) drietallen.push_back({kandidaten(r, k), getalTekst(r) + getalTekst(k)});
+        if (kandidaten(r, k).size() == 3)
+            drietallen.push_back({kandidaten(r, k), getalTekst(r) + getalTekst(k)});
     }
 
     // Sized to what is found, so no board can overrun the result or unit tables.
@@ -1061,7 +1060,8 @@ void ReferentieForm::ModuleNakedTriple() {
         if (partners.size() >= 2) {
             Resultaat res{s, pT, {}};
             // the first five partners are kept, unused slots stay " "
-            for (std::size_t i = 0; i < 5 && i < partners.size(); ++i) res.partners[i] = partners[i];
+            for (std::size_t i = 0; i < 5 && i < partners.size(); ++i)
+                res.partners[i] = partners[i];
             resultaten.push_back(res);
         }
     }
@@ -1116,8 +1116,7 @@ void ReferentieForm::ModuleNakedTriple() {
     }
 }
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 void ReferentieForm::ModuleNakedTriple3Pairs() {
     if (vink(Vink::Module)) controls().zetOpmerk(" Module Naked Triple *3pairs* ");

@@ -10,7 +10,8 @@ void LogControls::zetCelTekst(int rij, int kol, const std::string& tekst) {
 }
 void LogControls::zetCelKleur(int rij, int kol, Kleur kleur) {
     HeadlessControls::zetCelKleur(rij, kol, kleur);
-    log += "kleur " + std::to_string(rij) + ' ' + std::to_string(kol) + ' ' + std::to_string(kleur) + '\n';
+    log += "kleur " + std::to_string(rij) + ' ' + std::to_string(kol) + ' ' +
+           std::to_string(kleur) + '\n';
 }
 void LogControls::zetOplos(int i, const std::string& tekst) {
     HeadlessControls::zetOplos(i, tekst);
@@ -50,17 +51,46 @@ std::string verschillen(const SudokuForm& a, const SudokuForm& b) {
     //                        every call before it reads them (the driver's own loop on
     //                        H runs where the block-line module is not called).
     // The modules skip producing these on their quick paths.
-    VELD(rij) VELD(kol) VELD(uitzrij) VELD(uitzkol) VELD(uitz_gedaan) VELD(ctrl_NKD)
-    
-    VELD(UP) VELD(posUPR) VELD(posUPK) VELD(uitzMOG) VELD(herstel_MOG)
-    VELD(uitprobeeroptie1) VELD(uitprobeeroptie2) VELD(up1) VELD(up2) VELD(GEVMOG)
-    VELD(GEVBLOKL) 
-    VELD(NWGETAL) VELD(KOMPLEET) VELD(NWGETAL_OOIT) VELD(CONTROL_UITZ) VELD(CONTROL_NAKED)
-    VELD(SPLIT) VELD(PROBEERUIT_OOIT) VELD(PROBEERUIT) VELD(PROBEERUIT_ONTHOUDEN)
-    VELD(FileAanwezig) VELD(veld) VELD(veld_bewaard) VELD(aantal) VELD(uitz_tabel)
-    
-    VELD(kandidaten) VELD(uitprobeer_lijst) VELD(lus_kol)
-    VELD(lus_n) VELD(bestand) VELD(regel) VELD(passen)
+    VELD(rij)
+    VELD(kol)
+    VELD(uitzrij)
+    VELD(uitzkol)
+    VELD(uitz_gedaan)
+    VELD(ctrl_NKD)
+
+    VELD(UP)
+    VELD(posUPR)
+    VELD(posUPK)
+    VELD(uitzMOG)
+    VELD(herstel_MOG)
+    VELD(uitprobeeroptie1)
+    VELD(uitprobeeroptie2)
+    VELD(up1)
+    VELD(up2)
+    VELD(GEVMOG)
+    VELD(GEVBLOKL)
+    VELD(NWGETAL)
+    VELD(KOMPLEET)
+    VELD(NWGETAL_OOIT)
+    VELD(CONTROL_UITZ)
+    VELD(CONTROL_NAKED)
+    VELD(SPLIT)
+    VELD(PROBEERUIT_OOIT)
+    VELD(PROBEERUIT)
+    VELD(PROBEERUIT_ONTHOUDEN)
+    VELD(FileAanwezig)
+    VELD(veld)
+    VELD(veld_bewaard)
+    VELD(aantal)
+    VELD(uitz_tabel)
+
+    VELD(kandidaten)
+    VELD(uitprobeer_lijst)
+    VELD(lus_kol)
+    VELD(lus_n)
+    VELD(bestand)
+    VELD(regel)
+    VELD(passen)
 #undef VELD
     return uit;
 }

@@ -15,9 +15,10 @@ const std::string kSucces = " Sudoku succesvol ingevuld! ";
 const std::string kSuccesGok = " Sudoku succesvol ingevuld! (na een gok) ";
 
 TEST(Collecties, SolvesEndSoundlyWithTrialOffAndOn) {
-    for (const char* naam : {"easy50", "pe96", "top95", "hardest", "sudoku_exchange_easy",
-                             "sudoku_exchange_medium", "unbiased", "sudoku_exchange_rated", "top1465",
-                             "forum_hardest_1106", "royle17", "forum_hardest_1905_11plus"}) {
+    for (const char* naam :
+         {"easy50", "pe96", "top95", "hardest", "sudoku_exchange_easy", "sudoku_exchange_medium",
+          "unbiased", "sudoku_exchange_rated", "top1465", "forum_hardest_1106", "royle17",
+          "forum_hardest_1905_11plus"}) {
         const auto alle = leesCollectie(naam);
         ASSERT_FALSE(alle.empty()) << naam << " not found";
         const std::size_t stap = (alle.size() + 999) / 1000;  // at most 1000, spread out
@@ -35,14 +36,17 @@ TEST(Collecties, SolvesEndSoundlyWithTrialOffAndOn) {
                 opgelost[gok] += succes;
                 bool goed = !succes || bord == p.oplossing;
                 for (int c = 0; c < 81 && !gok; ++c)
-                    goed = goed && opmerk != kSuccesGok && (bord[c] == '.' || bord[c] == p.oplossing[c]);
+                    goed = goed && opmerk != kSuccesGok &&
+                           (bord[c] == '.' || bord[c] == p.oplossing[c]);
                 if (!goed && ++fouten <= 3)
-                    ADD_FAILURE() << naam << " #" << i + 1 << (gok ? " (trial)" : "") << ": " << p.opgave
-                                  << "\n  board " << bord << ", Opmerk \"" << opmerk << "\"";
+                    ADD_FAILURE() << naam << " #" << i + 1 << (gok ? " (trial)" : "") << ": "
+                                  << p.opgave << "\n  board " << bord << ", Opmerk \"" << opmerk
+                                  << "\"";
             }
-        std::printf("[ collectie ] %-26s %5d puzzles  solved: no trial %5.1f%%, trial %5.1f%%  (%.2f s)\n", naam,
-                    totaal, 100.0 * opgelost[0] / totaal, 100.0 * opgelost[1] / totaal,
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
+        std::printf(
+            "[ collectie ] %-26s %5d puzzles  solved: no trial %5.1f%%, trial %5.1f%%  (%.2f s)\n",
+            naam, totaal, 100.0 * opgelost[0] / totaal, 100.0 * opgelost[1] / totaal,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
         EXPECT_EQ(fouten, 0) << naam;
     }
     EXPECT_EQ(indexBuitenBereik.load(), 0);
@@ -79,8 +83,10 @@ TEST(Collecties, NakedStageStopsAfterAPlacementAndAFailedGuessIsRepaired) {
         form.StartCommand_Click();
         int laatste = 0;  // the naked variant that ran last
         for (const Moment& m : ui.spoor) {
-            const int v = m.tekst == " Module Naked Pair " ? 2 : m.tekst == " Module Naked Triple " ? 3
-                        : m.tekst == " Module Naked Triple *3pairs* " ? 4 : 0;
+            const int v = m.tekst == " Module Naked Pair "              ? 2
+                          : m.tekst == " Module Naked Triple "          ? 3
+                          : m.tekst == " Module Naked Triple *3pairs* " ? 4
+                                                                        : 0;
             EXPECT_FALSE(v > 2 && m.NWGETAL) << "a naked module ran after a placement in its pass";
             if (v == 2 && laatste == 2) ++overgeslagen;  // the stage stopped after the pair module
             if (v) laatste = v, ++gezien[v];
@@ -89,7 +95,8 @@ TEST(Collecties, NakedStageStopsAfterAPlacementAndAFailedGuessIsRepaired) {
                 ++latereRonden;
             }
             if (m.tekst == " Fout hersteld na mislukte gok " && m.uitz_gedaan == 0) {
-                EXPECT_TRUE(!m.PROBEERUIT && m.optie2InGokCel);  // the guess over, the other option in
+                EXPECT_TRUE(!m.PROBEERUIT &&
+                            m.optie2InGokCel);  // the guess over, the other option in
                 ++hersteld;
             }
         }

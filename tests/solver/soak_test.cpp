@@ -15,7 +15,10 @@ namespace {
 
 // A solved grid: the standard pattern with shuffled bands, stacks, rows, columns, digits.
 std::string opgelostRaster(std::mt19937& rng) {
-    auto schud3 = [&](std::array<int, 3> a) { std::shuffle(a.begin(), a.end(), rng); return a; };
+    auto schud3 = [&](std::array<int, 3> a) {
+        std::shuffle(a.begin(), a.end(), rng);
+        return a;
+    };
     std::array<int, 9> rijen{}, kolommen{};
     int i = 0;
     for (int g : schud3({0, 1, 2}))
@@ -28,7 +31,8 @@ std::string opgelostRaster(std::mt19937& rng) {
     std::shuffle(cijfers.begin(), cijfers.end(), rng);
     std::string s;
     for (int r : rijen)
-        for (int k : kolommen) s.push_back(static_cast<char>('0' + cijfers[(3 * (r % 3) + r / 3 + k) % 9]));
+        for (int k : kolommen)
+            s.push_back(static_cast<char>('0' + cijfers[(3 * (r % 3) + r / 3 + k) % 9]));
     return s;
 }
 
@@ -51,11 +55,14 @@ std::string maakBord(int soort, std::mt19937& rng) {
             return b;
         }
         case 1:  // a valid grid with clues removed
-            return metGaten(opgelostRaster(rng), std::uniform_int_distribution<int>(1, 64)(rng), rng);
+            return metGaten(opgelostRaster(rng), std::uniform_int_distribution<int>(1, 64)(rng),
+                            rng);
         default: {  // a valid grid with clues removed and one to three repeated digits
-            std::string b = metGaten(opgelostRaster(rng), std::uniform_int_distribution<int>(10, 60)(rng), rng);
+            std::string b =
+                metGaten(opgelostRaster(rng), std::uniform_int_distribution<int>(10, 60)(rng), rng);
             for (int n = std::uniform_int_distribution<int>(1, 3)(rng); n > 0; --n) {
-                int van = cel(rng), naar = (van / 9) * 9 + (van + 1 + cel(rng) % 8) % 9;  // same row
+                int van = cel(rng),
+                    naar = (van / 9) * 9 + (van + 1 + cel(rng) % 8) % 9;  // same row
                 if (b[van] == '.') b[van] = static_cast<char>('0' + cijfer(rng));
                 b[naar] = b[van];
             }
@@ -92,7 +99,8 @@ TEST(Soak, GeneratedBoardsEndSoundlyWithAndWithoutAGuess) {
             for (int d = 1; d <= 9; ++d)
                 ASSERT_EQ(form.aantal(d), std::count(bord.begin(), bord.end(), '0' + d)) << opgave;
             const std::string& uit = ui.opmerk();
-            if (uit == " Sudoku succesvol ingevuld! " || uit == " Sudoku succesvol ingevuld! (na een gok) ") {
+            if (uit == " Sudoku succesvol ingevuld! " ||
+                uit == " Sudoku succesvol ingevuld! (na een gok) ") {
                 ++succes;
                 ASSERT_EQ(bord.find('.'), std::string::npos) << opgave;
                 ASSERT_TRUE(zonderDubbelen(bord)) << opgave << " gok " << gok;

@@ -24,7 +24,8 @@ TEST(Start, VerdictInTheStatusLineAndTheRecord) {
     std::swap(dubbel[0], dubbel[1]);
     dubbel[80] = '.';
     // 5 stands in rows 1 and 2 in two blocks, and row 3's segment (columns 7..9) is full.
-    const std::string tegenspraak = metCellen({{1, 2, '5'}, {2, 5, '5'}, {3, 7, '2'}, {3, 8, '3'}, {3, 9, '4'}});
+    const std::string tegenspraak =
+        metCellen({{1, 2, '5'}, {2, 5, '5'}, {3, 7, '2'}, {3, 8, '3'}, {3, 9, '4'}});
     struct Geval {
         std::string bord;
         bool gok, module, eerderGeplaatst, eerderGegokt;
@@ -37,16 +38,20 @@ TEST(Start, VerdictInTheStatusLineAndTheRecord) {
         {kOpgelost, false, true, true, false, Afloop::NogNietOpgelost, " Module CEL "},
         {eenGat, false, false, false, false, Afloop::Opgelost, " Sudoku succesvol ingevuld! "},
         // After a guess in an earlier solve, a solved board is solved "after a guess".
-        {eenGat, false, false, false, true, Afloop::OpgelostNaGok, " Sudoku succesvol ingevuld! (na een gok) "},
-        {dubbel, false, false, false, false, Afloop::NietGeldig, " Sudoku ingevuld, maar niet geldig "},
+        {eenGat, false, false, false, true, Afloop::OpgelostNaGok,
+         " Sudoku succesvol ingevuld! (na een gok) "},
+        {dubbel, false, false, false, false, Afloop::NietGeldig,
+         " Sudoku ingevuld, maar niet geldig "},
         {tegenspraak, false, true, true, false, Afloop::NietGenoegKennis, kGeenKennis.c_str()},
         // Nothing ever placed: the final check has the last word.
-        {tegenspraak, false, false, false, false, Afloop::InvoerNietKompleet, kNietKompleet.c_str()},
+        {tegenspraak, false, false, false, false, Afloop::InvoerNietKompleet,
+         kNietKompleet.c_str()},
         // easy50 #7 and #42 stick with the trial option off: #7 passes 99 in a pass
         // without a placement, #42 only through the +10 step; a trial finishes #42.
         {easy[6].opgave, false, false, false, false, Afloop::NietGenoegKennis, kGeenKennis.c_str()},
         {easy[41].opgave, false, false, false, false, Afloop::NogNietOpgelost, nullptr},
-        {easy[41].opgave, true, false, false, false, Afloop::OpgelostNaGok, " Sudoku succesvol ingevuld! (na een gok) "},
+        {easy[41].opgave, true, false, false, false, Afloop::OpgelostNaGok,
+         " Sudoku succesvol ingevuld! (na een gok) "},
     };
     for (const Geval& g : gevallen) {
         Opstelling o;
@@ -60,15 +65,16 @@ TEST(Start, VerdictInTheStatusLineAndTheRecord) {
         if (g.opmerk != nullptr) {
             EXPECT_EQ(o.ui.opmerk(), g.opmerk) << g.bord;
         } else {
-            for (const Geval& h : gevallen) EXPECT_TRUE(h.opmerk == nullptr || o.ui.opmerk() != h.opmerk);
+            for (const Geval& h : gevallen)
+                EXPECT_TRUE(h.opmerk == nullptr || o.ui.opmerk() != h.opmerk);
             EXPECT_TRUE(o.form.uitz_gedaan >= 100 && o.form.uitz_gedaan <= 109);
         }
         if (g.afloop == Afloop::Opgelost || g.afloop == Afloop::OpgelostNaGok) {
             EXPECT_TRUE(o.form.KOMPLEET && zonderDubbelen(bordRegel(o.form.veld))) << g.bord;
         }
         if (g.bord == tegenspraak && g.eerderGeplaatst) {  // given up at once
-            EXPECT_EQ(o.form.MOG, "5");    // no later digit turn
-            EXPECT_EQ(o.form.lus_rij, 0);  // no line or block module ran
+            EXPECT_EQ(o.form.MOG, "5");                    // no later digit turn
+            EXPECT_EQ(o.form.lus_rij, 0);                  // no line or block module ran
             EXPECT_EQ(bordRegel(o.form.veld), tegenspraak);
         }
         // A load forgets the last solve's outcome.

@@ -1,14 +1,15 @@
 #include "support/testhulp.h"
 
-#include <fstream>
 #include <stdlib.h>
+#include <fstream>
 
 namespace sudoku::test {
 
 void zetBord(SudokuForm& form, const std::string& bord) {
     for (int d = 1; d <= 9; ++d) form.aantal(d) = 0;
     for (std::size_t i = 0; i < 81; ++i) {
-        const std::string c = i < bord.size() && bord[i] >= '1' && bord[i] <= '9' ? bord.substr(i, 1) : " ";
+        const std::string c =
+            i < bord.size() && bord[i] >= '1' && bord[i] <= '9' ? bord.substr(i, 1) : " ";
         form.veld(i / 9 + 1, i % 9 + 1) = c;
         form.TelGetal(c == " " ? "" : c);
     }
@@ -40,11 +41,13 @@ std::vector<Puzzel> leesCollectie(const std::string& naam) {
 }
 
 TijdelijkeMap::TijdelijkeMap() {
-    std::string sjabloon = (std::filesystem::temp_directory_path() / "sudoku-blad-test-XXXXXX").string();
+    std::string sjabloon =
+        (std::filesystem::temp_directory_path() / "sudoku-blad-test-XXXXXX").string();
     pad_ = mkdtemp(sjabloon.data());
 }
 
-std::filesystem::path TijdelijkeMap::schrijf(const std::string& naam, const std::string& inhoud) const {
+std::filesystem::path TijdelijkeMap::schrijf(const std::string& naam,
+                                             const std::string& inhoud) const {
     auto p = pad_ / naam;
     std::filesystem::create_directories(p.parent_path());
     std::ofstream(p, std::ios::binary) << inhoud;

@@ -24,7 +24,9 @@ inline const std::string kOpgelost =
 struct Opstelling {
     HeadlessControls ui;
     SudokuForm form{ui};
-    Opstelling() { form.testcasePad1 = form.testcasePad2 = "/nonexistent-sudoku-blad/SudokuTestCase.txt"; }
+    Opstelling() {
+        form.testcasePad1 = form.testcasePad2 = "/nonexistent-sudoku-blad/SudokuTestCase.txt";
+    }
 };
 
 // Puts an 81-character board (row by row, "1".."9", "." / "0" / " " empty) into `veld`

@@ -94,8 +94,10 @@ TEST_F(Laden, ANamedFileThatIsMissingOrRefusedIsNamedInTheStatusLine) {
     eerste(voorbeeld());  // never looked at once a file is named
     const std::pair<std::string, std::string> gevallen[] = {
         {(map.pad() / "weg.txt").string(), " weg.txt bestaat niet "},
-        {map.schrijf("puzzel.txt", "123\n4a6\n").string(), " Fout in puzzel.txt: regel 2, positie 2 "},
-        {map.schrijf("lang.txt", voorbeeld() + "1\n").string(), " Fout in lang.txt: meer dan 9 regels "},
+        {map.schrijf("puzzel.txt", "123\n4a6\n").string(),
+         " Fout in puzzel.txt: regel 2, positie 2 "},
+        {map.schrijf("lang.txt", voorbeeld() + "1\n").string(),
+         " Fout in lang.txt: meer dan 9 regels "},
         {(map.pad() / "b").string() + "/", " b kan niet gelezen worden "},  // a folder
     };
     for (const auto& [pad, opmerk] : gevallen) {
@@ -133,7 +135,8 @@ TEST_F(Laden, OneLineOf81CellsAndTheGridWithBarsSeparatorsAndComments) {
         return bordRegel(o.form.veld);
     };
     // One line, with text after the 81 cells, blank and comment lines around it, CRLF.
-    EXPECT_EQ(laad("\xEF\xBB\xBF# van een site\r\n\r\n" + kVoorbeeldBord + "," + kOpgelost + "\r\n  \r\n"),
+    EXPECT_EQ(laad("\xEF\xBB\xBF# van een site\r\n\r\n" + kVoorbeeldBord + "," + kOpgelost +
+                   "\r\n  \r\n"),
               kVoorbeeldBord);
     EXPECT_EQ(o.form.aantal(4), 5);
     std::string spaties = kVoorbeeldBord;  // spaces as empty cells, no line end
@@ -157,22 +160,25 @@ TEST_F(Laden, OneLineOf81CellsAndTheGridWithBarsSeparatorsAndComments) {
 
     // Lines that loaded before keep their meaning: dashes after nine spaces are an empty
     // row, and a first line without 81 cells is row 1 alone.
-    EXPECT_EQ(laad("1        \n         ---\n3"), "1........" + std::string(9, '.') + "3" + std::string(62, '.'));
+    EXPECT_EQ(laad("1        \n         ---\n3"),
+              "1........" + std::string(9, '.') + "3" + std::string(62, '.'));
     EXPECT_EQ(laad("123456789 # rij 1" + std::string(80, ' ')), "123456789" + std::string(72, '.'));
-    EXPECT_EQ(laad(std::string(80, '.') + "x\n2"), std::string(9, '.') + "2" + std::string(71, '.'));
+    EXPECT_EQ(laad(std::string(80, '.') + "x\n2"),
+              std::string(9, '.') + "2" + std::string(71, '.'));
 }
 
 TEST_F(Laden, OtherLayoutsAreRefusedAtTheFilesOwnLineAndPosition) {
     const std::pair<std::string, std::string> gevallen[] = {
         // A bad cell after a comment and a separator: the file's own line and character.
         {"# kop\n5.9|241|3.8\n---+---+---\n..x|...|...\n", "regel 4, positie 3"},
-        {"5 . 9 | 2 4 1 | 3 . 8\n", "regel 1, positie 7"},      // cells spaced out
+        {"5 . 9 | 2 4 1 | 3 . 8\n", "regel 1, positie 7"},  // cells spaced out
         {"| 5 . 9 | 2 4 1 | 3 . 8 |\n", "regel 1, positie 9"},
-        {"5.|9241|3.8\n", "regel 1, positie 3"},                 // a bar inside a block
-        {"5.9241|3.8\n", "regel 1, positie 7"},                  // a lone bar after six
-        {"123\n--\n", "regel 2, positie 1"},                    // too short for a separator
-        {"1 ---\n", "regel 1, positie 3"},                        // a row with dashes in it
-        {kVoorbeeldBord + "\n" + kVoorbeeldBord + "\n" + kVoorbeeldBord.substr(0, 8) + "x", "regel 3, positie 9"},
+        {"5.|9241|3.8\n", "regel 1, positie 3"},  // a bar inside a block
+        {"5.9241|3.8\n", "regel 1, positie 7"},   // a lone bar after six
+        {"123\n--\n", "regel 2, positie 1"},      // too short for a separator
+        {"1 ---\n", "regel 1, positie 3"},        // a row with dashes in it
+        {kVoorbeeldBord + "\n" + kVoorbeeldBord + "\n" + kVoorbeeldBord.substr(0, 8) + "x",
+         "regel 3, positie 9"},
     };
     for (const auto& [inhoud, waar] : gevallen) {
         eerste(inhoud);

@@ -29,7 +29,9 @@ unsigned inBlok(const std::string& b, int r, int k) {
     for (int i = 0; i < 9; ++i) m |= cijferBit(b[(r / 3 * 3 + i / 3) * 9 + k / 3 * 3 + i % 3]);
     return m;
 }
-unsigned uitgesloten(const std::string& b, int i) { return inRij(b, i / 9) | inKolom(b, i % 9) | inBlok(b, i / 9, i % 9); }
+unsigned uitgesloten(const std::string& b, int i) {
+    return inRij(b, i / 9) | inKolom(b, i % 9) | inBlok(b, i / 9, i % 9);
+}
 
 // Records the path and checks each event against the board the path has reached.
 class Controle : public HeadlessControls {
@@ -47,7 +49,8 @@ public:
     void geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) override {
         const int i = (rij - 1) * 9 + kol - 1;
         const unsigned bit = cijferBit(getal[0]);
-        const std::string wat = teksten::stapRegel(pad.stappen() + 1, rij, kol, getal, reden) + " op " + bord;
+        const std::string wat =
+            teksten::stapRegel(pad.stappen() + 1, rij, kol, getal, reden) + " op " + bord;
         EXPECT_EQ(bord[i], '.') << wat;
         EXPECT_TRUE(reden.eenheid.cellen().test(i)) << wat;
         // A guess is in force from the guess itself on, never before the first one.
@@ -68,7 +71,9 @@ public:
         };
         const auto cellen = reden.eenheid.cellen();
         switch (reden.techniek) {
-            case Techniek::Cel: EXPECT_EQ(aantalBits(~uitgesloten(bord, i) & 0x3FEu), 1) << wat; break;
+            case Techniek::Cel:
+                EXPECT_EQ(aantalBits(~uitgesloten(bord, i) & 0x3FEu), 1) << wat;
+                break;
             case Techniek::LijnenH:
             case Techniek::LijnenV:
             case Techniek::Blokken:
@@ -104,8 +109,11 @@ TEST(Oplospad, EveryReasonHoldsOnItsBoardAndThePathEndsOnTheFinalBoard) {
     std::set<Techniek> technieken;
     std::set<Eenheid::Soort> soorten;
     int ongedaan = 0;
-    for (auto [naam, max] : {std::pair{"top95", 95}, {"hardest", 11}, {"forum_hardest_1106", 375},
-                             {"royle17", 1000}, {"sudoku_exchange_rated", 300}}) {
+    for (auto [naam, max] : {std::pair{"top95", 95},
+                             {"hardest", 11},
+                             {"forum_hardest_1106", 375},
+                             {"royle17", 1000},
+                             {"sudoku_exchange_rated", 300}}) {
         const auto puzzels = leesCollectie(naam);
         ASSERT_FALSE(puzzels.empty()) << naam << " in " << SUDOKU_PUZZELS;
         for (int i = 0; i < max && i < static_cast<int>(puzzels.size()); ++i)
@@ -122,7 +130,8 @@ TEST(Oplospad, EveryReasonHoldsOnItsBoardAndThePathEndsOnTheFinalBoard) {
                 form.StartCommand_Click();
                 const auto& g = ui.pad.gebeurtenissen();
                 // (A puzzle the solver cannot start on has an empty path.)
-                EXPECT_EQ(g.empty() ? ui.pad.beginBord() : ui.pad.bordNa(g.size() - 1), bordRegel(form.veld))
+                EXPECT_EQ(g.empty() ? ui.pad.beginBord() : ui.pad.bordNa(g.size() - 1),
+                          bordRegel(form.veld))
                     << naam << " " << i;
                 for (const auto& e : g) ongedaan += e.soort == Gebeurtenis::Soort::GokOngedaan;
                 technieken.insert(ui.technieken.begin(), ui.technieken.end());
@@ -147,7 +156,8 @@ TEST(Oplospad, UndoneGuessReturnsToTheStepBeforeItAndLinesMarkTheGuess) {
     pad.geplaatst(1, 2, "3", {Techniek::FoutHersteld, Eenheid::blokVan(1, 2), false});
     EXPECT_EQ(pad.regel(0), "stap 1: rij 1, kolom 1 = 1, Module CEL, rij 1, kolom 1 en blok 1");
     EXPECT_EQ(pad.regel(1), "stap 2: rij 1, kolom 2 = 2, Module Uitproberen, blok 1 (gok)");
-    EXPECT_EQ(pad.regel(2), "stap 3: rij 5, kolom 5 = 5, Module BLOKLIJNEN Verticaal, kolommen 4-6, blok 5 (onder gok)");
+    EXPECT_EQ(pad.regel(2), "stap 3: rij 5, kolom 5 = 5, Module BLOKLIJNEN Verticaal, kolommen "
+                            "4-6, blok 5 (onder gok)");
     EXPECT_EQ(pad.regel(3), "gok ongedaan: terug naar stap 1");
     EXPECT_EQ(pad.regel(4), "stap 4: rij 1, kolom 2 = 3, Fout hersteld na mislukte gok, blok 1");
     EXPECT_EQ(pad.bordNa(2).substr(0, 2) + pad.bordNa(2)[40], "125");

@@ -16,7 +16,9 @@ struct GewoneTelling {
     std::string b;
     unsigned bezet[27] = {};  // rows, columns, blocks
     static int blok(int i) { return 18 + i / 27 * 3 + i % 9 / 3; }
-    void zet(int i, int d) { bezet[i / 9] ^= 1u << d, bezet[9 + i % 9] ^= 1u << d, bezet[blok(i)] ^= 1u << d; }
+    void zet(int i, int d) {
+        bezet[i / 9] ^= 1u << d, bezet[9 + i % 9] ^= 1u << d, bezet[blok(i)] ^= 1u << d;
+    }
     int tel() {
         int beste = -1, minst = 10;
         unsigned vrij = 0;
@@ -45,20 +47,26 @@ int telGewoon(const std::string& bord) {  // a board without a repeated digit
 
 // A solution that fills `bord` without a repeated digit.
 bool vult(const std::string& oplossing, const std::string& bord) {
-    if (oplossing.size() != 81 || oplossing.find_first_not_of("123456789") != std::string::npos) return false;
+    if (oplossing.size() != 81 || oplossing.find_first_not_of("123456789") != std::string::npos)
+        return false;
     for (int i = 0; i < 81; ++i)
         if (bord[i] != '.' && bord[i] != oplossing[i]) return false;
     return zonderDubbelen(oplossing);
 }
 
 TEST(Oplossingen, UniquePuzzlesGiveTheirKnownSolution) {
-    for (const auto& [naam, stap] : {std::pair{"top95", 1}, {"hardest", 1}, {"forum_hardest_1106", 1},
-                                     {"forum_hardest_1905_11plus", 25}, {"royle17", 25}, {"easy50", 1}}) {
+    for (const auto& [naam, stap] : {std::pair{"top95", 1},
+                                     {"hardest", 1},
+                                     {"forum_hardest_1106", 1},
+                                     {"forum_hardest_1905_11plus", 25},
+                                     {"royle17", 25},
+                                     {"easy50", 1}}) {
         const auto alle = leesCollectie(naam);
         ASSERT_FALSE(alle.empty()) << naam;
         for (std::size_t i = 0; i < alle.size(); i += stap) {
             std::string o;
-            ASSERT_EQ(telOplossingen(alle[i].opgave, &o), Oplossingen::Uniek) << naam << " #" << i + 1;
+            ASSERT_EQ(telOplossingen(alle[i].opgave, &o), Oplossingen::Uniek)
+                << naam << " #" << i + 1;
             ASSERT_EQ(o, alle[i].oplossing) << naam << " #" << i + 1;
         }
     }
@@ -77,7 +85,8 @@ TEST(Oplossingen, UniquePuzzlesGiveTheirKnownSolution) {
 TEST(Oplossingen, GivensTakenAwayAgreeWithAPlainCount) {
     int meerdere = 0, uniek = 0;
     // The plain count is slow on 17 givens less one or two: few of those.
-    for (const auto& [naam, hoeveel] : {std::pair{"easy50", 40}, {"top95", 40}, {"hardest", 11}, {"royle17", 8}}) {
+    for (const auto& [naam, hoeveel] :
+         {std::pair{"easy50", 40}, {"top95", 40}, {"hardest", 11}, {"royle17", 8}}) {
         const auto alle = leesCollectie(naam);
         for (std::size_t i = 0; i < static_cast<std::size_t>(hoeveel) && i < alle.size(); ++i) {
             std::string bord = alle[i].opgave;
@@ -90,7 +99,8 @@ TEST(Oplossingen, GivensTakenAwayAgreeWithAPlainCount) {
             std::string o;
             const int gewoon = telGewoon(bord);
             const auto uit = telOplossingen(bord, &o);
-            EXPECT_EQ(uit, gewoon == 1 ? Oplossingen::Uniek : Oplossingen::Meerdere) << naam << " " << bord;
+            EXPECT_EQ(uit, gewoon == 1 ? Oplossingen::Uniek : Oplossingen::Meerdere)
+                << naam << " " << bord;
             EXPECT_TRUE(vult(o, bord)) << naam << " " << bord;
             (gewoon == 1 ? uniek : meerdere)++;
         }
@@ -105,10 +115,10 @@ TEST(Oplossingen, GivensTakenAwayAgreeWithAPlainCount) {
 TEST(Oplossingen, NoSolution) {
     const std::string kStart = "-";
     for (const std::string& bord : std::vector<std::string>{
-             "11",                               // twice in a row
-             "1.........1",                      // twice in a block
-             "1" + std::string(26, '.') + "1",   // twice in a column
-             "12345678.........9",               // the ninth cell of row 1 has no digit left
+             "11",                              // twice in a row
+             "1.........1",                     // twice in a block
+             "1" + std::string(26, '.') + "1",  // twice in a column
+             "12345678.........9",              // the ninth cell of row 1 has no digit left
              // No solution, but the contradiction lies deep: plain backtracking takes long.
              ".....5.8....6.1.43..........1.5........1.6...3.......553.....61........4.........",
              // Found by hill-climbing on the count's own work; they once took up to 300,000

@@ -46,8 +46,9 @@ int main(int argc, char** argv) {
         "Zonder BESTAND wordt SudokuTestCase.txt op de vaste plaatsen gezocht.");
     opties.addHelpOption();
     opties.addVersionOption();
-    opties.addPositionalArgument("BESTAND", "De opgave: negen regels van negen tekens, "
-                                            "\"1\" .. \"9\" of een spatie.",
+    opties.addPositionalArgument("BESTAND",
+                                 "De opgave: negen regels van negen tekens, "
+                                 "\"1\" .. \"9\" of een spatie.",
                                  "[BESTAND]");
     const QCommandLineOption schermafdruk(
         "screenshot",

@@ -140,7 +140,8 @@ public:
     using Plek = std::function<std::optional<QPoint>(QSize)>;
 
     // `rand`: the frame the window manager will put around the box, as far as known.
-    StapMelding(const QString& titel, const QString& tekst, QWidget* ouder, Plek plek, QMargins rand)
+    StapMelding(const QString& titel, const QString& tekst, QWidget* ouder, Plek plek,
+                QMargins rand)
         : QMessageBox(QMessageBox::Information, titel, tekst, QMessageBox::Ok, ouder),
           plek_(std::move(plek)),
           rand_(rand) {
@@ -231,8 +232,8 @@ void SudokuVenster::bouwMenus() {
     menuBalk_->setFont(QApplication::font());  // the desktop's own font, not the form's bold one
     // Ctrl+V and Ctrl+C where no text box has the focus; the boxes pass them on through
     // eventFilter.
-    const auto item = [this](QMenu* menu, const char* naam, const char* tekst, const QList<QKeySequence>& toetsen,
-                             const std::function<void()>& doe) {
+    const auto item = [this](QMenu* menu, const char* naam, const char* tekst,
+                             const QList<QKeySequence>& toetsen, const std::function<void()>& doe) {
         QAction* a = menu->addAction(q(tekst));
         a->setObjectName(naam);
         a->setShortcuts(toetsen);
@@ -240,20 +241,24 @@ void SudokuVenster::bouwMenus() {
     };
     QMenu* bestand = menuBalk_->addMenu(q(teksten::MENU_BESTAND));
     bestand->setObjectName("MenuBestand");
-    item(bestand, "Openen", teksten::MENU_OPENEN, {QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { openen(); });
+    item(bestand, "Openen", teksten::MENU_OPENEN, {QKeySequence(Qt::CTRL | Qt::Key_O)},
+         [this] { openen(); });
     item(bestand, "Plakken", teksten::MENU_PLAKKEN, QKeySequence::keyBindings(QKeySequence::Paste),
          [this] { plakken(); });
     item(bestand, "Kopieren", teksten::MENU_KOPIEREN, QKeySequence::keyBindings(QKeySequence::Copy),
          [this] { kopieren(); });
     bestand->addSeparator();
-    item(bestand, "Afsluiten", teksten::MENU_AFSLUITEN, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
+    item(bestand, "Afsluiten", teksten::MENU_AFSLUITEN, {QKeySequence(Qt::CTRL | Qt::Key_Q)},
+         [this] { close(); });
     QMenu* oplossing = menuBalk_->addMenu(q(teksten::MENU_OPLOSSING));
     oplossing->setObjectName("MenuOplossing");
-    item(oplossing, "Verslag", teksten::MENU_VERSLAG, {QKeySequence(Qt::Key_F2)}, [this] { verslagTonen(); });
+    item(oplossing, "Verslag", teksten::MENU_VERSLAG, {QKeySequence(Qt::Key_F2)},
+         [this] { verslagTonen(); });
     item(oplossing, "Controleer", teksten::MENU_CONTROLEER, {}, [this] { controleer(); });
     QMenu* help = menuBalk_->addMenu(q(teksten::MENU_HELP));
     help->setObjectName("MenuHelp");
-    item(help, "Uitleg", teksten::MENU_UITLEG, {QKeySequence(Qt::Key_F1)}, [this] { uitlegTonen(); });
+    item(help, "Uitleg", teksten::MENU_UITLEG, {QKeySequence(Qt::Key_F1)},
+         [this] { uitlegTonen(); });
     item(help, "Over", teksten::MENU_OVER, {}, [this] { overTonen(); });
 }
 
@@ -275,14 +280,16 @@ void SudokuVenster::bouwBanner() {
     label6->setWordWrap(false);
 
     label(frame2, "Label7", "Zuvo", 5040, 840, 735, 255);
-    auto* label5 = label(frame2, "Label5", QStringLiteral("versie " SUDOKU_VERSIE), 5040, 1080, 975, 255);
+    auto* label5 =
+        label(frame2, "Label5", QStringLiteral("versie " SUDOKU_VERSIE), 5040, 1080, 975, 255);
     label5->setFont(lettertype(8.25, false));
 }
 
 void SudokuVenster::bouwInvoer() {
     auto* invoer = kader(formulier_, "Invoer", 240, 1440, 2295, 1845);
     label(invoer, "Label2", "Begin waarden", 360, 360, 1695, 375);
-    knoppen_[static_cast<int>(Knop::Invoer)] = knopMaken(invoer, "InvoerCommand", "Invoer", 360, 840);
+    knoppen_[static_cast<int>(Knop::Invoer)] =
+        knopMaken(invoer, "InvoerCommand", "Invoer", 360, 840);
     knoppen_[static_cast<int>(Knop::Bevestig)] =
         knopMaken(invoer, "BevInvoerCommand", "Bevestig", 360, 1320);
     knop(Knop::Bevestig)->setEnabled(false);
@@ -348,7 +355,8 @@ void SudokuVenster::bouwBord() {
     for (int b = 0; b < 9; ++b) {
         const int blokRij = b / 3;
         const int blokKol = b % 3;
-        auto* blok = kader(sudoku, blokNamen[b], 120 + 1200 * blokKol, 120 + 1260 * blokRij, 1050, 1230);
+        auto* blok =
+            kader(sudoku, blokNamen[b], 120 + 1200 * blokKol, 120 + 1260 * blokRij, 1050, 1230);
         for (int r = 0; r < 3; ++r)
             for (int k = 0; k < 3; ++k) {
                 const int rij = blokRij * 3 + r + 1;
@@ -400,7 +408,8 @@ void SudokuVenster::zetTabVolgorde() {
     for (int blokRij = 0; blokRij < 3; ++blokRij)
         for (int blokKol = 0; blokKol < 3; ++blokKol)
             for (int r = 1; r <= 3; ++r)
-                for (int k = 1; k <= 3; ++k) volgorde.push_back(cel(blokRij * 3 + r, blokKol * 3 + k));
+                for (int k = 1; k <= 3; ++k)
+                    volgorde.push_back(cel(blokRij * 3 + r, blokKol * 3 + k));
     volgorde.push_back(knop(Knop::Bevestig));
     volgorde.push_back(vinkVak(Vink::Tussenstap));
     for (int i = 1; i <= 9; ++i) volgorde.push_back(oplos_[i]);
@@ -421,9 +430,9 @@ QColor SudokuVenster::naarQColor(Kleur kleur, const QPalette& palet) {
     // System colours carry their index in the low byte; 8 is the window text.
     if (kleur & 0x80000000u) {
         switch (kleur & 0xFFu) {
-        case 5: return palet.color(QPalette::Base);
-        case 15: return palet.color(QPalette::Button);
-        default: return palet.color(QPalette::WindowText);
+            case 5: return palet.color(QPalette::Base);
+            case 15: return palet.color(QPalette::Button);
+            default: return palet.color(QPalette::WindowText);
         }
     }
     return QColor(static_cast<int>(kleur & 0xFFu), static_cast<int>((kleur >> 8) & 0xFFu),
@@ -495,11 +504,10 @@ void SudokuVenster::zetKnopVisible(Knop k, bool zichtbaar) { knop(k)->setVisible
 
 int SudokuVenster::vinkWaarde(Vink v) const { return vinkVak(v)->isChecked() ? 1 : 0; }
 
-
 void SudokuVenster::meldingsvenster(const std::string& titel, const std::string& tekst) {
     if (afsluiten_) return;  // the window is gone: the solve finishes unseen
-    StapMelding box(q(titel), q(tekst), this, [this](QSize maat) { return meldingPlek(maat); },
-                    vensterRand());
+    StapMelding box(
+        q(titel), q(tekst), this, [this](QSize maat) { return meldingPlek(maat); }, vensterRand());
     QEventLoop lus;
     connect(&box, &QDialog::finished, &lus, &QEventLoop::quit);
     melding_ = &box;
@@ -520,10 +528,13 @@ void SudokuVenster::meldingsvenster(const std::string& titel, const std::string&
 std::optional<QPoint> SudokuVenster::meldingPlek(QSize binnen) const {
     QLineEdit* c = cel(aangekondigdRij_, aangekondigdKol_);
     if (c == nullptr || screen() == nullptr) return std::nullopt;
-    const auto opScherm = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    const auto opScherm = [](const QWidget* w) {
+        return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+    };
     const QRect celVak = opScherm(c);
     const QRect rij = opScherm(cel(aangekondigdRij_, 1)).united(opScherm(cel(aangekondigdRij_, 9)));
-    const QRect kolom = opScherm(cel(1, aangekondigdKol_)).united(opScherm(cel(9, aangekondigdKol_)));
+    const QRect kolom =
+        opScherm(cel(1, aangekondigdKol_)).united(opScherm(cel(9, aangekondigdKol_)));
 
     // The box's frame is not known before it is shown; the window's own frame is the best guess.
     const QRect venster = frameGeometry();
@@ -543,7 +554,8 @@ std::optional<QPoint> SudokuVenster::meldingPlek(QSize binnen) const {
     const int tussenruimte = 8;
     int y = celVak.center().y() - maat.height() / 2;
     y = std::max(ruimte.top(), std::min(y, ruimte.bottom() + 1 - maat.height()));
-    for (int x : {venster.right() + 1 + tussenruimte, venster.left() - tussenruimte - maat.width()}) {
+    for (int x :
+         {venster.right() + 1 + tussenruimte, venster.left() - tussenruimte - maat.width()}) {
         const QRect r(QPoint(x, y), maat);
         if (vrij(r, true)) return r.topLeft();
     }
@@ -569,8 +581,8 @@ std::optional<QPoint> SudokuVenster::meldingPlek(QSize binnen) const {
 QMargins SudokuVenster::vensterRand() const {
     const QRect buiten = frameGeometry();
     const QRect binnen = geometry();
-    return {binnen.left() - buiten.left(), binnen.top() - buiten.top(), buiten.right() - binnen.right(),
-            buiten.bottom() - binnen.bottom()};
+    return {binnen.left() - buiten.left(), binnen.top() - buiten.top(),
+            buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom()};
 }
 
 void SudokuVenster::start() {
@@ -630,7 +642,8 @@ void SudokuVenster::openen() {
         kiezer.setLabelText(QFileDialog::FileType, q(teksten::OPENEN_BESTANDSTYPE));
         kiezer.setLabelText(QFileDialog::Accept, q(teksten::OPENEN_KNOP));
         kiezer.setLabelText(QFileDialog::Reject, q(teksten::ANNULEREN));
-        if (kiezer.exec() == QDialog::Accepted && !kiezer.selectedFiles().isEmpty()) pad = kiezer.selectedFiles().first();
+        if (kiezer.exec() == QDialog::Accepted && !kiezer.selectedFiles().isEmpty())
+            pad = kiezer.selectedFiles().first();
     }
     if (pad.isEmpty()) return;
     // The start-up load runs on a form of its own first, with the same checks and texts:
@@ -660,8 +673,8 @@ void SudokuVenster::controleer() {
         int foutRij = 0, foutKol = 0;
         bord = vakkenRegel(foutRij, foutKol);
         if (foutRij != 0) {
-            QMessageBox fout(QMessageBox::Warning, q(teksten::CONTROLE_TITEL), q(teksten::controleOngeldig(foutRij, foutKol)),
-                             QMessageBox::Ok, this);
+            QMessageBox fout(QMessageBox::Warning, q(teksten::CONTROLE_TITEL),
+                             q(teksten::controleOngeldig(foutRij, foutKol)), QMessageBox::Ok, this);
             fout.exec();
             focusCel(foutRij, foutKol);
             return;
@@ -677,8 +690,8 @@ void SudokuVenster::controleer() {
         uitkomst = telOplossingen(bord);
         uitleg = q(teksten::controleUitleg(uitkomst));
     }
-    QMessageBox box(QMessageBox::Information, q(teksten::CONTROLE_TITEL), q(teksten::controleZin(uitkomst)),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, q(teksten::CONTROLE_TITEL),
+                    q(teksten::controleZin(uitkomst)), QMessageBox::Ok, this);
     box.setInformativeText(uitleg);
     box.exec();
 }
@@ -693,8 +706,10 @@ void SudokuVenster::verslagTonen() {
         if (screen() != nullptr) {
             const QRect ruimte = screen()->availableGeometry();
             const QMargins rand = vensterRand();
-            const int breed = std::min(verslagVenster_->width(), ruimte.right() + 1 - plek.x() - rand.left() - rand.right());
-            if (breed >= 640 && ruimte.contains(QRect(plek, QSize(breed, verslagVenster_->height())))) {
+            const int breed = std::min(verslagVenster_->width(),
+                                       ruimte.right() + 1 - plek.x() - rand.left() - rand.right());
+            if (breed >= 640 &&
+                ruimte.contains(QRect(plek, QSize(breed, verslagVenster_->height())))) {
                 verslagVenster_->resize(breed, verslagVenster_->height());
                 verslagVenster_->move(plek);
             }
@@ -715,7 +730,8 @@ void SudokuVenster::uitlegTonen() {
         tekst->setAccessibleName(q(teksten::UITLEG_TITEL));
         tekst->setHtml(q(uitlegPagina()));
         auto* knoppen = new QDialogButtonBox(venster);
-        QPushButton* sluiten = knoppen->addButton(q(teksten::SLUITEN), QDialogButtonBox::RejectRole);
+        QPushButton* sluiten =
+            knoppen->addButton(q(teksten::SLUITEN), QDialogButtonBox::RejectRole);
         sluiten->setAccessibleName(sluiten->text().remove('&'));
         connect(knoppen, &QDialogButtonBox::rejected, venster, &QDialog::reject);
         auto* indeling = new QVBoxLayout(venster);
@@ -730,8 +746,8 @@ void SudokuVenster::uitlegTonen() {
 }
 
 void SudokuVenster::overTonen() {
-    QMessageBox over(QMessageBox::NoIcon, q(teksten::OVER_TITEL), q(teksten::overTekst(SUDOKU_VERSIE)), QMessageBox::Ok,
-                     this);
+    QMessageBox over(QMessageBox::NoIcon, q(teksten::OVER_TITEL),
+                     q(teksten::overTekst(SUDOKU_VERSIE)), QMessageBox::Ok, this);
     over.setIconPixmap(windowIcon().pixmap(48, 48));
     over.setTextFormat(Qt::PlainText);
     over.exec();
@@ -753,25 +769,23 @@ void SudokuVenster::closeEvent(QCloseEvent* e) {
 // What a user does with the mouse or keyboard, aimed at this window.
 bool SudokuVenster::invoerVanGebruiker(QObject* doel, QEvent* e) const {
     switch (e->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::ContextMenu:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::InputMethod:
-        break;
-    default:
-        return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::InputMethod: break;
+        default: return false;
     }
     if (doel->isWidgetType()) return static_cast<QWidget*>(doel)->window() == this;
     if (qobject_cast<QAction*>(doel) != nullptr) {  // a menu item's shortcut
@@ -794,41 +808,41 @@ bool SudokuVenster::eventFilter(QObject* doel, QEvent* e) {
         return true;
     }
     switch (e->type()) {
-    case QEvent::KeyPress: {
-        auto* toets = static_cast<QKeyEvent*>(e);
-        auto* k = qobject_cast<QPushButton*>(doel);
-        if (k != nullptr && (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter)) {
-            if (!toets->isAutoRepeat() && k->isEnabled()) k->click();
+        case QEvent::KeyPress: {
+            auto* toets = static_cast<QKeyEvent*>(e);
+            auto* k = qobject_cast<QPushButton*>(doel);
+            if (k != nullptr && (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter)) {
+                if (!toets->isAutoRepeat() && k->isEnabled()) k->click();
+                return true;
+            }
+            auto* vak = qobject_cast<QLineEdit*>(doel);
+            if (vak != nullptr && toets->matches(QKeySequence::Paste)) {
+                plakken();
+                return true;
+            }
+            // A cell box holds one character, so its own copy would be of no use: Ctrl+C copies
+            // the board, except from the status line with text selected in it.
+            if (vak != nullptr && toets->matches(QKeySequence::Copy) &&
+                !(vak == opmerk_ && vak->hasSelectedText())) {
+                kopieren();
+                return true;
+            }
+            break;
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: {
+            // A file dragged over a text box is meant for the window, not for the box's text.
+            if (qobject_cast<QLineEdit*>(doel) == nullptr) break;
+            auto* slepen = static_cast<QDropEvent*>(e);
+            if (bestandUit(slepen->mimeData()).isEmpty()) break;
+            if (e->type() == QEvent::Drop)
+                dropEvent(slepen);
+            else if (!bezig_)
+                slepen->acceptProposedAction();
             return true;
         }
-        auto* vak = qobject_cast<QLineEdit*>(doel);
-        if (vak != nullptr && toets->matches(QKeySequence::Paste)) {
-            plakken();
-            return true;
-        }
-        // A cell box holds one character, so its own copy would be of no use: Ctrl+C copies
-        // the board, except from the status line with text selected in it.
-        if (vak != nullptr && toets->matches(QKeySequence::Copy) && !(vak == opmerk_ && vak->hasSelectedText())) {
-            kopieren();
-            return true;
-        }
-        break;
-    }
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop: {
-        // A file dragged over a text box is meant for the window, not for the box's text.
-        if (qobject_cast<QLineEdit*>(doel) == nullptr) break;
-        auto* slepen = static_cast<QDropEvent*>(e);
-        if (bestandUit(slepen->mimeData()).isEmpty()) break;
-        if (e->type() == QEvent::Drop)
-            dropEvent(slepen);
-        else if (!bezig_)
-            slepen->acceptProposedAction();
-        return true;
-    }
-    default:
-        break;
+        default: break;
     }
     return QWidget::eventFilter(doel, e);
 }

@@ -29,7 +29,8 @@ QString q(const char* s) { return QString::fromUtf8(s); }
 
 // A colour of the core as 0x00BBGGRR.
 QColor kernKleur(Kleur k) {
-    return QColor(static_cast<int>(k & 0xFFu), static_cast<int>((k >> 8) & 0xFFu), static_cast<int>((k >> 16) & 0xFFu));
+    return QColor(static_cast<int>(k & 0xFFu), static_cast<int>((k >> 8) & 0xFFu),
+                  static_cast<int>((k >> 16) & 0xFFu));
 }
 
 QPushButton* knop(const char* tekst, QWidget* ouder) {
@@ -45,7 +46,8 @@ QColor markeerKleur(const QPalette& palet) {
     const QColor basis = palet.color(QPalette::Active, QPalette::Base);
     QColor naar = palet.color(QPalette::Active, QPalette::Highlight);
     const auto afstand = [](const QColor& a, const QColor& b) {
-        return std::abs(a.redF() - b.redF()) + std::abs(a.greenF() - b.greenF()) + std::abs(a.blueF() - b.blueF());
+        return std::abs(a.redF() - b.redF()) + std::abs(a.greenF() - b.greenF()) +
+               std::abs(a.blueF() - b.blueF());
     };
     // A highlight hardly apart from the base would not show: towards the text colour then.
     if (afstand(basis, naar) < 0.3) naar = palet.color(QPalette::Active, QPalette::Text);
@@ -63,7 +65,8 @@ KleinBord::KleinBord(QWidget* ouder) : QWidget(ouder) {
 
 QSize KleinBord::sizeHint() const { return {9 * 26 + 3, 9 * 26 + 3}; }
 
-void KleinBord::toon(const std::string& bord, const std::string& gegeven, int cel, const std::bitset<81>& eenheid) {
+void KleinBord::toon(const std::string& bord, const std::string& gegeven, int cel,
+                     const std::bitset<81>& eenheid) {
     bord_ = bord;
     bord_.resize(81, '.');
     gegeven_ = gegeven;
@@ -105,7 +108,8 @@ void KleinBord::paintEvent(QPaintEvent*) {
     }
     if (cel_ >= 0) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        p.drawRect(QRect(begin + QPoint(cel_ % 9 * maat, cel_ / 9 * maat), QSize(maat, maat)).adjusted(2, 2, -2, -2));
+        p.drawRect(QRect(begin + QPoint(cel_ % 9 * maat, cel_ / 9 * maat), QSize(maat, maat))
+                       .adjusted(2, 2, -2, -2));
     }
 }
 
@@ -151,13 +155,15 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     connect(lijst_, &QListWidget::currentRowChanged, this, &VerslagVenster::bijKeuze);
     connect(vorige_, &QPushButton::clicked, this, [this] { kies(gekozen() - 1); });
     connect(volgende_, &QPushButton::clicked, this, [this] { kies(gekozen() + 1); });
-    connect(kopieer_, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(tekst()); });
+    connect(kopieer_, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(tekst()); });
     connect(sluiten, &QPushButton::clicked, this, &QWidget::close);
     // The arrows, Home and End move through the steps wherever the focus is in this window:
     // the list takes Up, Down, Home and End itself and Left and Right through eventFilter.
     lijst_->installEventFilter(this);
-    const std::pair<int, int> toetsen[] = {{Qt::Key_Up, -1}, {Qt::Key_Left, -1}, {Qt::Key_Down, 1},
-                                           {Qt::Key_Right, 1}, {Qt::Key_Home, 0}, {Qt::Key_End, 0}};
+    const std::pair<int, int> toetsen[] = {{Qt::Key_Up, -1},  {Qt::Key_Left, -1},
+                                           {Qt::Key_Down, 1}, {Qt::Key_Right, 1},
+                                           {Qt::Key_Home, 0}, {Qt::Key_End, 0}};
     for (const auto& [toets, richting] : toetsen) {
         auto* s = new QShortcut(QKeySequence(toets), this);
         connect(s, &QShortcut::activated, this, [this, toets = toets, richting = richting] {
@@ -169,7 +175,8 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
                 kies(gekozen() + richting);
         });
     }
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
     resize(920, 500);
     toon(nullptr);
 }
@@ -199,7 +206,8 @@ void VerslagVenster::toon(std::shared_ptr<const Verslag> verslag, bool bezig) {
         volgende_->setEnabled(false);
         return;
     }
-    QStringList kop{q(teksten::verslagNiveau(verslag_->niveau)), q(teksten::verslagOplossingen(verslag_->oplossingen))};
+    QStringList kop{q(teksten::verslagNiveau(verslag_->niveau)),
+                    q(teksten::verslagOplossingen(verslag_->oplossingen))};
     for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
         if (const int n = verslag_->pad.aantal(static_cast<Techniek>(t)); n > 0)
             kop << q(teksten::verslagTechniek(static_cast<Techniek>(t), n));
@@ -207,7 +215,8 @@ void VerslagVenster::toon(std::shared_ptr<const Verslag> verslag, bool bezig) {
     samenvatting_->setText(kop.join('\n'));
     {
         const QSignalBlocker stil(lijst_);
-        for (std::size_t i = 0; i < verslag_->pad.gebeurtenissen().size(); ++i) lijst_->addItem(q(verslag_->pad.regel(i)));
+        for (std::size_t i = 0; i < verslag_->pad.gebeurtenissen().size(); ++i)
+            lijst_->addItem(q(verslag_->pad.regel(i)));
     }
     bord_->show();
     if (lijst_->count() > 0)
@@ -239,7 +248,8 @@ void VerslagVenster::bijKeuze(int i) {
     int cel = -1;
     std::bitset<81> eenheid;
     // An undone guess has no cell: its board is the one from before the guess.
-    if (g.soort == Gebeurtenis::Soort::Stap && g.rij >= 1 && g.rij <= 9 && g.kol >= 1 && g.kol <= 9) {
+    if (g.soort == Gebeurtenis::Soort::Stap && g.rij >= 1 && g.rij <= 9 && g.kol >= 1 &&
+        g.kol <= 9) {
         cel = (g.rij - 1) * 9 + g.kol - 1;
         eenheid = g.reden.eenheid.cellen();
     }
@@ -249,8 +259,8 @@ void VerslagVenster::bijKeuze(int i) {
 
 QString VerslagVenster::tekst() const {
     if (verslag_ == nullptr) return {};
-    QStringList regels{q(teksten::verslagPuzzel(verslag_->pad.beginBord())), samenvatting_->text(), QString(),
-                       q(teksten::VERSLAG_STAPPEN_KOP)};
+    QStringList regels{q(teksten::verslagPuzzel(verslag_->pad.beginBord())), samenvatting_->text(),
+                       QString(), q(teksten::VERSLAG_STAPPEN_KOP)};
     for (int i = 0; i < lijst_->count(); ++i) regels << lijst_->item(i)->text();
     return regels.join('\n') + '\n';
 }

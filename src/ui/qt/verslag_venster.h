@@ -38,7 +38,8 @@ public:
     explicit KleinBord(QWidget* ouder = nullptr);
 
     // `bord`, `gegeven`: 81 characters, '.' empty; `cel` 0..80 or -1 for none.
-    void toon(const std::string& bord, const std::string& gegeven, int cel, const std::bitset<81>& eenheid);
+    void toon(const std::string& bord, const std::string& gegeven, int cel,
+              const std::bitset<81>& eenheid);
     const std::string& bord() const { return bord_; }
     int cel() const { return cel_; }
     const std::bitset<81>& eenheid() const { return eenheid_; }

@@ -11,11 +11,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QScreen>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -24,9 +24,9 @@
 #include <array>
 #include <bitset>
 #include <cmath>
-#include <set>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "board/bordregel.h"
@@ -63,7 +63,8 @@ bool aan(const SudokuVenster& v, Knop k) { return v.knop(k)->isEnabled(); }
 // Every cell box shows the digit the board holds (the verdict vouches for the board).
 bool zoalsHetBord(SudokuVenster& v) {
     for (int i = 0; i < 81; ++i)
-        if (v.cel(i / 9 + 1, i % 9 + 1)->text().trimmed().toStdString() != v.form().veld(i / 9 + 1, i % 9 + 1) ||
+        if (v.cel(i / 9 + 1, i % 9 + 1)->text().trimmed().toStdString() !=
+                v.form().veld(i / 9 + 1, i % 9 + 1) ||
             v.form().veld(i / 9 + 1, i % 9 + 1) == " ")
             return false;
     return true;
@@ -75,7 +76,8 @@ public:
     using SudokuVenster::SudokuVenster;
     std::vector<std::string> plaatsingen;
     std::vector<sudoku::Reden> redenen;
-    void geplaatst(int rij, int kol, const std::string& getal, const sudoku::Reden& reden) override {
+    void geplaatst(int rij, int kol, const std::string& getal,
+                   const sudoku::Reden& reden) override {
         plaatsingen.push_back(std::to_string(rij) + std::to_string(kol) + getal);
         redenen.push_back(reden);
         SudokuVenster::geplaatst(rij, kol, getal, reden);
@@ -96,7 +98,8 @@ std::string negenRegels(const std::string& puzzel) {
 
 // Puzzle `nr` (from 1) of a public collection; empty when the collection is not there.
 std::string uitVerzameling(const char* naam, int nr) {
-    const QString pad = QFileInfo(QString(SUDOKU_VOORBEELD)).absolutePath() + "/../../shared/puzzles/" + naam;
+    const QString pad =
+        QFileInfo(QString(SUDOKU_VOORBEELD)).absolutePath() + "/../../shared/puzzles/" + naam;
     std::ifstream in(QDir::cleanPath(pad).toStdString());
     std::string regel;
     for (int i = 0; i < nr && std::getline(in, regel);) ++i;
@@ -124,7 +127,8 @@ int metMeldingen(SudokuVenster& v, const std::function<void()>& doe,
 // The status line shows its text from the first character.
 bool vanafBegin(QLineEdit* regel) {
     regel->window()->grab();  // lays the text out as on the screen
-    return regel->cursorPosition() == 0 && regel->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 8;
+    return regel->cursorPosition() == 0 &&
+           regel->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 8;
 }
 
 bool langerDanVak(QLineEdit* regel) {
@@ -142,21 +146,25 @@ void zonderBestand(SudokuVenster& v, const QTemporaryDir& map) {
 void zetKlembord(const QString& tekst) { QGuiApplication::clipboard()->setText(tekst); }
 
 // A puzzle that needs a guess, one of which fails and is undone.
-const std::string kMetGok = ".2......6....41.....78....1......7....37.....6..412....1..74..5..8.5..7......39..";
+const std::string kMetGok =
+    ".2......6....41.....78....1......7....37.....6..412....1..74..5..8.5..7......39..";
 
 // The cells whose box shows the tint of the window's palette.
 std::bitset<81> getint(const SudokuVenster& v) {
     std::bitset<81> b;
     for (int i = 0; i < 81; ++i)
         b[static_cast<std::size_t>(i)] =
-            v.cel(i / 9 + 1, i % 9 + 1)->palette().color(QPalette::Base) == sudoku::markeerKleur(v.palette());
+            v.cel(i / 9 + 1, i % 9 + 1)->palette().color(QPalette::Base) ==
+            sudoku::markeerKleur(v.palette());
     return b;
 }
 
 // The contrast ratio of two colours as readability guidelines define it (1 to 21).
 double contrast(const QColor& a, const QColor& b) {
     const auto licht = [](const QColor& c) {
-        const auto lin = [](double x) { return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4); };
+        const auto lin = [](double x) {
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
         return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
     };
     return std::max(licht(a), licht(b)) / std::min(licht(a), licht(b));
@@ -164,8 +172,10 @@ double contrast(const QColor& a, const QColor& b) {
 
 QPalette donkerPalet() {
     QPalette p(QColor(45, 45, 45));  // buttons and window
-    for (auto [rol, kleur] : {std::pair{QPalette::WindowText, QColor(Qt::white)}, {QPalette::Text, QColor(Qt::white)},
-                              {QPalette::Base, QColor(30, 30, 30)}, {QPalette::Highlight, QColor(42, 130, 218)}})
+    for (auto [rol, kleur] : {std::pair{QPalette::WindowText, QColor(Qt::white)},
+                              {QPalette::Text, QColor(Qt::white)},
+                              {QPalette::Base, QColor(30, 30, 30)},
+                              {QPalette::Highlight, QColor(42, 130, 218)}})
         p.setColor(rol, kleur);
     return p;
 }
@@ -195,7 +205,6 @@ QString klembord() { return QGuiApplication::clipboard()->text(); }
 
 }  // namespace
 
-
 class VensterTest : public QObject {
     Q_OBJECT
 
@@ -220,7 +229,8 @@ private slots:
 
 void VensterTest::tabVolgorde() {
     SudokuVenster v(kVoorbeeld);
-    for (Knop k : {Knop::Invoer, Knop::Bevestig, Knop::Start, Knop::Herstart}) v.knop(k)->setEnabled(true);
+    for (Knop k : {Knop::Invoer, Knop::Bevestig, Knop::Start, Knop::Herstart})
+        v.knop(k)->setEnabled(true);
     v.show();
     v.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&v));
@@ -228,10 +238,16 @@ void VensterTest::tabVolgorde() {
     QStringList verwacht{"Opmerk", "InvoerCommand"};
     for (const char* blokRijen : {"123", "456", "789"})
         for (const char* blokKolommen : {"ABC", "DEF", "GHI"})
-            for (int i = 0; i < 9; ++i) verwacht << QString("Cell%1_%2").arg(blokKolommen[i % 3]).arg(blokRijen[i / 3]);
-    verwacht << "BevInvoerCommand" << "Check_tussenstap";
+            for (int i = 0; i < 9; ++i)
+                verwacht << QString("Cell%1_%2").arg(blokKolommen[i % 3]).arg(blokRijen[i / 3]);
+    verwacht << "BevInvoerCommand"
+             << "Check_tussenstap";
     for (int i = 1; i <= 9; ++i) verwacht << QString("Oplos_%1").arg(i);
-    verwacht << "StartCommand" << "Check_module" << "HerstartCommand" << "Check_uitproberen" << "Opmerk";
+    verwacht << "StartCommand"
+             << "Check_module"
+             << "HerstartCommand"
+             << "Check_uitproberen"
+             << "Opmerk";
     v.opmerkVak()->setFocus();
     QStringList gelopen;
     for (int stap = 0; stap < verwacht.size(); ++stap) {
@@ -256,12 +272,15 @@ void VensterTest::sessie() {
     v.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&v));
     QCOMPARE(v.opmerkVak()->text(), QString("Rastavo"));
-    QVERIFY(aan(v, Knop::Invoer) && !aan(v, Knop::Bevestig) && aan(v, Knop::Start) && !aan(v, Knop::Herstart));
-    for (Vink vink : {Vink::Tussenstap, Vink::Module, Vink::Uitproberen}) QCOMPARE(v.vinkWaarde(vink), 0);
+    QVERIFY(aan(v, Knop::Invoer) && !aan(v, Knop::Bevestig) && aan(v, Knop::Start) &&
+            !aan(v, Knop::Herstart));
+    for (Vink vink : {Vink::Tussenstap, Vink::Module, Vink::Uitproberen})
+        QCOMPARE(v.vinkWaarde(vink), 0);
     const auto rijen = voorbeeldRijen();
     const auto gegeven = [&rijen](int r, int k) { return rijen[r][k - 1] != ' '; };
     for (int r = 1; r <= 9; ++r)
-        for (int k = 1; k <= 9; ++k) QCOMPARE(v.cel(r, k)->text().toStdString(), rijen[r].substr(k - 1, 1));
+        for (int k = 1; k <= 9; ++k)
+            QCOMPARE(v.cel(r, k)->text().toStdString(), rijen[r].substr(k - 1, 1));
     const auto druk = [&](Knop k, Qt::Key toets) {
         v.knop(k)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(v.knop(k), toets);
@@ -274,7 +293,8 @@ void VensterTest::sessie() {
     QVERIFY(zoalsHetBord(v));
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k)
-            QCOMPARE(tekstKleur(v.cel(r, k)), gegeven(r, k) ? QColor(128, 128, 128) : vensterTekst(v));
+            QCOMPARE(tekstKleur(v.cel(r, k)),
+                     gegeven(r, k) ? QColor(128, 128, 128) : vensterTekst(v));
     for (int i = 1; i <= 9; ++i) QCOMPARE(v.oplosVak(i)->text(), QString::number(i));
     // Herstart by Enter: the file again in the normal colour; pressed again while
     // disabled, nothing changes.
@@ -309,11 +329,13 @@ void VensterTest::stapMelding() {
     QColor celKleur;
     v.form().veld(9, 1) = "7";
     // What the box and cell (9,1) show while the box is open.
-    metMeldingen(v, [&] { v.form().ToonGevondenGetal(9, 1); }, [&](QMessageBox* box, int) {
-        titel = box->windowTitle(), tekst = box->text();
-        celTekst = v.cel(9, 1)->text(), celKleur = tekstKleur(v.cel(9, 1));
-        box->accept();
-    });
+    metMeldingen(
+        v, [&] { v.form().ToonGevondenGetal(9, 1); },
+        [&](QMessageBox* box, int) {
+            titel = box->windowTitle(), tekst = box->text();
+            celTekst = v.cel(9, 1)->text(), celKleur = tekstKleur(v.cel(9, 1));
+            box->accept();
+        });
     QCOMPARE(titel, QString("Gevonden SUDOKU getal !"));
     QCOMPARE(tekst, QString("Getal in rij:  9  en kolom:  1  is gevuld.    "));
     QCOMPARE(celTekst, QString("7"));
@@ -355,7 +377,8 @@ void VensterTest::versie() {
     p.start(SUDOKU_BLAD_PROGRAMMA, {"--version"});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), QString("sudoku-blad " SUDOKU_VERSIE));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).trimmed(),
+             QString("sudoku-blad " SUDOKU_VERSIE));
 }
 
 void VensterTest::statusVanafBegin() {
@@ -393,10 +416,13 @@ void VensterTest::statusVanafBegin() {
     klik(v.vinkVak(Vink::Tussenstap));
     klik(v.vinkVak(Vink::Module));
     bool achterMelding = true;
-    const int meldingen = metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int) {
-        achterMelding = achterMelding && vanafBegin(regel) && regel->text().startsWith(" Module");
-        box->accept();
-    });
+    const int meldingen = metMeldingen(
+        v, [&] { klik(v.knop(Knop::Start)); },
+        [&](QMessageBox* box, int) {
+            achterMelding =
+                achterMelding && vanafBegin(regel) && regel->text().startsWith(" Module");
+            box->accept();
+        });
     QVERIFY(meldingen > 0);
     QVERIFY(achterMelding);
     QCOMPARE(regel->text(), QString("Jammer niet genoeg kennis om de reeks op te lossen"));
@@ -415,14 +441,17 @@ void VensterTest::meldingNaastCel() {
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
             QRect kader;
-            metMeldingen(v, [&] { v.form().ToonGevondenGetal(r, k); }, [&](QMessageBox* box, int) {
-                kader = box->frameGeometry();
-                box->accept();
-            });
+            metMeldingen(
+                v, [&] { v.form().ToonGevondenGetal(r, k); },
+                [&](QMessageBox* box, int) {
+                    kader = box->frameGeometry();
+                    box->accept();
+                });
             const QRect rij = opScherm(v.cel(r, 1)).united(opScherm(v.cel(r, 9)));
             const QRect kolom = opScherm(v.cel(1, k)).united(opScherm(v.cel(9, k)));
             QVERIFY2(!kader.isEmpty(), qPrintable(QString("rij %1, kolom %2").arg(r).arg(k)));
-            QVERIFY2(!kader.intersects(opScherm(v.cel(r, k))), qPrintable(QString("cel %1,%2").arg(r).arg(k)));
+            QVERIFY2(!kader.intersects(opScherm(v.cel(r, k))),
+                     qPrintable(QString("cel %1,%2").arg(r).arg(k)));
             // The screen has room beside or around the window for the box.
             QVERIFY2(!kader.intersects(rij) && !kader.intersects(kolom),
                      qPrintable(QString("rij of kolom van %1,%2").arg(r).arg(k)));
@@ -431,28 +460,35 @@ void VensterTest::meldingNaastCel() {
         }
     // Beside the window wherever the screen is wide enough for that.
     const int vrij = v.screen()->availableGeometry().right() - v.frameGeometry().right();
-    QMessageBox proef(QMessageBox::Information, "Gevonden SUDOKU getal !", "Getal in rij:  1  en kolom:  1  is gevuld.    ");
+    QMessageBox proef(QMessageBox::Information, "Gevonden SUDOKU getal !",
+                      "Getal in rij:  1  en kolom:  1  is gevuld.    ");
     if (vrij > proef.sizeHint().width() + 40) QCOMPARE(naastVenster, 81);
 
     // The user drags a box over the bottom of the board.
     QPoint gesleept;
     QRect kader;
-    metMeldingen(v, [&] { v.form().ToonGevondenGetal(1, 1); }, [&](QMessageBox* box, int) {
-        gesleept = opScherm(v.cel(7, 1)).topLeft();
-        box->move(gesleept);
-        box->accept();
-    });
+    metMeldingen(
+        v, [&] { v.form().ToonGevondenGetal(1, 1); },
+        [&](QMessageBox* box, int) {
+            gesleept = opScherm(v.cel(7, 1)).topLeft();
+            box->move(gesleept);
+            box->accept();
+        });
     // The next box for a cell elsewhere opens there ...
-    metMeldingen(v, [&] { v.form().ToonGevondenGetal(2, 5); }, [&](QMessageBox* box, int) {
-        kader = box->frameGeometry();
-        box->accept();
-    });
+    metMeldingen(
+        v, [&] { v.form().ToonGevondenGetal(2, 5); },
+        [&](QMessageBox* box, int) {
+            kader = box->frameGeometry();
+            box->accept();
+        });
     QCOMPARE(kader.topLeft(), gesleept);
     // ... but not where it would hide the number.
-    metMeldingen(v, [&] { v.form().ToonGevondenGetal(8, 2); }, [&](QMessageBox* box, int) {
-        kader = box->frameGeometry();
-        box->accept();
-    });
+    metMeldingen(
+        v, [&] { v.form().ToonGevondenGetal(8, 2); },
+        [&](QMessageBox* box, int) {
+            kader = box->frameGeometry();
+            box->accept();
+        });
     QVERIFY(kader.topLeft() != gesleept);
     QVERIFY(!kader.intersects(opScherm(v.cel(8, 2))));
 }
@@ -480,29 +516,32 @@ void VensterTest::escapeStoptStappen() {
             QVERIFY(QTest::qWaitForWindowExposed(&met));
             if (gok) klik(met.vinkVak(Vink::Uitproberen));
             klik(met.vinkVak(Vink::Tussenstap));
-            const int gezien = metMeldingen(met, [&] { klik(met.knop(Knop::Start)); }, [&](QMessageBox* box, int n) {
-                if (n == half) {
-                    QVERIFY(met.vinkVak(Vink::Tussenstap)->isChecked());
-                    if (sluitknop)
-                        box->close();
-                    else
-                        QTest::keyClick(box, Qt::Key_Escape);
-                } else if (n % 3 == 0) {
-                    QTest::keyClick(box, Qt::Key_Return);
-                } else if (n % 3 == 1) {
-                    QTest::keyClick(box->button(QMessageBox::Ok), Qt::Key_Space);
-                } else {
-                    klik(box->button(QMessageBox::Ok));
-                }
-            });
+            const int gezien = metMeldingen(
+                met, [&] { klik(met.knop(Knop::Start)); },
+                [&](QMessageBox* box, int n) {
+                    if (n == half) {
+                        QVERIFY(met.vinkVak(Vink::Tussenstap)->isChecked());
+                        if (sluitknop)
+                            box->close();
+                        else
+                            QTest::keyClick(box, Qt::Key_Escape);
+                    } else if (n % 3 == 0) {
+                        QTest::keyClick(box, Qt::Key_Return);
+                    } else if (n % 3 == 1) {
+                        QTest::keyClick(box->button(QMessageBox::Ok), Qt::Key_Space);
+                    } else {
+                        klik(box->button(QMessageBox::Ok));
+                    }
+                });
             QCOMPARE(gezien, half);
             QVERIFY(!met.vinkVak(Vink::Tussenstap)->isChecked());
             QCOMPARE(met.plaatsingen, zonder.plaatsingen);
             QCOMPARE(sudoku::bordRegel(met.form().veld), sudoku::bordRegel(zonder.form().veld));
             QCOMPARE(met.opmerkVak()->text(), zonder.opmerkVak()->text());
         }
-        QCOMPARE(zonder.opmerkVak()->text(), gok ? QString(" Sudoku succesvol ingevuld! (na een gok) ")
-                                                 : QString(" Sudoku succesvol ingevuld! "));
+        QCOMPARE(zonder.opmerkVak()->text(),
+                 gok ? QString(" Sudoku succesvol ingevuld! (na een gok) ")
+                     : QString(" Sudoku succesvol ingevuld! "));
     }
 }
 
@@ -512,14 +551,16 @@ void VensterTest::sluitenTijdensOplossen() {
     QVERIFY(QTest::qWaitForWindowExposed(&v));
     klik(v.vinkVak(Vink::Tussenstap));
     QElapsedTimer klok;
-    const int gezien = metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int n) {
-        if (n < 3) {
-            box->accept();
-        } else {
-            klok.start();
-            v.close();
-        }
-    });
+    const int gezien = metMeldingen(
+        v, [&] { klik(v.knop(Knop::Start)); },
+        [&](QMessageBox* box, int n) {
+            if (n < 3) {
+                box->accept();
+            } else {
+                klok.start();
+                v.close();
+            }
+        });
     // Start returned without a further box; the window is gone and nothing waits.
     QCOMPARE(gezien, 3);
     QVERIFY(klok.elapsed() < 2000);
@@ -573,10 +614,15 @@ void VensterTest::plakken() {
     std::string raster;
     for (int r = 0; r < 9; ++r) {
         if (r == 3 || r == 6) raster += "---+---+---\n";
-        for (int k = 0; k < 9; ++k) raster += (k == 3 || k == 6 ? "|" : "") + kPuzzel.substr(r * 9 + k, 1);
+        for (int k = 0; k < 9; ++k)
+            raster += (k == 3 || k == 6 ? "|" : "") + kPuzzel.substr(r * 9 + k, 1);
         raster += '\n';
     }
-    for (const std::string& vorm : {kPuzzel, kPuzzel + " 417369825632158947958724316825437169791586432346912758289643571573291684164875293", raster})
+    for (const std::string& vorm :
+         {kPuzzel,
+          kPuzzel +
+              " 417369825632158947958724316825437169791586432346912758289643571573291684164875293",
+          raster})
         QVERIFY2(plakGeeft(v, QString::fromStdString(vorm), kPuzzel), vorm.c_str());
     QVERIFY(plakGeeft(v, QString::fromStdString(negenRegels(kPuzzel)), kPuzzel));
     QCOMPARE(QApplication::focusWidget(), v.knop(Knop::Bevestig));
@@ -591,11 +637,13 @@ void VensterTest::plakken() {
     klik(v.knop(Knop::Bevestig));
     klik(v.vinkVak(Vink::Tussenstap));
     zetKlembord("hallo");
-    metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int) {
-        QTest::keySequence(v.cel(1, 2), QKeySequence::Paste);
-        v.plakken();
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
+    metMeldingen(
+        v, [&] { klik(v.knop(Knop::Start)); },
+        [&](QMessageBox* box, int) {
+            QTest::keySequence(v.cel(1, 2), QKeySequence::Paste);
+            v.plakken();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
     QCOMPARE(v.opmerkVak()->text(), QString(" Sudoku succesvol ingevuld! "));
 }
 
@@ -620,7 +668,8 @@ void VensterTest::slepenVanBestand() {
     klik(v.knop(Knop::Invoer));
     QVERIFY(laat(v.cel(2, 2), puzzel));
     QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
-    QVERIFY(aan(v, Knop::Start) && !v.knop(Knop::Start)->isHidden() && !aan(v, Knop::Bevestig) && aan(v, Knop::Invoer));
+    QVERIFY(aan(v, Knop::Start) && !v.knop(Knop::Start)->isHidden() && !aan(v, Knop::Bevestig) &&
+            aan(v, Knop::Invoer));
     klik(v.knop(Knop::Start));
     QCOMPARE(v.opmerkVak()->text(), QString(" Sudoku succesvol ingevuld! "));
     // "Herstart" reloads the dropped file.
@@ -635,10 +684,13 @@ void VensterTest::slepenVanBestand() {
 void VensterTest::toegankelijkeNamen() {
     SudokuVenster v(kVoorbeeld);
     for (int r = 1; r <= 9; ++r)
-        for (int k = 1; k <= 9; ++k) QCOMPARE(v.cel(r, k)->accessibleName(), QString("rij %1, kolom %2").arg(r).arg(k));
-    for (int i = 1; i <= 9; ++i) QCOMPARE(v.oplosVak(i)->accessibleName(), QString("kompleet %1").arg(i));
-    const std::pair<Vink, const char*> vinken[] = {
-        {Vink::Tussenstap, "weergave tussenstappen"}, {Vink::Module, "weergave modules"}, {Vink::Uitproberen, "uitproberen toestaan"}};
+        for (int k = 1; k <= 9; ++k)
+            QCOMPARE(v.cel(r, k)->accessibleName(), QString("rij %1, kolom %2").arg(r).arg(k));
+    for (int i = 1; i <= 9; ++i)
+        QCOMPARE(v.oplosVak(i)->accessibleName(), QString("kompleet %1").arg(i));
+    const std::pair<Vink, const char*> vinken[] = {{Vink::Tussenstap, "weergave tussenstappen"},
+                                                   {Vink::Module, "weergave modules"},
+                                                   {Vink::Uitproberen, "uitproberen toestaan"}};
     for (auto [vink, naam] : vinken) QCOMPARE(v.vinkVak(vink)->accessibleName(), QString(naam));
     // As assistive technology sees them.
     QAccessibleInterface* cel = QAccessible::queryAccessibleInterface(v.cel(3, 8));
@@ -652,21 +704,30 @@ void VensterTest::toegankelijkeNamen() {
     for (QAction* menu : v.menuBalk()->actions()) {
         QAccessibleInterface* m = QAccessible::queryAccessibleInterface(menu->menu());
         for (int i = 0; i < m->childCount(); ++i)
-            if (m->child(i)->role() != QAccessible::Separator) namen << m->child(i)->text(QAccessible::Name);
+            if (m->child(i)->role() != QAccessible::Separator)
+                namen << m->child(i)->text(QAccessible::Name);
     }
     v.verslagTonen();
     v.uitlegTonen();
     sudoku::VerslagVenster* verslag = v.verslagVenster();
-    for (QObject* o : std::initializer_list<QObject*>{verslag, verslag->samenvatting(), verslag->lijst(), verslag->bord(),
+    for (QObject* o : std::initializer_list<QObject*>{verslag, verslag->samenvatting(),
+                                                      verslag->lijst(), verslag->bord(),
                                                       v.findChild<QTextBrowser*>("UitlegTekst")})
         namen << QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
     for (QWidget* venster : {static_cast<QWidget*>(verslag), v.findChild<QWidget*>("Uitleg")})
         for (QPushButton* k : venster->findChildren<QPushButton*>())
             namen << QAccessible::queryAccessibleInterface(k)->text(QAccessible::Name);
-    QCOMPARE(namen, QStringList({"menubalk", "Bestand", "Oplossing", "Help", "Openen…", "Plakken", "Kopiëren", "Afsluiten",
-                                 "Verslag…", "Controleer puzzel", "Uitleg", "Over Sudoku Blad", "Verslag", "samenvatting",
-                                 "stappen", "bord na de stap", "Uitleg", "Vorige", "Volgende", "Kopiëren", "Sluiten",
-                                 "Sluiten"}));
+    QCOMPARE(namen, QStringList({"menubalk",  "Bestand",
+                                 "Oplossing", "Help",
+                                 "Openen…",   "Plakken",
+                                 "Kopiëren",  "Afsluiten",
+                                 "Verslag…",  "Controleer puzzel",
+                                 "Uitleg",    "Over Sudoku Blad",
+                                 "Verslag",   "samenvatting",
+                                 "stappen",   "bord na de stap",
+                                 "Uitleg",    "Vorige",
+                                 "Volgende",  "Kopiëren",
+                                 "Sluiten",   "Sluiten"}));
 }
 
 // Every step box tints the unit of its reason, whichever of the six kinds, around the red
@@ -678,14 +739,19 @@ void VensterTest::markeringPerEenheid() {
     klik(v.vinkVak(Vink::Tussenstap));
     std::set<sudoku::Eenheid::Soort> soorten;
     QStringList fouten;
-    metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int n) {
-        const sudoku::Eenheid& e = v.redenen.back().eenheid;
-        const std::string& p = v.plaatsingen.back();
-        if (getint(v) != e.cellen() || e.cellen().none() || tekstKleur(v.cel(p[0] - '0', p[1] - '0')) != QColor(255, 0, 0))
-            fouten << QString("melding %1: %2").arg(n).arg(QString::fromStdString(sudoku::teksten::eenheidTekst(e)));
-        soorten.insert(e.soort);
-        box->accept();
-    });
+    metMeldingen(
+        v, [&] { klik(v.knop(Knop::Start)); },
+        [&](QMessageBox* box, int n) {
+            const sudoku::Eenheid& e = v.redenen.back().eenheid;
+            const std::string& p = v.plaatsingen.back();
+            if (getint(v) != e.cellen() || e.cellen().none() ||
+                tekstKleur(v.cel(p[0] - '0', p[1] - '0')) != QColor(255, 0, 0))
+                fouten << QString("melding %1: %2")
+                              .arg(n)
+                              .arg(QString::fromStdString(sudoku::teksten::eenheidTekst(e)));
+            soorten.insert(e.soort);
+            box->accept();
+        });
     QVERIFY2(fouten.isEmpty(), qPrintable(fouten.join("; ")));
     QCOMPARE(soorten.size(), std::size_t{6});
     QVERIFY(getint(v).none());
@@ -695,7 +761,8 @@ void VensterTest::markeringPerEenheid() {
     for (const QPalette& p : {QApplication::palette(), donkerPalet()}) {
         const QColor tint = sudoku::markeerKleur(p), basis = p.color(QPalette::Base);
         QVERIFY(contrast(tint, basis) > 1.15);
-        for (const QColor& tekst : {QColor(128, 128, 128), QColor(255, 0, 0), p.color(QPalette::WindowText)})
+        for (const QColor& tekst :
+             {QColor(128, 128, 128), QColor(255, 0, 0), p.color(QPalette::WindowText)})
             QVERIFY(contrast(tekst, tint) >= 0.7 * contrast(tekst, basis));
         QVERIFY(contrast(p.color(QPalette::WindowText), tint) >= 7);
     }
@@ -706,10 +773,12 @@ void VensterTest::markeringPerEenheid() {
     donker.show();
     klik(donker.vinkVak(Vink::Tussenstap));
     std::bitset<81> gezien;
-    metMeldingen(donker, [&] { klik(donker.knop(Knop::Start)); }, [&](QMessageBox* box, int) {
-        gezien = getint(donker);
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
+    metMeldingen(
+        donker, [&] { klik(donker.knop(Knop::Start)); },
+        [&](QMessageBox* box, int) {
+            gezien = getint(donker);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
     QApplication::setPalette(eerder);
     QVERIFY(gezien.any() && getint(donker).none());
     QVERIFY(sudoku::markeerKleur(donker.palette()).lightness() < 100);
@@ -726,12 +795,14 @@ void VensterTest::verslagNaGok() {
     cli.start(SUDOKU_CLI_PROGRAMMA, {"--trial", "--stappen", "--verslag", pad});
     QVERIFY(cli.waitForFinished(60000));
     QStringList stappen, kop;
-    const QMap<QString, QString> zin{{"uniek", "uniek"}, {"meerdere", "meerdere oplossingen"}, {"geen", "geen oplossing"}};
+    const QMap<QString, QString> zin{
+        {"uniek", "uniek"}, {"meerdere", "meerdere oplossingen"}, {"geen", "geen oplossing"}};
     for (QString regel : QString::fromUtf8(cli.readAllStandardOutput()).split('\n')) {
         if (regel.startsWith("stap ") || regel.startsWith("gok ongedaan")) stappen << regel;
         if (regel.startsWith("niveau ")) kop << "Niveau: " + regel.mid(7);
         if (regel.startsWith("oplossingen ")) kop << "Oplossingen: " + zin.value(regel.mid(12));
-        if (regel.startsWith("techniek ")) kop << regel.mid(9).remove('"').replace(QRegularExpression(" (\\d+)$"), ": \\1");
+        if (regel.startsWith("techniek "))
+            kop << regel.mid(9).remove('"').replace(QRegularExpression(" (\\d+)$"), ": \\1");
     }
     QVERIFY(kop.contains("Niveau: gok") && kop.contains("Oplossingen: uniek"));
 
@@ -752,8 +823,9 @@ void VensterTest::verslagNaGok() {
     verslag->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(verslag));
     const int laatste = static_cast<int>(lijst.size()) - 1;
-    const std::pair<Qt::Key, int> toetsen[] = {{Qt::Key_End, laatste}, {Qt::Key_Left, laatste - 1}, {Qt::Key_Up, laatste - 2},
-                                               {Qt::Key_Home, 0},      {Qt::Key_Right, 1},          {Qt::Key_Down, 2}};
+    const std::pair<Qt::Key, int> toetsen[] = {
+        {Qt::Key_End, laatste}, {Qt::Key_Left, laatste - 1}, {Qt::Key_Up, laatste - 2},
+        {Qt::Key_Home, 0},      {Qt::Key_Right, 1},          {Qt::Key_Down, 2}};
     for (const auto& [toets, waar] : toetsen) {
         QTest::keyClick(verslag->lijst(), toets);
         QCOMPARE(verslag->gekozen(), waar);
@@ -778,21 +850,27 @@ void VensterTest::verslagNaGok() {
     QCOMPARE(sudoku::bordRegel(v.form().veld), opgelost);
 
     klik(verslag->kopieerKnop());
-    QCOMPARE(klembord(), QString::fromStdString("Puzzel: " + kMetGok) + "\n" + kop.join('\n') + "\n\nStappen:\n" +
-                             stappen.join('\n') + "\n");
+    QCOMPARE(klembord(), QString::fromStdString("Puzzel: " + kMetGok) + "\n" + kop.join('\n') +
+                             "\n\nStappen:\n" + stappen.join('\n') + "\n");
 
     // Whatever changes the board ends the report; "Start" makes a new one.
     const std::vector<std::pair<const char*, std::function<void()>>> legen = {
         {"Herstart", [&] { klik(v.knop(Knop::Herstart)); }},
         {"laden", [&] { v.laadBestand(pad); }},
-        {"plakken", [&] { zetKlembord(QString::fromStdString(kMetGok)), v.plakken(), klik(v.knop(Knop::Bevestig)); }},
+        {"plakken",
+         [&] {
+             zetKlembord(QString::fromStdString(kMetGok)), v.plakken(),
+                 klik(v.knop(Knop::Bevestig));
+         }},
         {"Invoer", [&] { klik(v.knop(Knop::Invoer)); }},
     };
     for (const auto& [wat, doe] : legen) {
         klik(v.knop(Knop::Start));
         QVERIFY2(v.verslag() != nullptr && verslag->lijst()->count() == lijst.size(), wat);
         doe();
-        QVERIFY2(v.verslag() == nullptr && verslag->lijst()->count() == 0 && !verslag->kopieerKnop()->isEnabled(), wat);
+        QVERIFY2(v.verslag() == nullptr && verslag->lijst()->count() == 0 &&
+                     !verslag->kopieerKnop()->isEnabled(),
+                 wat);
         QCOMPARE(verslag->samenvatting()->text(), QString(sudoku::teksten::VERSLAG_GEEN));
     }
 }
@@ -812,15 +890,19 @@ void VensterTest::menus() {
         for (QAction* a : menu->menu()->actions())
             if (!a->isSeparator()) items << a->text() + " " + a->shortcut().toString();
     }
-    QCOMPARE(items, QStringList({"&Bestand", "&Openen… Ctrl+O", "&Plakken Ctrl+V", "&Kopiëren Ctrl+C", "&Afsluiten Ctrl+Q",
-                                 "&Oplossing", "&Verslag… F2", "&Controleer puzzel ", "&Help", "&Uitleg F1",
-                                 "&Over Sudoku Blad "}));
-    const auto controleer = [&] { return modaleTekst([&] { v.findChild<QAction*>("Controleer")->trigger(); }); };
+    QCOMPARE(items,
+             QStringList({"&Bestand", "&Openen… Ctrl+O", "&Plakken Ctrl+V", "&Kopiëren Ctrl+C",
+                          "&Afsluiten Ctrl+Q", "&Oplossing", "&Verslag… F2", "&Controleer puzzel ",
+                          "&Help", "&Uitleg F1", "&Over Sudoku Blad "}));
+    const auto controleer = [&] {
+        return modaleTekst([&] { v.findChild<QAction*>("Controleer")->trigger(); });
+    };
 
     // Ctrl+C copies the board from a button and from a cell box whose digit Tab selected;
     // the status line copies its own selection.
     const QString voorbeeld = QString::fromStdString(sudoku::bordRegel(v.form().veld));
-    for (QWidget* w : {static_cast<QWidget*>(v.knop(Knop::Start)), static_cast<QWidget*>(v.cel(1, 1))}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(v.knop(Knop::Start)), static_cast<QWidget*>(v.cel(1, 1))}) {
         zetKlembord("");
         w->setFocus(Qt::TabFocusReason);
         QTest::keySequence(w, QKeySequence::Copy);
@@ -837,7 +919,8 @@ void VensterTest::menus() {
     const QString status = v.opmerkVak()->text();
     QTest::keyClicks(v.cel(1, 1), "5");
     QTest::keyClicks(v.cel(1, 9), "5");
-    QCOMPARE(controleer(), QString("De puzzel heeft geen oplossing.\nDe 5 staat twee keer in rij 1."));
+    QCOMPARE(controleer(),
+             QString("De puzzel heeft geen oplossing.\nDe 5 staat twee keer in rij 1."));
     v.cel(1, 9)->setText(" 7 ");
     QVERIFY(controleer().startsWith("De puzzel heeft meerdere oplossingen."));
     toon(v);  // active again after the box
@@ -853,10 +936,13 @@ void VensterTest::menus() {
     QTest::keyClick(&v, Qt::Key_F1);
     auto* uitleg = v.findChild<QTextBrowser*>("UitlegTekst");
     QVERIFY(uitleg != nullptr && uitleg->isVisible());
-    for (const char* woord : {"Bevestig", "weergave modules", "BLOKLIJNEN", "Uitzonderingstabel", "Naked triple", "ongedaan", "niveau"})
+    for (const char* woord : {"Bevestig", "weergave modules", "BLOKLIJNEN", "Uitzonderingstabel",
+                              "Naked triple", "ongedaan", "niveau"})
         QVERIFY2(uitleg->toPlainText().contains(woord), woord);
     uitleg->window()->close();
-    QVERIFY(modaleTekst([&] { v.findChild<QAction*>("Over")->trigger(); }).contains("versie " SUDOKU_VERSIE));
+    QVERIFY(modaleTekst([&] {
+                v.findChild<QAction*>("Over")->trigger();
+            }).contains("versie " SUDOKU_VERSIE));
 
     // While a step box is open neither the menu bar nor its keys do anything.
     toon(v);
@@ -864,14 +950,17 @@ void VensterTest::menus() {
     klik(v.vinkVak(Vink::Tussenstap));
     int gekozen = 0;
     v.kiesBestand = [&] { return ++gekozen, QString(); };
-    metMeldingen(v, [&] { klik(v.knop(Knop::Start)); }, [&](QMessageBox* box, int) {
-        QTest::keySequence(v.knop(Knop::Invoer), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QTest::keyClick(v.cel(2, 2), Qt::Key_F2);
-        QTest::keyClick(balk, Qt::Key_B, Qt::AltModifier);
-        QTest::mouseClick(balk, Qt::LeftButton, {}, balk->actionGeometry(balk->actions()[0]).center());
-        QVERIFY(QApplication::activePopupWidget() == nullptr);
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
+    metMeldingen(
+        v, [&] { klik(v.knop(Knop::Start)); },
+        [&](QMessageBox* box, int) {
+            QTest::keySequence(v.knop(Knop::Invoer), QKeySequence(Qt::CTRL | Qt::Key_O));
+            QTest::keyClick(v.cel(2, 2), Qt::Key_F2);
+            QTest::keyClick(balk, Qt::Key_B, Qt::AltModifier);
+            QTest::mouseClick(balk, Qt::LeftButton, {},
+                              balk->actionGeometry(balk->actions()[0]).center());
+            QVERIFY(QApplication::activePopupWidget() == nullptr);
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
     QVERIFY(gekozen == 0 && v.verslagVenster() == nullptr);
     QTest::keySequence(v.knop(Knop::Invoer), QKeySequence(Qt::CTRL | Qt::Key_O));
     QCOMPARE(gekozen, 1);
@@ -893,12 +982,15 @@ void VensterTest::openenGeweigerd() {
     v.kiesBestand = [&] { return kies; };
     const std::string voorbeeld = sudoku::bordRegel(v.form().veld);
     for (const QString& pad : {slecht, map.path() + "/weg.txt", QString()}) {
-        const QString verwacht = pad.isEmpty() ? v.opmerkVak()->text() : SudokuVenster(pad.toStdString()).opmerkVak()->text();
+        const QString verwacht = pad.isEmpty()
+                                     ? v.opmerkVak()->text()
+                                     : SudokuVenster(pad.toStdString()).opmerkVak()->text();
         kies = pad;
         QTest::keySequence(v.knop(Knop::Start), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(v.opmerkVak()->text(), verwacht);
         QVERIFY(sudoku::bordRegel(v.form().veld) == voorbeeld && v.cel(1, 1)->text() == "5");
-        QVERIFY(aan(v, Knop::Start) && !aan(v, Knop::Bevestig) && v.form().testcaseArgument == kVoorbeeld);
+        QVERIFY(aan(v, Knop::Start) && !aan(v, Knop::Bevestig) &&
+                v.form().testcaseArgument == kVoorbeeld);
     }
     kies = goed;
     v.openen();

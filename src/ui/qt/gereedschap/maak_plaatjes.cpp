@@ -89,6 +89,7 @@ int main(int argc, char** argv) {
     }
     const QString map = QString::fromLocal8Bit(argv[1]);
     bool goed = banner().save(map + "/banner.png");
-    for (int maat : {16, 32, 48}) goed = icoon(maat).save(map + QString("/icoon-%1.png").arg(maat)) && goed;
+    for (int maat : {16, 32, 48})
+        goed = icoon(maat).save(map + QString("/icoon-%1.png").arg(maat)) && goed;
     return goed ? 0 : 1;
 }
