@@ -284,6 +284,17 @@ TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
     }
     EXPECT_GT(stappen, 0);
     EXPECT_EQ(ongedaan, 1);
+    // The guess itself, the steps it holds, and the other option once it is undone.
+    const auto regelMet = [&](const char* wat) {
+        return *std::find_if(regels.begin(), regels.end(), [&](const std::string& regel) {
+            return regel.find(wat) != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(regelMet("Module Uitproberen").ends_with(", blok 8 (gok)"));
+    EXPECT_TRUE(regelMet("stap 20:").ends_with(" (onder gok)"));
+    const std::string hersteld = regelMet("mislukte gok, blok");  // no longer under the guess
+    EXPECT_TRUE(hersteld.rfind("stap 52: rij 8, kolom 4 = 2, ", 0) == 0 &&
+                hersteld.ends_with(", blok 8"));
     EXPECT_EQ(perTechniek, stappen);
     const auto result = std::find(regels.begin(), regels.end(),
                                   "result \" Sudoku succesvol ingevuld! (na een gok) \"");
