@@ -1,4 +1,6 @@
 // Typing a puzzle in: "Invoer" empties the board, "Bevestig" takes the boxes over.
+#include "ui/invoer.h"
+
 #include "board/sudoku_form.h"
 #include "ui/teksten.h"
 
@@ -15,6 +17,12 @@ std::string zonderSpaties(const std::string& s) {
 // An empty text, "0" and "." all mean an empty cell.
 bool leegTeken(const std::string& t) { return t.empty() || t == "0" || t == "."; }
 }  // namespace
+
+char vakTeken(const std::string& tekst) {
+    const std::string t = zonderSpaties(tekst);
+    if (leegTeken(t)) return '.';
+    return cijfer(t) != 0 ? t[0] : '\0';
+}
 
 void SudokuForm::InvoerCommand_Click() {
     for (int i = 1; i <= 9; ++i)
@@ -42,8 +50,7 @@ void SudokuForm::BevInvoerCommand_Click() {
     // Check every box before anything is taken over.
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
-            const std::string t = zonderSpaties(ui_.celTekst(r, k));
-            if (!leegTeken(t) && cijfer(t) == 0) {
+            if (vakTeken(ui_.celTekst(r, k)) == '\0') {
                 ui_.zetOpmerk(teksten::ongeldigeInvoer(r, k));
                 ui_.focusCel(r, k);
                 return;

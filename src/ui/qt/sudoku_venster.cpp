@@ -40,6 +40,7 @@
 
 #include "board/bordregel.h"
 #include "sudoku_versie.h"
+#include "ui/invoer.h"
 #include "ui/teksten.h"
 #include "ui/testcase_bestand.h"
 #include "uitleg/oplossingen.h"
@@ -614,12 +615,9 @@ std::string SudokuVenster::vakkenRegel(int& foutRij, int& foutKol) const {
     std::string regel(81, '.');
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
-            std::string t = celTekst(r, k);
-            t.erase(0, std::min(t.size(), t.find_first_not_of(' ')));
-            t.erase(t.find_last_not_of(' ') + 1);
-            if (t.empty() || t == "0" || t == ".") continue;
-            if (t.size() == 1 && t[0] >= '1' && t[0] <= '9')
-                regel[static_cast<std::size_t>((r - 1) * 9 + k - 1)] = t[0];
+            const char c = vakTeken(celTekst(r, k));
+            if (c != '\0')
+                regel[static_cast<std::size_t>((r - 1) * 9 + k - 1)] = c;
             else if (foutRij == 0)
                 foutRij = r, foutKol = k;
         }
