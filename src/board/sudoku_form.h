@@ -254,6 +254,13 @@ private:
         reden_.techniek = techniek;
         reden_.eenheid = eenheid;
     }
+    // Shows technique `t`'s text on the status line; the text a module leaves showing is
+    // the technique of the number it places.
+    void toonTechniek(Techniek t) { ui_.zetOpmerk(bannerVan(t)); }
+    // A module's own text, shown when "weergave modules" is ticked.
+    void toonBanner(Techniek t) {
+        if (vink(Vink::Module)) ui_.zetOpmerk(bannerVan(t));
+    }
     Reden reden_;
 
     bool vink(Vink v) const { return ui_.vinkWaarde(v) == 1; }

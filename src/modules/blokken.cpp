@@ -2,13 +2,11 @@
 // there is placed; in the exception stage, a number whose two possible cells share a
 // row or column is ruled out for the rest of that row or column.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
-    static const String banner = teksten::MODULE_BLOKKEN;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::Blokken);
 
     // Block index k (1..9, row by row) as row and column offsets.
     auto rijOffset = [](int k) { return (k - 1) / 3; };
@@ -52,9 +50,9 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
                 const int laatste = hoogsteBit(m);
                 const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
                 zetGetalTekst(MOG, n);
-                if (CONTROL_UITZ) ui_.zetOpmerk(teksten::MODULE_BLOKKEN_UITZ);
-                zetReden(CONTROL_UITZ ? Techniek::BlokkenUitz : Techniek::Blokken,
-                         Eenheid::blokVan(boven, links));
+                Techniek techniek = Techniek::Blokken;
+                if (CONTROL_UITZ) toonTechniek(techniek = Techniek::BlokkenUitz);
+                zetReden(techniek, Eenheid::blokVan(boven, links));
                 PlaatsGetal(r, c, MOG);
                 opnieuw = true;
                 if (CONTROL_UITZ) {

@@ -3,7 +3,6 @@
 // the number but has no empty cell left means the board is contradictory; while a guess
 // is in force that undoes the guess.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -12,8 +11,8 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     const int cijferWaarde = cijfer(getal);
     if (cijferWaarde == 0 || aantal(cijferWaarde) == 9) return;
 
-    if (vink(Vink::Module))
-        ui_.zetOpmerk(richting ? teksten::MODULE_BLOKLIJNEN_H : teksten::MODULE_BLOKLIJNEN_V);
+    const Techniek techniek = richting ? Techniek::BlokLijnenH : Techniek::BlokLijnenV;
+    toonBanner(techniek);
 
     // The band argument walks to the missing line; it goes back on leaving.
     Integer& bandArg = richting ? rijArg : kolArg;
@@ -129,7 +128,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     // The band and the block of its segment force the number.
     const int segmentBlok =
         richting ? Eenheid::blokNummer(bandBegin, begin) : Eenheid::blokNummer(begin, bandBegin);
-    zetReden(richting ? Techniek::BlokLijnenH : Techniek::BlokLijnenV,
+    zetReden(techniek,
              {richting ? Eenheid::Soort::Band : Eenheid::Soort::Stapel, bandBegin, segmentBlok});
     if (leegAantal == 1) {
         kruisArg = static_cast<Integer>(enkelePositie);
@@ -151,7 +150,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
             uitz_gedaan = 100;
             melden = false;
         }
-        ui_.zetOpmerk(teksten::FOUT_HERSTELD);
+        toonTechniek(Techniek::FoutHersteld);
         if (PROBEERUIT_ONTHOUDEN) {
             getal = herstel_MOG;
             PROBEERUIT_ONTHOUDEN = false;

@@ -2,14 +2,12 @@
 // left there is placed; in the exception stage, a number whose possible cells all lie
 // in one block segment is ruled out for the rest of that block.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolArg) {
-    static const String bannerH = teksten::MODULE_LIJNEN_H;
-    static const String bannerV = teksten::MODULE_LIJNEN_V;
-    if (vink(Vink::Module)) ui_.zetOpmerk(richting ? bannerH : bannerV);
+    const Techniek basis = richting ? Techniek::LijnenH : Techniek::LijnenV;
+    toonBanner(basis);
 
     const int lijn = richting ? rijArg : kolArg;
     if (lijn < 1 || lijn > 9) return;  // the driver passes lines of the board only
@@ -53,35 +51,11 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 const int r = celRij(laatste), c = celKol(laatste);
                 zetGetalTekst(MOG, n);
                 // The reason is the text the module leaves showing, or its banner.
-                Techniek techniek = richting ? Techniek::LijnenH : Techniek::LijnenV;
+                Techniek techniek = basis;
                 if (CONTROL_UITZ) {
-                    ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_UITZ
-                                           : teksten::MODULE_LIJNEN_V_UITZ);
-                    techniek = richting ? Techniek::LijnenHUitz : Techniek::LijnenVUitz;
-                    if (CONTROL_NAKED) {
-                        switch (ctrl_NKD) {
-                            case 2:
-                                ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_NAKED_PAIR
-                                                       : teksten::MODULE_LIJNEN_V_NAKED_PAIR);
-                                techniek = richting ? Techniek::LijnenHNakedPair
-                                                    : Techniek::LijnenVNakedPair;
-                                break;
-                            case 3:
-                                ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_NAKED_TRIPLE
-                                                       : teksten::MODULE_LIJNEN_V_NAKED_TRIPLE);
-                                techniek = richting ? Techniek::LijnenHNakedTriple
-                                                    : Techniek::LijnenVNakedTriple;
-                                break;
-                            case 4:
-                                ui_.zetOpmerk(richting
-                                                  ? teksten::MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS
-                                                  : teksten::MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS);
-                                techniek = richting ? Techniek::LijnenHNakedTriple3Pairs
-                                                    : Techniek::LijnenVNakedTriple3Pairs;
-                                break;
-                            default: break;
-                        }
-                    }
+                    toonTechniek(techniek = *techniekIn(basis, Fase::Uitz));
+                    if (CONTROL_NAKED && ctrl_NKD >= 2 && ctrl_NKD <= 4)
+                        toonTechniek(techniek = *techniekIn(basis, static_cast<Fase>(ctrl_NKD)));
                 }
                 zetReden(techniek, richting ? Eenheid::rij(lijn) : Eenheid::kolom(lijn));
                 PlaatsGetal(r, c, MOG);

@@ -2,7 +2,6 @@
 // rule those two digits out for the line's other empty cells, through the
 // exception table. The cell sweep that follows turns that into placements.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -22,8 +21,7 @@ int SudokuForm::PaarCellen(int (&paarCel)[81]) const {
 }
 
 void SudokuForm::ModuleNakedPair() {
-    static const String banner = teksten::MODULE_NAKED_PAIR;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::NakedPair);
 
     // Every two cells with the same candidate string, in cell-number order; only a
     // two-digit string shared by two cells of one row or one column acts. Acting writes

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -90,8 +89,7 @@ void SudokuForm::ZetUitzTripleBlok(const String& getal, const String& posA, cons
 }
 
 void SudokuForm::ModuleNakedTriple() {
-    static const String banner = teksten::MODULE_NAKED_TRIPLE;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::NakedTriple);
 
     // Cells with two and with three candidates, in cell-number order: the scans over
     // all 81 cells accept no others. GEV and lus_rij stay in locals: see "The fast core" in docs/ontwerp.md.

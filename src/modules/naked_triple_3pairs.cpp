@@ -3,13 +3,11 @@
 #include <utility>
 
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleNakedTriple3Pairs() {
-    static const String banner = teksten::MODULE_NAKED_TRIPLE_3PAIRS;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::NakedTriple3Pairs);
 
     // Only cells with two candidates take part; they are taken in cell-number order.
     int paarCel[81];

@@ -2,12 +2,11 @@
 // empty cells. The board is saved first, so that the block-line module can undo the
 // guess and place the other digit when the board turns contradictory.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleUitproberen() {
-    if (vink(Vink::Module)) ui_.zetOpmerk(teksten::MODULE_UITPROBEREN);
+    toonBanner(Techniek::Uitproberen);
     PROBEERUIT = false;
     PROBEERUIT_ONTHOUDEN = false;
 
