@@ -27,6 +27,19 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     if (CONTROL_NAKED && ctrl_NKD >= 2 && ctrl_NKD <= 4)
         toonTechniek(techniek = *techniekIn(Techniek::Cel, static_cast<Fase>(ctrl_NKD)));
     zetReden(techniek, Eenheid::cel(rijArg, kolArg));
+    if (uitleg()) {
+        // Each other digit, by the first test that rules it out: row, column, block, table.
+        Bewijs& b = reden_.bewijs;
+        b.soort = Bewijs::Soort::Cel;
+        const int geplaatst = std::countr_zero(over);
+        for (int e = 1; e <= 9; ++e) {
+            if (e == geplaatst) continue;
+            int door = eersteInRij(e, rijArg);
+            if (door == 0) door = eersteInKolom(e, kolArg);
+            if (door == 0) door = eersteInBlok(e, rijArg, kolArg);
+            b.voegToe({celNummer(rijArg, kolArg), e, door, 0});
+        }
+    }
     PlaatsGetal(rijArg, kolArg, MOG);
     SluitUitzFaseAf();
 }

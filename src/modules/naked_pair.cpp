@@ -39,16 +39,27 @@ void SudokuForm::ModuleNakedPair() {
             const String& s2 = kandidaten.binnen(r2, k2);
             if (s2[0] != s1[0] || s2[1] != s1[1]) continue;
             const String cijfers[2] = {s1.substr(0, 1), s1.substr(1, 1)};
+            // What each recording newly ruled out, with the pair as its cause.
+            auto meld = [&](const String& d, const Eenheid& eenheid) {
+                if (!uitleg()) return;
+                std::bitset<81> paar;
+                paar.set(static_cast<std::size_t>(celNummer(r1, k1) - 1));
+                paar.set(static_cast<std::size_t>(celNummer(r2, k2) - 1));
+                meldUitsluiting(Uitsluiting::Soort::Paar, cijfer(d), paar, eenheid,
+                                Techniek::NakedPair, {cijfer(cijfers[0]), cijfer(cijfers[1]), 0});
+            };
             if (r1 == r2) {
                 for (const String& d : cijfers) {
                     HORIZON = false;
                     ZetUitzPaarLijn(d, HORIZON, r1, k1, k2);
+                    meld(d, Eenheid::rij(r1));
                 }
             }
             if (k1 == k2) {
                 for (const String& d : cijfers) {
                     HORIZON = true;
                     ZetUitzPaarLijn(d, HORIZON, k1, r1, r2);
+                    meld(d, Eenheid::kolom(k1));
                 }
             }
         }
@@ -66,9 +77,15 @@ void SudokuForm::ZetUitzPaarLijn(const String& getal, const Boolean& horizontaal
         } else if (!geldig) {
             continue;
         } else if (horizontaal) {
-            if (isLeeg(veld(pos, lijn))) uitz_tabel(d, pos, lijn) = getal;
+            if (isLeeg(veld(pos, lijn))) {
+                noteerUit(d, pos, lijn);
+                uitz_tabel(d, pos, lijn) = getal;
+            }
         } else {
-            if (isLeeg(veld(lijn, pos))) uitz_tabel(d, lijn, pos) = getal;
+            if (isLeeg(veld(lijn, pos))) {
+                noteerUit(d, lijn, pos);
+                uitz_tabel(d, lijn, pos) = getal;
+            }
         }
     }
 }

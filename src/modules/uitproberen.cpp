@@ -34,6 +34,10 @@ void SudokuForm::ModuleUitproberen() {
     if (PROBEERUIT) {
         // The guess is made in a block with two empty cells: that block is its unit.
         zetReden(Techniek::Uitproberen, Eenheid::blokVan(posUPR, posUPK));
+        if (uitleg()) {
+            reden_.bewijs.soort = Bewijs::Soort::Gok;
+            reden_.bewijs.opties = {cijfer(uitprobeeroptie1), cijfer(uitprobeeroptie2)};
+        }
         PlaatsGetal(posUPR, posUPK, uitprobeeroptie1);
         SluitUitzFaseAf();
     }
