@@ -32,9 +32,10 @@ using namespace sudoku::cli;
 constexpr const char* NAAM = "sudoku-blad-cli";
 
 constexpr const char* GEBRUIK =
-    "gebruik: sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--verslag] BESTAND\n"
-    "         sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--verslag] [--jobs N]\n"
-    "                         --batch BESTAND\n"
+    "gebruik: sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--uitleg] [--verslag]\n"
+    "                         BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--uitleg] [--verslag]\n"
+    "                         [--jobs N] --batch BESTAND\n"
     "         sudoku-blad-cli [--trial] [--modules] [--jobs N] --csv --batch BESTAND\n"
     "         sudoku-blad-cli --help | --version\n";
 
@@ -61,6 +62,25 @@ constexpr const char* HULP =
     "blok 1\n"
     "                     gok ongedaan: terug naar stap 16\n"
     "                   (\" (gok)\" na de gok zelf, \" (onder gok)\" zolang een gok geldt)\n"
+    "  --uitleg         (houdt --stappen in) onder elke stap waarom het getal daar moet en\n"
+    "                   het bewijs; elke uitsluiting (een cijfer dat via de uitzonderingstabel\n"
+    "                   afvalt in een of meer vakken) en elk wissen van die tabel op zijn\n"
+    "                   plaats tussen de stappen, bijvoorbeeld\n"
+    "                     stap 3: rij 1, kolom 2 = 7, Module LIJNEN Horizontaal, rij 1\n"
+    "                       waarom: Alleen mogelijk in rij: in rij 1 kan de 7 alleen in\n"
+    "                       kolom 2, want kolom 5 heeft al een 7 (rij 4) en kolom 8 ook (rij 9).\n"
+    "                       bewijs: r1k5: r4k5; r1k8: r9k8\n"
+    "                     uitsluiting 1: 5 valt af in r7k5 r9k5, Module BLOKKEN mbv uitz tabel,\n"
+    "                       blok 2\n"
+    "                       waarom: Alleen mogelijk in blok: in blok 2 kan de 5 alleen in\n"
+    "                       kolom 5, dus valt de 5 af in de rest van kolom 5.\n"
+    "                       oorzaak: r1k5 r2k5\n"
+    "                     tabel gewist\n"
+    "                   een bewijs noemt per ander leeg vak de cel die het cijfer al heeft\n"
+    "                   (rRkK: rRkK) of de uitsluiting (rRkK: uitsluiting N); bij Module CEL\n"
+    "                   per ander cijfer (E: rRkK); band: de twee cellen van de band met het\n"
+    "                   cijfer; enige lege vak; gok: D1 of D2; herstel: gok van stap N,\n"
+    "                   andere optie D\n"
     "  --verslag        een verslag per puzzel: het niveau (de hoogste trap die een plaatsing\n"
     "                   nodig had: basis, uitzonderingstabel, naked, gok, of onopgelost), het\n"
     "                   aantal oplossingen (uniek, meerdere, geen) en het aantal plaatsingen\n"
@@ -181,6 +201,7 @@ int enkel(const std::string& pad, const Opties& opties) {
     Oplospad* opname = oplospad ? &*oplospad : nullptr;
     SpoorControls ui(opties.spoor ? &std::cout : nullptr, opname,
                      opties.stappen ? &std::cout : nullptr);
+    ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
     // Exactly the program's start-up with this file as its test case.
     if (pad == "-") {
@@ -299,6 +320,9 @@ int main(int argc, char** argv) {
             opties.spoor = true;
         } else if (a == "--stappen") {
             opties.stappen = true;
+        } else if (a == "--uitleg") {
+            opties.stappen = true;
+            opties.uitleg = true;
         } else if (a == "--verslag") {
             opties.verslag = true;
         } else if (a == "--csv") {
@@ -325,6 +349,6 @@ int main(int argc, char** argv) {
     if (csv && !isBatch) return gebruiksfout("--csv alleen met --batch");
     // Event and step lines would break the rows apart.
     if (csv && (opties.spoor || opties.stappen))
-        return gebruiksfout("--csv gaat niet samen met --trace of --stappen");
+        return gebruiksfout("--csv gaat niet samen met --trace, --stappen of --uitleg");
     return isBatch ? batch(bestanden[0], opties, csv, taken) : enkel(bestanden[0], opties);
 }

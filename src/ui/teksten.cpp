@@ -1,6 +1,7 @@
 #include "ui/teksten.h"
 
 #include <array>
+#include <vector>
 
 #include "board/waarden.h"
 
@@ -121,6 +122,213 @@ std::string stapRegel(int stap, int rij, int kol, const std::string& getal, cons
 
 std::string gokOngedaanRegel(int terugNaarStap) {
     return "gok ongedaan: terug naar stap " + getalTekst(terugNaarStap);
+}
+
+namespace {
+
+int rijVan(int cel) { return (cel - 1) / 9 + 1; }
+int kolVan(int cel) { return (cel - 1) % 9 + 1; }
+std::string rijKol(int cel) {
+    return "rij " + getalTekst(rijVan(cel)) + ", kolom " + getalTekst(kolVan(cel));
+}
+std::string hoofdletter(std::string s) {
+    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    return s;
+}
+// "a", "a en b", "a, b en c".
+std::string opsomming(const std::vector<std::string>& delen) {
+    std::string s;
+    for (std::size_t i = 0; i < delen.size(); ++i) {
+        if (i > 0) s += i + 1 == delen.size() ? " en " : ", ";
+        s += delen[i];
+    }
+    return s;
+}
+// Where a cell lies within a unit: its column in a row, its row in a column, both in a block.
+std::string plekIn(const Eenheid& e, int cel) {
+    if (e.soort == Eenheid::Soort::Rij) return "kolom " + getalTekst(kolVan(cel));
+    if (e.soort == Eenheid::Soort::Kolom) return "rij " + getalTekst(rijVan(cel));
+    return rijKol(cel);
+}
+std::string deCijfer(int d) { return "de " + getalTekst(d); }
+
+// The reasons a digit cannot go to the other empty cells of a unit, grouped by what rules it
+// out: the cell holding it ("kolom 5 heeft al een 7 (rij 4)", the next such "kolom 8 ook
+// (rij 9)"), or the exclusion ("in kolom 6 valt de 7 af (uitsluiting 3)").
+std::vector<std::string> redenenIn(const Eenheid& e, int d, const Bewijs& b) {
+    std::vector<std::string> delen;
+    bool eerderHeeft = false;
+    std::vector<bool> gedaan(b.aantal, false);
+    for (std::size_t i = 0; i < b.aantal; ++i) {
+        if (gedaan[i]) continue;
+        const Grond& g = b.gronden[i];
+        std::vector<int> cellen;
+        for (std::size_t j = i; j < b.aantal; ++j) {
+            const Grond& h = b.gronden[j];
+            if (!gedaan[j] && h.door == g.door && h.uitsluiting == g.uitsluiting) {
+                gedaan[j] = true;
+                cellen.push_back(h.cel);
+            }
+        }
+        if (g.door == 0) {
+            std::vector<std::string> plekken;
+            for (int c : cellen) plekken.push_back(plekIn(e, c));
+            delen.push_back("in " + opsomming(plekken) + " valt " + deCijfer(d) +
+                            " af (uitsluiting " + getalTekst(g.uitsluiting) + ")");
+            eerderHeeft = false;
+            continue;
+        }
+        // The line or block the holding cell shares with every cell it rules out.
+        const int w = g.door;
+        bool zelfdeRij = true, zelfdeKol = true;
+        for (int c : cellen) {
+            zelfdeRij = zelfdeRij && rijVan(c) == rijVan(w);
+            zelfdeKol = zelfdeKol && kolVan(c) == kolVan(w);
+        }
+        std::string wie, waar;
+        if (zelfdeKol && e.soort != Eenheid::Soort::Kolom) {
+            wie = "kolom " + getalTekst(kolVan(w));
+            waar = "rij " + getalTekst(rijVan(w));
+        } else if (zelfdeRij && e.soort != Eenheid::Soort::Rij) {
+            wie = "rij " + getalTekst(rijVan(w));
+            waar = "kolom " + getalTekst(kolVan(w));
+        } else {
+            wie = "blok " + getalTekst(Eenheid::blokNummer(rijVan(w), kolVan(w)));
+            waar = rijKol(w);
+        }
+        delen.push_back(wie + (eerderHeeft ? " ook" : " heeft al een " + getalTekst(d)) + " (" +
+                        waar + ")");
+        eerderHeeft = true;
+    }
+    return delen;
+}
+
+}  // namespace
+
+std::string stapWaarom(int rij, int kol, int getal, const Reden& reden) {
+    const Bewijs& b = reden.bewijs;
+    const std::string naam = hoofdletter(mensNaamVan(reden.techniek)) + ": ";
+    const int cel = celNummer(rij, kol);
+    const std::string d = getalTekst(getal);
+    switch (b.soort) {
+        case Bewijs::Soort::Eenheid: {
+            const std::string in = eenheidTekst(reden.eenheid);
+            if (b.enigeLegeVak)
+                return naam + "in " + in + " is " + plekIn(reden.eenheid, cel) +
+                       " het enige lege vak, dus daar komt de " + d + ".";
+            return naam + "in " + in + " kan de " + d + " alleen in " + plekIn(reden.eenheid, cel) +
+                   ", want " + opsomming(redenenIn(reden.eenheid, getal, b)) + ".";
+        }
+        case Bewijs::Soort::Cel: {
+            // The other digits, by the unit whose cell holds them, then by exclusion.
+            std::vector<int> inRij, inKol, inBlok;
+            std::vector<std::string> delen;
+            for (std::size_t i = 0; i < b.aantal; ++i) {
+                const Grond& g = b.gronden[i];
+                if (g.door == 0) continue;
+                if (rijVan(g.door) == rij)
+                    inRij.push_back(g.cijfer);
+                else if (kolVan(g.door) == kol)
+                    inKol.push_back(g.cijfer);
+                else
+                    inBlok.push_back(g.cijfer);
+            }
+            auto lijst = [](const std::vector<int>& v) {
+                std::vector<std::string> t;
+                for (int x : v) t.push_back(getalTekst(x));
+                return opsomming(t);
+            };
+            bool eerste = true;
+            auto heeft = [&](const std::string& wie, const std::vector<int>& v) {
+                if (v.empty()) return;
+                delen.push_back(wie + (eerste ? " heeft al " : " heeft ") + lijst(v));
+                eerste = false;
+            };
+            heeft("rij " + getalTekst(rij), inRij);
+            heeft("kolom " + getalTekst(kol), inKol);
+            heeft("blok " + getalTekst(Eenheid::blokNummer(rij, kol)), inBlok);
+            std::vector<bool> gedaan(b.aantal, false);
+            for (std::size_t i = 0; i < b.aantal; ++i) {
+                const Grond& g = b.gronden[i];
+                if (g.door != 0 || gedaan[i]) continue;
+                std::vector<std::string> cijfers;
+                for (std::size_t j = i; j < b.aantal; ++j)
+                    if (b.gronden[j].door == 0 && b.gronden[j].uitsluiting == g.uitsluiting) {
+                        gedaan[j] = true;
+                        cijfers.push_back(deCijfer(b.gronden[j].cijfer));
+                    }
+                delen.push_back(opsomming(cijfers) + (cijfers.size() > 1 ? " vallen" : " valt") +
+                                " af (uitsluiting " + getalTekst(g.uitsluiting) + ")");
+            }
+            return naam + "in " + rijKol(cel) + " past alleen de " + d + ", want " +
+                   opsomming(delen) + ".";
+        }
+        case Bewijs::Soort::Band: {
+            const bool langsRij = reden.eenheid.soort == Eenheid::Soort::Band;
+            auto lijnVan = [&](int c) {
+                return langsRij ? "rij " + getalTekst(rijVan(c)) : "kolom " + getalTekst(kolVan(c));
+            };
+            auto blokVan = [](int c) {
+                return "blok " + getalTekst(Eenheid::blokNummer(rijVan(c), kolVan(c)));
+            };
+            const std::string lijn = lijnVan(cel), blok = "blok " + getalTekst(reden.eenheid.blok);
+            const std::string plek =
+                langsRij ? "kolom " + getalTekst(kol) : "rij " + getalTekst(rij);
+            std::string s = naam + "in " + blok + " moet de " + d + " in " + lijn + ", want " +
+                            lijnVan(b.band[0]) + " en " + lijnVan(b.band[1]) + " hebben hun " + d +
+                            " al in " + blokVan(b.band[0]) + " en " + blokVan(b.band[1]) + "; in " +
+                            lijn + " van " + blok;
+            if (b.enigeLegeVak) return s + " is " + plek + " het enige lege vak.";
+            const Eenheid langs = langsRij ? Eenheid::rij(rij) : Eenheid::kolom(kol);
+            s += " is alleen " + plek + " nog mogelijk";
+            if (b.aantal > 0) s += ", want " + opsomming(redenenIn(langs, getal, b));
+            return s + ".";
+        }
+        case Bewijs::Soort::Gok:
+            return naam + eenheidTekst(reden.eenheid) + " mist nog de " + getalTekst(b.opties[0]) +
+                   " en de " + getalTekst(b.opties[1]) + "; in " + rijKol(cel) + " wordt de " +
+                   getalTekst(b.opties[0]) + " geprobeerd.";
+        case Bewijs::Soort::Herstel:
+            return naam + "de gok van stap " + getalTekst(b.gokStap) + " liep vast, dus komt in " +
+                   rijKol(cel) + " de andere optie, de " + d + ".";
+        case Bewijs::Soort::Geen: break;
+    }
+    return "";
+}
+
+std::string uitsluitingWaarom(const Uitsluiting& u) {
+    const std::string naam = hoofdletter(mensNaamVan(u.techniek)) + ": ";
+    const std::string d = getalTekst(u.cijfer), in = eenheidTekst(u.eenheid);
+    std::vector<int> oorzaak;
+    for (int c = 1; c <= 81; ++c)
+        if (u.oorzaak.test(static_cast<std::size_t>(c - 1))) oorzaak.push_back(c);
+    if (oorzaak.empty()) return "";
+    switch (u.soort) {
+        case Uitsluiting::Soort::BlokInLijn: {
+            bool zelfdeRij = true;
+            for (int c : oorzaak) zelfdeRij = zelfdeRij && rijVan(c) == rijVan(oorzaak[0]);
+            const std::string lijn = zelfdeRij ? "rij " + getalTekst(rijVan(oorzaak[0]))
+                                               : "kolom " + getalTekst(kolVan(oorzaak[0]));
+            return naam + "in " + in + " kan de " + d + " alleen in " + lijn + ", dus valt de " +
+                   d + " af in de rest van " + lijn + ".";
+        }
+        case Uitsluiting::Soort::LijnInBlok: {
+            const std::string blok =
+                "blok " + getalTekst(Eenheid::blokNummer(rijVan(oorzaak[0]), kolVan(oorzaak[0])));
+            return naam + "in " + in + " kan de " + d + " alleen in " + blok + ", dus valt de " +
+                   d + " af in de rest van " + blok + ".";
+        }
+        case Uitsluiting::Soort::Paar:
+        case Uitsluiting::Soort::Drietal: {
+            std::vector<std::string> plekken, cijfers;
+            for (int c : oorzaak) plekken.push_back(plekIn(u.eenheid, c));
+            for (int x : u.set)
+                if (x != 0) cijfers.push_back(getalTekst(x));
+            return naam + "in " + in + " hebben " + opsomming(plekken) + " samen alleen " +
+                   opsomming(cijfers) + ", dus valt de " + d + " af in de rest van " + in + ".";
+        }
+    }
+    return "";
 }
 
 std::string controleZin(Oplossingen o) {
