@@ -95,15 +95,14 @@ void SudokuVenster::start() {
     if (bezig_) return;
     // The report starts from the board as loaded and its exact count; the solve reads neither.
     const std::string bord = bordRegel(form_.veld);
-    opname_ = std::make_shared<Verslag>();
-    opname_->oplossingen = telOplossingen(bord);
-    opname_->pad.begin(bord);
+    opname_ = std::make_shared<OplosOpname>();
+    opname_->begin(bord, true);
     verslag_.reset();
     if (verslagVenster_ != nullptr) verslagVenster_->toon(nullptr, true);
     bezig_ = true;
     form_.StartCommand_Click();
     bezig_ = false;
-    opname_->niveau = opname_->pad.niveau(isOpgelost(form_.afloop));
+    opname_->eind(isOpgelost(form_.afloop));
     verslag_ = std::exchange(opname_, nullptr);
     if (verslagVenster_ != nullptr) verslagVenster_->toon(verslag_);
 }

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "uitleg/oplospad.h"
 #include "uitleg/oplossingen.h"
+#include "uitleg/opname.h"
 
 class QColor;
 class QLabel;
@@ -23,13 +23,6 @@ namespace sudoku {
 // towards the highlight colour, so that it follows a light or a dark palette and the grey,
 // red and normal text on it stays readable.
 QColor markeerKleur(const QPalette& palet);
-
-// One solve as the window heard it, with what was counted of its board before it ran.
-struct Verslag {
-    Oplospad pad;
-    Oplossingen oplossingen = Oplossingen::Geen;
-    Niveau niveau = Niveau::Onopgelost;
-};
 
 // A board of 9 x 9 cells, painted: givens grey, found numbers in the text colour, the
 // chosen cell red, the cells of its unit tinted as in the main window.
@@ -63,7 +56,7 @@ public:
     explicit VerslagVenster(QWidget* ouder = nullptr);
 
     // Shows `verslag`; without one, that there is no solve yet, or with `bezig` that one runs.
-    void toon(std::shared_ptr<const Verslag> verslag, bool bezig = false);
+    void toon(std::shared_ptr<const OplosOpname> verslag, bool bezig = false);
     // Selects event `i` of the path (from 0, kept within the list).
     void kies(int i);
     int gekozen() const;
@@ -83,7 +76,7 @@ protected:
 private:
     void bijKeuze(int i);
 
-    std::shared_ptr<const Verslag> verslag_;
+    std::shared_ptr<const OplosOpname> verslag_;
     QLabel* samenvatting_ = nullptr;
     QListWidget* lijst_ = nullptr;
     KleinBord* bord_ = nullptr;
