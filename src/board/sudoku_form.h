@@ -264,6 +264,31 @@ private:
     // returns how many (the pair and three-pairs modules work on these only).
     int PaarCellen(int (&paarCel)[81]) const;
 
+    // ---- the driver's steps (solver/start.cpp), in the order a pass takes them ----
+    void beginOplossing();  // "Start" disabled, all cells grey, flags and counter reset
+    void eindig(Afloop a);  // the final status text and the outcome it reports
+    template <class Bezoek>
+    void rooster(Integer& lus, int n, int stap, Bezoek&& bezoek);
+    bool blokLijnFase();  // false: a contradiction without a guess ends the solve
+    void rijFase();
+    void kolomFase();
+    void blokFase();
+    void celSweep();
+    void nakedFase();
+    void eindePas();
+    // What the last cell sweep and block-line phase saw, so that a repeat that provably
+    // changes nothing can be skipped; reset at the start of every solve.
+    struct StandCel {
+        bool stil = false;  // the last sweep placed nothing
+        unsigned long bord = 0, uitz = 0;
+        bool uitzAan = false;
+    } vorigeCel_;
+    struct StandBlokLijn {
+        bool stil = false;  // the last phase found nothing
+        unsigned long bord = 0;
+        Rij1<Integer, 9> aantal;
+    } vorigeBlokLijn_;
+
     Controls& ui_;
 };
 
