@@ -276,6 +276,7 @@ private:
     void celSweep();
     void nakedFase();
     void eindePas();
+    void oordeelOnvolledig();  // after the loop, when the board is not complete
     // What the last cell sweep and block-line phase saw, so that a repeat that provably
     // changes nothing can be skipped; reset at the start of every solve.
     struct StandCel {
