@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "ui/headless_controls.h"
+#include "ui/headless/headless_controls.h"
 #include "ui/teksten.h"
 #include "uitleg/oplospad.h"
 

@@ -122,6 +122,7 @@ protected:
     bool eventFilter(QObject* doel, QEvent* e) override;
 
 private:
+    // venster_opbouw.cpp: the controls, the menus, the tab order.
     void bouwMenus();
     void bouwBanner();
     void bouwInvoer();
@@ -130,18 +131,23 @@ private:
     void bouwOplossing();
     void bouwOpmerking();
     void zetTabVolgorde();
+    // sudoku_venster.cpp: "Start", recording the report.
     void start();
-    // Where the step box of `maat` (without its frame) goes: clear of the announced cell
-    // and, where the screen allows, of its row and column. Empty: leave it centred.
+    // stap_melding.cpp: where the step box of `maat` (without its frame) goes: clear of the
+    // announced cell and, where the screen allows, of its row and column. Empty: leave it
+    // centred.
     std::optional<QPoint> meldingPlek(QSize maat) const;
     // The frame the window manager put around this window.
     QMargins vensterRand() const;
+    // venster_invoer.cpp
     bool invoerVanGebruiker(QObject* doel, QEvent* e) const;
     static QString bestandUit(const QMimeData* data);
-    // The cells in `cellen` get the unit's tint, all others the plain background.
+    // venster_cellen.cpp: the cells in `cellen` get the unit's tint, all others the plain
+    // background.
     void kleurEenheid(const std::bitset<81>& cellen);
+    // venster_verslag.cpp
     void verslagLegen();
-    // "Invoer" is under way: the boxes hold what is typed, not the board.
+    // venster_bestanden.cpp: "Invoer" is under way: the boxes hold what is typed, not the board.
     bool invoerLoopt() const;
     // The boxes read as "Bevestig" reads them, '.' for empty; the first box it would refuse
     // in `foutRij`, `foutKol` (0 when there is none), as '.' in the result.

@@ -1,4 +1,4 @@
-#include "ui/headless_controls.h"
+#include "ui/headless/headless_controls.h"
 
 #include "ui/teksten.h"
 

@@ -1,0 +1,132 @@
+// Puzzles from outside the form: a file opened or dropped, the clipboard's text pasted, the
+// board copied.
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPushButton>
+
+#include "board/bordregel.h"
+#include "sudoku_venster.h"
+#include "ui/invoer.h"
+#include "ui/teksten.h"
+#include "ui/testcase_bestand.h"
+#include "venster_hulp.h"
+
+namespace sudoku {
+
+using venster::q;
+
+namespace {
+
+// Controls that keep nothing but the status text: the start-up load runs on them to learn
+// what it would say of a file before the window's own board is touched.
+class StatusControls : public Controls {
+public:
+    void zetCelTekst(int, int, const std::string&) override {}
+    std::string celTekst(int, int) const override { return " "; }
+    void zetCelKleur(int, int, Kleur) override {}
+    void focusCel(int, int) override {}
+    void zetOplos(int, const std::string&) override {}
+    void zetOpmerk(const std::string& tekst) override { opmerk_ = tekst; }
+    std::string opmerk() const override { return opmerk_; }
+    void zetKnopEnabled(Knop, bool) override {}
+    void zetKnopVisible(Knop, bool) override {}
+    int vinkWaarde(Vink) const override { return 0; }
+    void meldingsvenster(const std::string&, const std::string&) override {}
+
+private:
+    std::string opmerk_;
+};
+
+}  // namespace
+
+bool SudokuVenster::invoerLoopt() const { return knop(Knop::Bevestig)->isEnabled(); }
+
+std::string SudokuVenster::vakkenRegel(int& foutRij, int& foutKol) const {
+    foutRij = foutKol = 0;
+    std::string regel(81, '.');
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k) {
+            const char c = vakTeken(celTekst(r, k));
+            if (c != '\0')
+                regel[static_cast<std::size_t>((r - 1) * 9 + k - 1)] = c;
+            else if (foutRij == 0)
+                foutRij = r, foutKol = k;
+        }
+    return regel;
+}
+
+void SudokuVenster::openen() {
+    if (bezig_) return;
+    QString pad;
+    if (kiesBestand) {
+        pad = kiesBestand();
+    } else {
+        QString map;
+        if (form_.testcaseArgument) map = QFileInfo(q(*form_.testcaseArgument)).absolutePath();
+        QFileDialog kiezer(this, q(teksten::OPENEN_TITEL), map, q(teksten::OPENEN_FILTER));
+        kiezer.setFileMode(QFileDialog::ExistingFile);
+        // Qt's own dialog in the program's language (a desktop's dialog speaks the desktop's).
+        kiezer.setLabelText(QFileDialog::LookIn, q(teksten::OPENEN_ZOEKEN_IN));
+        kiezer.setLabelText(QFileDialog::FileName, q(teksten::OPENEN_BESTANDSNAAM));
+        kiezer.setLabelText(QFileDialog::FileType, q(teksten::OPENEN_BESTANDSTYPE));
+        kiezer.setLabelText(QFileDialog::Accept, q(teksten::OPENEN_KNOP));
+        kiezer.setLabelText(QFileDialog::Reject, q(teksten::ANNULEREN));
+        if (kiezer.exec() == QDialog::Accepted && !kiezer.selectedFiles().isEmpty())
+            pad = kiezer.selectedFiles().first();
+    }
+    if (pad.isEmpty()) return;
+    // The start-up load runs on a form of its own first, with the same checks and texts:
+    // a file it refuses leaves this board, its buttons and "Herstart" as they were.
+    StatusControls proef;
+    SudokuForm proefForm(proef);
+    proefForm.testcaseArgument = pad.toStdString();
+    proefForm.Form_Load();
+    if (!proefForm.FileAanwezig) {
+        zetOpmerk(proef.opmerk());
+        return;
+    }
+    laadBestand(pad);
+}
+
+void SudokuVenster::kopieren() {
+    if (bezig_) return;
+    int foutRij = 0, foutKol = 0;
+    const std::string regel = invoerLoopt() ? vakkenRegel(foutRij, foutKol) : bordRegel(form_.veld);
+    QGuiApplication::clipboard()->setText(q(regel));
+}
+
+void SudokuVenster::laadBestand(const QString& pad) {
+    if (bezig_) return;
+    form_.testcaseArgument = pad.toStdString();
+    verslagLegen();
+    // From the middle of a manual entry back to the buttons of the start state.
+    zetKnopVisible(Knop::Start, true);
+    zetKnopVisible(Knop::Herstart, true);
+    zetKnopEnabled(Knop::Invoer, true);
+    zetKnopEnabled(Knop::Bevestig, false);
+    // As "Herstart" does: colours back, "Start" on, then the start-up load with its checks.
+    form_.HerstartCommand_Click();
+}
+
+void SudokuVenster::plakken() {
+    if (bezig_) return;
+    const Plaktekst plak = leesPlaktekst(QGuiApplication::clipboard()->text().toStdString());
+    if (!plak.waarom.empty()) {
+        zetOpmerk(plak.waarom);
+        return;
+    }
+    const TestcaseInhoud& inhoud = plak.inhoud;
+    form_.InvoerCommand_Click();
+    verslagLegen();
+    for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k) {
+            const std::string& rij = inhoud.rijen[r];
+            const char c = static_cast<std::size_t>(k) <= rij.size() ? rij[k - 1] : ' ';
+            if (c >= '1' && c <= '9') zetCelTekst(r, k, std::string(1, c));
+        }
+    knop(Knop::Bevestig)->setFocus(Qt::OtherFocusReason);  // checked, then Enter confirms
+}
+
+}  // namespace sudoku

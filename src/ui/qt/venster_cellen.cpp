@@ -1,0 +1,69 @@
+// The cell boxes as the core sees them: text, colour, focus, and the tint of a unit.
+#include <QLineEdit>
+#include <QPalette>
+
+#include "sudoku_venster.h"
+#include "venster_hulp.h"
+#include "verslag_venster.h"
+
+namespace sudoku {
+
+using venster::binnenBord;
+using venster::q;
+
+QLineEdit* SudokuVenster::cel(int rij, int kol) const {
+    return binnenBord(rij) && binnenBord(kol) ? cellen_[kol][rij] : nullptr;
+}
+
+QLineEdit* SudokuVenster::oplosVak(int i) const { return binnenBord(i) ? oplos_[i] : nullptr; }
+
+QColor SudokuVenster::naarQColor(Kleur kleur, const QPalette& palet) {
+    // System colours carry their index in the low byte; 8 is the window text.
+    if (kleur & 0x80000000u) {
+        switch (kleur & 0xFFu) {
+            case 5: return palet.color(QPalette::Base);
+            case 15: return palet.color(QPalette::Button);
+            default: return palet.color(QPalette::WindowText);
+        }
+    }
+    return QColor(static_cast<int>(kleur & 0xFFu), static_cast<int>((kleur >> 8) & 0xFFu),
+                  static_cast<int>((kleur >> 16) & 0xFFu));
+}
+
+void SudokuVenster::zetCelTekst(int rij, int kol, const std::string& tekst) {
+    if (QLineEdit* c = cel(rij, kol)) c->setText(q(tekst));
+}
+
+std::string SudokuVenster::celTekst(int rij, int kol) const {
+    const QLineEdit* c = cel(rij, kol);
+    return c != nullptr ? c->text().toStdString() : std::string();
+}
+
+void SudokuVenster::zetCelKleur(int rij, int kol, Kleur kleur) {
+    QLineEdit* c = cel(rij, kol);
+    if (c == nullptr) return;
+    QPalette p = c->palette();
+    p.setColor(QPalette::Text, naarQColor(kleur, palette()));
+    c->setPalette(p);
+}
+
+void SudokuVenster::kleurEenheid(const std::bitset<81>& cellen) {
+    const QColor tint = markeerKleur(palette());
+    for (std::size_t i = 0; i < 81; ++i) {
+        QLineEdit* c = cel(static_cast<int>(i / 9) + 1, static_cast<int>(i % 9) + 1);
+        // The text colour is the core's; the background is the window's unless tinted.
+        QPalette p;
+        p.setColor(QPalette::Text, c->palette().color(QPalette::Active, QPalette::Text));
+        if (cellen[i]) p.setColor(QPalette::Base, tint);
+        c->setPalette(p);
+    }
+}
+
+void SudokuVenster::focusCel(int rij, int kol) {
+    QLineEdit* c = cel(rij, kol);
+    if (c == nullptr) return;
+    c->setFocus(Qt::OtherFocusReason);
+    c->selectAll();  // typing replaces what was refused
+}
+
+}  // namespace sudoku

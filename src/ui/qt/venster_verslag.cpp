@@ -1,0 +1,118 @@
+// The windows and boxes the menus open beside the form: the report of the last solve, the
+// check of the puzzle, the help, and "Over".
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "board/bordregel.h"
+#include "sudoku_venster.h"
+#include "sudoku_versie.h"
+#include "ui/teksten.h"
+#include "uitleg/oplossingen.h"
+#include "uitleg_pagina.h"
+#include "venster_hulp.h"
+#include "verslag_venster.h"
+
+namespace sudoku {
+
+using venster::q;
+
+void SudokuVenster::verslagLegen() {
+    verslag_.reset();
+    if (verslagVenster_ != nullptr) verslagVenster_->toon(nullptr);
+}
+
+void SudokuVenster::controleer() {
+    if (bezig_) return;
+    std::string bord;
+    if (invoerLoopt()) {
+        int foutRij = 0, foutKol = 0;
+        bord = vakkenRegel(foutRij, foutKol);
+        if (foutRij != 0) {
+            QMessageBox fout(QMessageBox::Warning, q(teksten::CONTROLE_TITEL),
+                             q(teksten::controleOngeldig(foutRij, foutKol)), QMessageBox::Ok, this);
+            fout.exec();
+            focusCel(foutRij, foutKol);
+            return;
+        }
+    } else {
+        bord = bordRegel(form_.veld);
+    }
+    Oplossingen uitkomst = Oplossingen::Geen;
+    QString uitleg;
+    if (const auto dubbel = eersteDubbel(bord)) {
+        uitleg = q(teksten::controleDubbel(dubbel->cijfer, dubbel->eenheid));
+    } else {
+        uitkomst = telOplossingen(bord);
+        uitleg = q(teksten::controleUitleg(uitkomst));
+    }
+    QMessageBox box(QMessageBox::Information, q(teksten::CONTROLE_TITEL),
+                    q(teksten::controleZin(uitkomst)), QMessageBox::Ok, this);
+    box.setInformativeText(uitleg);
+    box.exec();
+}
+
+void SudokuVenster::verslagTonen() {
+    if (verslagVenster_ == nullptr) {
+        verslagVenster_ = new VerslagVenster(this);
+        verslagVenster_->toon(verslag_, bezig_);
+        // Beside the window, narrower if need be, so that the grid stays in sight; where the
+        // screen has no room for that, the window manager places it.
+        const QPoint plek = frameGeometry().topRight() + QPoint(8, 0);
+        if (screen() != nullptr) {
+            const QRect ruimte = screen()->availableGeometry();
+            const QMargins rand = vensterRand();
+            const int breed = std::min(verslagVenster_->width(),
+                                       ruimte.right() + 1 - plek.x() - rand.left() - rand.right());
+            if (breed >= 640 &&
+                ruimte.contains(QRect(plek, QSize(breed, verslagVenster_->height())))) {
+                verslagVenster_->resize(breed, verslagVenster_->height());
+                verslagVenster_->move(plek);
+            }
+        }
+    }
+    verslagVenster_->show();
+    verslagVenster_->raise();
+    verslagVenster_->activateWindow();
+}
+
+void SudokuVenster::uitlegTonen() {
+    if (uitleg_ == nullptr) {
+        auto* venster = new QDialog(this);
+        venster->setObjectName("Uitleg");
+        venster->setWindowTitle(q(teksten::UITLEG_TITEL));
+        auto* tekst = new QTextBrowser(venster);
+        tekst->setObjectName("UitlegTekst");
+        tekst->setAccessibleName(q(teksten::UITLEG_TITEL));
+        tekst->setHtml(q(uitlegPagina()));
+        auto* knoppen = new QDialogButtonBox(venster);
+        QPushButton* sluiten =
+            knoppen->addButton(q(teksten::SLUITEN), QDialogButtonBox::RejectRole);
+        sluiten->setAccessibleName(sluiten->text().remove('&'));
+        connect(knoppen, &QDialogButtonBox::rejected, venster, &QDialog::reject);
+        auto* indeling = new QVBoxLayout(venster);
+        indeling->addWidget(tekst);
+        indeling->addWidget(knoppen);
+        venster->resize(620, 640);
+        uitleg_ = venster;
+    }
+    uitleg_->show();
+    uitleg_->raise();
+    uitleg_->activateWindow();
+}
+
+void SudokuVenster::overTonen() {
+    QMessageBox over(QMessageBox::NoIcon, q(teksten::OVER_TITEL),
+                     q(teksten::overTekst(SUDOKU_VERSIE)), QMessageBox::Ok, this);
+    over.setIconPixmap(windowIcon().pixmap(48, 48));
+    over.setTextFormat(Qt::PlainText);
+    over.exec();
+}
+
+}  // namespace sudoku
