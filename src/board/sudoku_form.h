@@ -169,6 +169,9 @@ public:
     String testcasePad2;  // "E:\VB_projecten\Sudoku\SudokuTestCase.txt" on Windows
     // A file named on the command line replaces both look-ups.
     std::optional<String> testcaseArgument;
+    // A test case read already (laadTestcase): the next Form_Load takes it over instead of
+    // reading a file, and forgets it.
+    std::optional<GeladenTestcase> testcaseVooraf;
 
     static String standaardPad1();
     static String standaardPad2();
@@ -258,6 +261,8 @@ private:
 
     bool vink(Vink v) const { return ui_.vinkWaarde(v) == 1; }
     static String directoryOpzoeking(const String& pad);
+    // Form_Load's fields written from one look at a file: `bestand`, then the rest by laden.
+    void neemOver(GeladenTestcase g);
     // Takes a read test case over, or shows why not (named `naam`), and shows the board.
     void laden(TestcaseInhoud inhoud, const String& naam);
     // The cells whose candidate string has two digits, as cell numbers in ascending order;
