@@ -6,6 +6,7 @@
 #include <streambuf>
 
 #include "board/bordregel.h"
+#include "cli/bedieningen.h"
 #include "ui/teksten.h"
 
 namespace sudoku::cli {
@@ -32,7 +33,11 @@ Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, Op
     if (start && opties.verslag) {
         u.metVerslag = true;
         u.verslag.puzzel = bordRegel(form.veld);
-        u.verslag.oplossingen = telOplossingen(u.verslag.puzzel);
+        u.verslag.oplossingen = telOplossingen(u.verslag.puzzel, &u.verslag.oplossing);
+        if (u.verslag.oplossingen != Oplossingen::Uniek) u.verslag.oplossing.clear();
+        u.verslag.gegeven =
+            static_cast<int>(std::count_if(u.verslag.puzzel.begin(), u.verslag.puzzel.end(),
+                                           [](char c) { return c >= '1' && c <= '9'; }));
     }
     if (start) form.StartCommand_Click();
     u.bord = bordRegel(form.veld);
@@ -49,7 +54,7 @@ Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, Op
     return u;
 }
 
-Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit) {
+GeladenTestcase puzzelAlsTestcase(std::string_view cellen) {
     // Nine lines of nine cells; "." and "0" are read as empty by the test-case loader.
     char tekst[90];
     for (int r = 0; r < 9; ++r) {
@@ -58,13 +63,24 @@ Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream
     }
     GeheugenBron buf(tekst, sizeof tekst);
     std::istream bron(&buf);
+    GeladenTestcase g;
+    g.inhoud = leesTestcase(bron);
+    return g;
+}
 
+Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit) {
     std::optional<Oplospad> pad;  // only when asked for: a plain batch records nothing
     if (opties.verslag || opties.stappen) pad.emplace();
     Oplospad* p = pad ? &*pad : nullptr;
+    if (opties.bedieningen && uit != nullptr) {
+        TellendeControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
+        SudokuForm form(ui);
+        return draaiMetBedieningen(form, ui, puzzelAlsTestcase(cellen), opties, p, *uit);
+    }
     SpoorControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
     SudokuForm form(ui);
-    form.Form_LoadUit(bron);
+    form.testcaseVooraf = puzzelAlsTestcase(cellen);
+    form.Form_Load();
     return drukStart(form, ui, opties, p);
 }
 

@@ -20,6 +20,7 @@ struct Opties {
     bool spoor = false;        // report placements and status changes as they happen
     bool stappen = false;      // report each step with its reason as it happens
     bool verslag = false;      // a report per puzzle: level, solutions, techniques
+    bool bedieningen = false;  // every control after the load, after Start, after Herstart
 };
 
 // What --verslag reports of one solve.
@@ -30,6 +31,8 @@ struct PuzzelVerslag {
     int stappen = 0;  // placements, the undone ones included
     int gokken = 0;
     std::array<int, AANTAL_TECHNIEKEN> perTechniek{};
+    int gegeven = 0;        // digits given in `puzzel`
+    std::string oplossing;  // with Oplossingen::Uniek its solution, 81 digits, else ""
 };
 
 struct Uitkomst {
@@ -48,9 +51,12 @@ Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties,
 
 // One puzzle of a batch in a fresh program state: new controls and a new form, the
 // puzzle loaded as a nine-line test case, then "Start". `cellen` holds the 81 cells
-// (checked with puzzelFout). Events (--trace) and steps (--stappen) go to `uit` when it
-// is not null.
+// (checked with puzzelFout). Events (--trace), steps (--stappen) and the dumps
+// (--bedieningen) go to `uit` when it is not null.
 Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit);
+
+// A batch line's 81 cells as the nine-line test case the loader reads.
+GeladenTestcase puzzelAlsTestcase(std::string_view cellen);
 
 // Why a batch line is not a puzzle, or "" when its first 81 characters are cells.
 // `lengte` is the length of the whole line; `regel` may hold only its beginning.

@@ -153,8 +153,32 @@ TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
     }
 }
 
+// A reader that goes away (`| head -1`) is a write error like a full disk: a reason and
+// status 2, not a silent signal; and an empty batch still names every count.
+TEST(Cli, AReaderThatGoesAwayAndAnEmptyBatch) {
+    TijdelijkeMap map;
+    std::string veel;
+    for (int i = 0; i < 3000; ++i) veel += kEenGat + "\n";
+    const auto invoer = map.schrijf("veel.txt", veel), fout = map.pad() / "fout.txt",
+               code = map.pad() / "code.txt";
+    ASSERT_EQ(std::system(("(" + std::string(SUDOKU_CLI) + " --verslag --batch " + invoer.string() +
+                           " 2>" + fout.string() + "; echo $? >" + code.string() +
+                           ") | head -1 >/dev/null")
+                              .c_str()),
+              0);
+    EXPECT_EQ(lees(code), "2\n");
+    EXPECT_NE(lees(fout).find("sudoku-blad-cli: schrijven van de uitvoer mislukt\n"),
+              std::string::npos);
+    const auto leeg = draai(map, "--verslag --batch /dev/null");
+    EXPECT_EQ(leeg.code, 0);
+    EXPECT_NE(leeg.fout.find("; niveau: 0 basis, 0 uitzonderingstabel, 0 naked, 0 gok, 0 "
+                             "onopgelost; oplossingen: 0 uniek, 0 meerdere, 0 geen"),
+              std::string::npos)
+        << leeg.fout;
+}
+
 // A single FILE or stdin goes through the window's loader (its layouts are the loader's
-// tests): the one-line layout read, refused layouts named in the status text.
+// tests): the one-line layout read; a refused layout has its place on stderr only.
 TEST(Cli, FileLayoutsAndRefusals) {
     TijdelijkeMap map;
     const std::string opgelost =
@@ -172,16 +196,14 @@ TEST(Cli, FileLayoutsAndRefusals) {
         const auto pad = map.schrijf("puzzel.txt", inhoud);
         const auto r = draai(map, "--trace " + pad.string());
         EXPECT_EQ(r.code, 2);
-        EXPECT_EQ(r.uit, "status \" Fout in puzzel.txt: " + waar + " \"\n" +
-                             negenRegels(std::string(81, '.')) +
-                             "result \" Fout in puzzel.txt: " + waar + " \"\n");
+        EXPECT_EQ(r.uit, "");
         EXPECT_EQ(r.fout, "sudoku-blad-cli: " + pad.string() + ": " + waar +
                               ": ongeldig teken; een cel is 1-9, '.', '0' of een spatie\n");
     }
 }
 
 // Each way a FILE is refused has its own reason on stderr, taken from what the loader
-// found, and exit status 2; a pipe is refused without being read.
+// found, nothing on stdout, and exit status 2; a pipe is read like a file.
 TEST(Cli, EachRefusalHasItsReason) {
     TijdelijkeMap map;
     std::string tien = negenRegels(kEenGat) + "1\n";
@@ -196,7 +218,8 @@ TEST(Cli, EachRefusalHasItsReason) {
         {"-", "12x\n",
          "regel 1, positie 3: ongeldig teken; een cel is 1-9, '.', '0' of een spatie"},
         {map.pad().string(), "", "is geen gewoon bestand"},
-        {fifo, "", "is geen gewoon bestand"},
+        {"/dev/null", "", "is geen gewoon bestand"},
+        {(map.pad() / "weg.txt").string(), "", "bestaat niet"},
     };
     if (::geteuid() != 0) {  // root reads any file
         const auto dicht = map.schrijf("dicht.txt", negenRegels(kEenGat));
@@ -207,7 +230,13 @@ TEST(Cli, EachRefusalHasItsReason) {
         const auto r = draai(map, g.pad, g.invoer);
         EXPECT_EQ(r.code, 2) << g.pad;
         EXPECT_EQ(r.fout, "sudoku-blad-cli: " + g.pad + ": " + g.reden + "\n");
+        EXPECT_EQ(r.uit, "") << g.pad;
     }
+    const std::string geval = map.schrijf("gat.txt", negenRegels(kEenGat)).string();
+    ASSERT_EQ(std::system(("cat " + geval + " > " + fifo + " &").c_str()), 0);
+    const auto pijp = draai(map, fifo);
+    EXPECT_EQ(pijp.code, 0) << pijp.fout;
+    EXPECT_EQ(pijp.uit, negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n");
 }
 
 std::vector<std::string> regelsVan(const std::string& tekst) {
@@ -319,20 +348,26 @@ TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
         << b.fout;
 }
 
-// --csv: a header, a row per line with its fields quoted where needed, a refused line's
-// reason in the outcome column; options that would break the rows are refused.
+// --csv: a header, a row per line ending in CR LF with its fields quoted where needed, a
+// refused line's reason in the outcome column, the givens and the one solution last;
+// options that would break the rows are refused, and unreadable input gets no header.
 TEST(Cli, CsvRowsPerLine) {
     TijdelijkeMap map;
     const std::string dubbel = "11" + std::string(79, '.');
     const auto r = draai(map, "--csv --batch -", kEenGat + "\n12x\n" + dubbel + "\n");
-    const auto regels = regelsVan(r.uit);
+    auto regels = regelsVan(r.uit);
     ASSERT_EQ(regels.size(), 4u) << r.uit;
+    for (auto& regel : regels) {
+        EXPECT_TRUE(regel.ends_with('\r')) << regel;
+        regel.pop_back();
+    }
     EXPECT_EQ(regels[0].rfind(
                   "regel,puzzel,bord,uitkomst,niveau,oplossingen,stappen,gokken,Module BLOKLIJNEN "
                   "Horizontaal,Module BLOKLIJNEN Verticaal,",
                   0),
               0u);
-    EXPECT_EQ(regels[0].substr(regels[0].rfind(',')), ",Fout hersteld na mislukte gok");
+    EXPECT_TRUE(regels[0].ends_with(",Fout hersteld na mislukte gok,gegeven,oplossing"));
+    EXPECT_TRUE(regels[1].ends_with(",80," + kOpgelost)) << regels[1];
     EXPECT_EQ(regels[1].rfind("1," + kEenGat + "," + kOpgelost +
                                   ",\" Sudoku succesvol ingevuld! \",basis,uniek,1,0,",
                               0),
@@ -340,19 +375,28 @@ TEST(Cli, CsvRowsPerLine) {
         << regels[1];
     EXPECT_EQ(regels[2],
               "2,,,\"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"" +
-                  std::string(4 + AANTAL_TECHNIEKEN, ','));
+                  std::string(6 + AANTAL_TECHNIEKEN, ','));
     EXPECT_NE(regels[3].find(",onopgelost,geen,"), std::string::npos) << regels[3];
+    EXPECT_TRUE(regels[3].ends_with(",2,")) << regels[3];  // no solution to give
     for (const auto& regel : regels) {
         int velden = 1, quote = 0;
         for (char c : regel) quote += c == '"', velden += c == ',' && quote % 2 == 0;
-        EXPECT_EQ(velden, 8 + AANTAL_TECHNIEKEN) << regel;
+        EXPECT_EQ(velden, 10 + AANTAL_TECHNIEKEN) << regel;
     }
     EXPECT_EQ(r.code, 2);  // a refused line fails the batch, as without --csv
-    for (const char* args : {"--csv -", "--csv --trace --batch -", "--csv --stappen --batch -"}) {
+    for (const char* args : {"--csv -", "--csv --trace --batch -", "--csv --stappen --batch -",
+                             "--jobs 2 -", "--bedieningen --verslag -",
+                             "--bedieningen --csv --batch -", "--bedieningen --jobs 1 --batch -"}) {
         const auto fout = draai(map, args, kEenGat + "\n");
         EXPECT_EQ(fout.code, 2) << args;
         EXPECT_NE(fout.fout.find("gebruik:"), std::string::npos) << args;
+        EXPECT_EQ(fout.uit, "") << args;
     }
+    EXPECT_EQ(draai(map, "--csv --verslag --batch -", kEenGat + "\n").uit,
+              r.uit.substr(0, r.uit.find("\n2,") + 1));
+    const auto dicht = draaiMet(map, "--csv --batch -", "", "<&-", "");
+    EXPECT_EQ(dicht.code, 2);
+    EXPECT_EQ(dicht.uit, "");
 }
 
 }  // namespace
