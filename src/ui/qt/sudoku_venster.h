@@ -66,9 +66,9 @@ public:
     // True while "Start" runs.
     bool lostOp() const { return bezig_; }
 
-    // Loads the file at `pad` as if it had been named on the command line; "Herstart"
-    // reloads it from then on.
-    void laadBestand(const QString& pad);
+    // Loads the file at `pad` as if it had been named on the command line (`gelezen`: its
+    // contents, read already); "Herstart" reloads it from then on.
+    void laadBestand(const QString& pad, std::optional<GeladenTestcase> gelezen = std::nullopt);
     // Ctrl+V: a puzzle on the clipboard goes into the boxes as after "Invoer".
     void plakken();
 

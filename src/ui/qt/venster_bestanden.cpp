@@ -17,30 +17,6 @@ namespace sudoku {
 
 using venster::q;
 
-namespace {
-
-// Controls that keep nothing but the status text: the start-up load runs on them to learn
-// what it would say of a file before the window's own board is touched.
-class StatusControls : public Controls {
-public:
-    void zetCelTekst(int, int, const std::string&) override {}
-    std::string celTekst(int, int) const override { return " "; }
-    void zetCelKleur(int, int, Kleur) override {}
-    void focusCel(int, int) override {}
-    void zetOplos(int, const std::string&) override {}
-    void zetOpmerk(const std::string& tekst) override { opmerk_ = tekst; }
-    std::string opmerk() const override { return opmerk_; }
-    void zetKnopEnabled(Knop, bool) override {}
-    void zetKnopVisible(Knop, bool) override {}
-    int vinkWaarde(Vink) const override { return 0; }
-    void meldingsvenster(const std::string&, const std::string&) override {}
-
-private:
-    std::string opmerk_;
-};
-
-}  // namespace
-
 bool SudokuVenster::invoerLoopt() const { return knop(Knop::Bevestig)->isEnabled(); }
 
 std::string SudokuVenster::vakkenRegel(int& foutRij, int& foutKol) const {
@@ -77,17 +53,14 @@ void SudokuVenster::openen() {
             pad = kiezer.selectedFiles().first();
     }
     if (pad.isEmpty()) return;
-    // The start-up load runs on a form of its own first, with the same checks and texts:
-    // a file it refuses leaves this board, its buttons and "Herstart" as they were.
-    StatusControls proef;
-    SudokuForm proefForm(proef);
-    proefForm.testcaseArgument = pad.toStdString();
-    proefForm.Form_Load();
-    if (!proefForm.FileAanwezig) {
-        zetOpmerk(proef.opmerk());
+    // The file is read once, before anything changes: one it refuses leaves this board, its
+    // buttons and "Herstart" as they were, with the start-up load's text for it.
+    GeladenTestcase gelezen = laadTestcase(pad.toStdString());
+    if (gelezen.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
+        zetOpmerk(gelezen.inhoud.melding(gelezen.naam));
         return;
     }
-    laadBestand(pad);
+    laadBestand(pad, std::move(gelezen));
 }
 
 void SudokuVenster::kopieren() {
@@ -97,9 +70,10 @@ void SudokuVenster::kopieren() {
     QGuiApplication::clipboard()->setText(q(regel));
 }
 
-void SudokuVenster::laadBestand(const QString& pad) {
+void SudokuVenster::laadBestand(const QString& pad, std::optional<GeladenTestcase> gelezen) {
     if (bezig_) return;
     form_.testcaseArgument = pad.toStdString();
+    form_.testcaseVooraf = std::move(gelezen);  // the load below takes it instead of reading
     verslagLegen();
     // From the middle of a manual entry back to the buttons of the start state.
     zetKnopVisible(Knop::Start, true);
