@@ -10,6 +10,10 @@
 #include "uitleg/oplossingen.h"
 #include "uitleg/reden.h"
 
+namespace sudoku {
+struct TestcaseInhoud;
+}
+
 namespace sudoku::teksten {
 
 // The status line as the window is created.
@@ -107,12 +111,29 @@ std::string stapRegel(int stap, int rij, int kol, const std::string& getal, cons
 // "gok ongedaan: terug naar stap 16".
 std::string gokOngedaanRegel(int terugNaarStap);
 
+// The window's buttons and option labels: "&" marks the letter that with Alt presses the
+// button or ticks the box, underlined; none is a menu's letter (B, W, O, H).
+inline constexpr const char* KNOP_INVOER = "&Invoer";
+inline constexpr const char* KNOP_BEVESTIG = "Be&vestig";
+inline constexpr const char* KNOP_START = "&Start";
+inline constexpr const char* KNOP_HERSTART = "He&rstart";
+inline constexpr const char* OPTIE_TUSSENSTAP = "weergave &tussenstappen";
+inline constexpr const char* OPTIE_MODULE = "weergave &modules";
+inline constexpr const char* OPTIE_UITPROBEREN = "&uitproberen toestaan";
+
+// What a cell box holds, for a screen reader (its accessible description): a given number,
+// one the solver found, or nothing.
+inline constexpr const char* CEL_GEGEVEN = "gegeven";
+inline constexpr const char* CEL_GEVONDEN = "gevonden";
+inline constexpr const char* CEL_LEEG = "leeg";
+
 // The window's menu bar ("&" marks the key that opens a menu or picks an item).
 inline constexpr const char* MENU_BESTAND = "&Bestand";
 inline constexpr const char* MENU_OPENEN = "&Openen…";
-inline constexpr const char* MENU_PLAKKEN = "&Plakken";
-inline constexpr const char* MENU_KOPIEREN = "&Kopiëren";
 inline constexpr const char* MENU_AFSLUITEN = "&Afsluiten";
+inline constexpr const char* MENU_BEWERKEN = "Be&werken";
+inline constexpr const char* MENU_KOPIEREN = "&Kopiëren";
+inline constexpr const char* MENU_PLAKKEN = "&Plakken";
 inline constexpr const char* MENU_OPLOSSING = "&Oplossing";
 inline constexpr const char* MENU_VERSLAG = "&Verslag…";
 inline constexpr const char* MENU_CONTROLEER = "&Controleer puzzel";
@@ -129,6 +150,9 @@ inline constexpr const char* OPENEN_BESTANDSNAAM = "Bestandsnaam:";
 inline constexpr const char* OPENEN_BESTANDSTYPE = "Bestandstype:";
 inline constexpr const char* OPENEN_KNOP = "&Openen";
 inline constexpr const char* ANNULEREN = "Annuleren";
+// A file that "Openen…" or a drop does not load: the status text names the file and says why,
+// in the command line's words (" Fout in x.txt: regel 2, positie 3: ongeldig teken; ... ").
+std::string geweigerdBestand(const std::string& naam, const TestcaseInhoud& t);
 
 // "Controleer puzzel": its own message box, never the status line.
 inline constexpr const char* CONTROLE_TITEL = "Controleer puzzel";

@@ -1,10 +1,13 @@
 // Puzzles from outside the form: a file opened or dropped, the clipboard's text pasted, the
 // board copied.
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
+
+#include <sstream>
 
 #include "board/bordregel.h"
 #include "sudoku_venster.h"
@@ -52,15 +55,7 @@ void SudokuVenster::openen() {
         if (kiezer.exec() == QDialog::Accepted && !kiezer.selectedFiles().isEmpty())
             pad = kiezer.selectedFiles().first();
     }
-    if (pad.isEmpty()) return;
-    // The file is read once, before anything changes: one it refuses leaves this board, its
-    // buttons and "Herstart" as they were, with the start-up load's text for it.
-    GeladenTestcase gelezen = laadTestcase(pad.toStdString());
-    if (gelezen.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
-        zetOpmerk(gelezen.inhoud.melding(gelezen.naam));
-        return;
-    }
-    laadBestand(pad, std::move(gelezen));
+    if (!pad.isEmpty()) laadBestand(pad);
 }
 
 void SudokuVenster::kopieren() {
@@ -70,8 +65,19 @@ void SudokuVenster::kopieren() {
     QGuiApplication::clipboard()->setText(q(regel));
 }
 
-void SudokuVenster::laadBestand(const QString& pad, std::optional<GeladenTestcase> gelezen) {
+void SudokuVenster::laadBestand(const QString& pad) {
     if (bezig_) return;
+    // The file is read once, before anything changes: one that the start-up load would refuse
+    // leaves this board, its buttons and "Herstart" as they were, and the status line says why
+    // in the command line's words.
+    GeladenTestcase gelezen = laadTestcase(pad.toStdString());
+    if (gelezen.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
+        const QFileInfo info(pad);
+        const QString naam = info.fileName().isEmpty() ? QDir(pad).dirName() : info.fileName();
+        zetOpmerk(teksten::geweigerdBestand(naam.toStdString(), gelezen.inhoud));
+        return;
+    }
+    geplakt_.reset();
     form_.testcaseArgument = pad.toStdString();
     form_.testcaseVooraf = std::move(gelezen);  // the load below takes it instead of reading
     verslagLegen();
@@ -84,6 +90,23 @@ void SudokuVenster::laadBestand(const QString& pad, std::optional<GeladenTestcas
     form_.HerstartCommand_Click();
 }
 
+void SudokuVenster::herstart() {
+    if (bezig_) return;
+    if (!geplakt_) {
+        form_.HerstartCommand_Click();
+    } else {
+        // What the form's "Herstart" does, with the pasted puzzle for the file.
+        for (int r = 1; r <= 9; ++r)
+            for (int k = 1; k <= 9; ++k) zetCelKleur(r, k, KLEUR_VENSTERTEKST);
+        zetKnopEnabled(Knop::Start, true);
+        zetKnopEnabled(Knop::Herstart, false);
+        zetOpmerk(teksten::BEGIN_OPNIEUW);
+        std::istringstream bron(*geplakt_);
+        form_.Form_LoadUit(bron);
+    }
+    verslagLegen();
+}
+
 void SudokuVenster::plakken() {
     if (bezig_) return;
     const Plaktekst plak = leesPlaktekst(QGuiApplication::clipboard()->text().toStdString());
@@ -94,6 +117,14 @@ void SudokuVenster::plakken() {
     const TestcaseInhoud& inhoud = plak.inhoud;
     form_.InvoerCommand_Click();
     verslagLegen();
+    // What "Herstart" reloads from now on: the puzzle as a test-case file would give it.
+    std::string regels;
+    for (int r = 1; r <= 9; ++r) {
+        std::string rij = r <= inhoud.regels ? inhoud.rijen[r] : std::string();
+        rij.resize(9, ' ');
+        regels += rij + "\n";
+    }
+    geplakt_ = regels;
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
             const std::string& rij = inhoud.rijen[r];
