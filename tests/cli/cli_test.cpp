@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "support/testhulp.h"
@@ -244,6 +245,102 @@ std::vector<std::string> regelsVan(const std::string& tekst) {
     std::istringstream s(tekst);
     for (std::string regel; std::getline(s, regel);) r.push_back(regel);
     return r;
+}
+
+// --bedieningen taken apart: each dump checked line by line against the grammar and the order
+// of the controls and moments; what is left without the dumps, the `puzzel` lines and the one
+// event of "Herstart"; per solve, the place lines between its first two dumps.
+struct Gesplitst {
+    std::vector<std::vector<std::string>> dumps;
+    std::vector<long> plaatsingen;
+    std::vector<std::string> rest;
+};
+
+Gesplitst splits(const std::vector<std::string>& regels) {
+    static const std::vector<std::regex> patronen = [] {
+        const std::string t = R"( "(?:[^"\\]|\\["\\])*")";
+        std::vector<std::regex> p;
+        for (int j = 0; j < 81; ++j)
+            p.emplace_back("cel " + std::to_string(j / 9 + 1) + " " + std::to_string(j % 9 + 1) +
+                           t + " (grijs|rood|venstertekst|0x[0-9A-F]{6,})");
+        for (int i = 1; i <= 9; ++i) p.emplace_back("oplos " + std::to_string(i) + t);
+        for (const char* k : {"Invoer", "Bevestig", "Start", "Herstart"})
+            p.emplace_back(std::string("knop ") + k + " (aan|uit) (zichtbaar|verborgen)");
+        for (const char* v : {"Check_tussenstap", "Check_module", "Check_uitproberen"})
+            p.emplace_back(std::string("vink ") + v + " [01]");
+        p.emplace_back("opmerk" + t);
+        p.emplace_back("meldingen (0|[1-9][0-9]*)");
+        return p;
+    }();
+    const std::string momenten[] = {"moment laden", "moment start", "moment herstart"};
+    Gesplitst g;
+    long geplaatst = 0;
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        const std::string& r = regels[i];
+        if (r.rfind("moment ", 0) != 0) {
+            geplaatst += r.rfind("place ", 0) == 0;
+            if (r.rfind("puzzel ", 0) != 0 &&
+                (i + 1 == regels.size() || regels[i + 1] != momenten[2]))
+                g.rest.push_back(r);
+            continue;
+        }
+        EXPECT_EQ(r, momenten[g.dumps.size() % 3]) << i;
+        if (r == momenten[0]) geplaatst = 0;
+        if (r == momenten[1]) g.plaatsingen.push_back(geplaatst);
+        const std::size_t n =
+            std::min<std::size_t>(r == momenten[1] ? 99 : 98, regels.size() - i - 1);
+        g.dumps.emplace_back(regels.begin() + static_cast<long>(i + 1),
+                             regels.begin() + static_cast<long>(i + 1 + n));
+        for (std::size_t j = 0; j < n; ++j)
+            EXPECT_TRUE(std::regex_match(regels[i + 1 + j], patronen[j])) << regels[i + 1 + j];
+        i += n;
+    }
+    return g;
+}
+
+// The example at the three moments as the file beside it has them; with every option the rest
+// is the output without the dumps. A refused file: only the dumps, no click taken.
+TEST(Cli, ControlDumpOfTheExampleAndOfARefusedFile) {
+    TijdelijkeMap map;
+    const std::string voorbeeld = std::string(SUDOKU_VOORBEELDEN) + "/SudokuTestCase";
+    const auto u = draai(map, "--bedieningen " + voorbeeld + ".txt");
+    EXPECT_EQ(u.code, 0);
+    EXPECT_EQ(u.uit, lees(voorbeeld + ".bedieningen.txt"));
+    const std::string opties = "--trial --modules --trace ";
+    const auto g =
+        splits(regelsVan(draai(map, opties + "--bedieningen " + voorbeeld + ".txt").uit));
+    EXPECT_EQ(g.rest, regelsVan(draai(map, opties + voorbeeld + ".txt").uit));
+    ASSERT_EQ(g.dumps.size(), 3u);
+    EXPECT_EQ(g.dumps[1][96], "vink Check_uitproberen 1");
+    EXPECT_EQ(g.dumps[1][98], "meldingen " + std::to_string(g.plaatsingen[0]));
+
+    const auto r = draai(map, "--trial --trace --bedieningen -", "12x\n");
+    EXPECT_EQ(r.code, 2);
+    const auto w = splits(regelsVan(r.uit));
+    ASSERT_EQ(w.dumps.size(), 3u);
+    EXPECT_TRUE(w.rest.empty());
+    EXPECT_EQ(w.dumps[0][0], "cel 1 1 \"\" venstertekst");  // never given a value
+    EXPECT_EQ(w.dumps[1][98], "meldingen 0");
+    EXPECT_TRUE(std::equal(w.dumps[0].begin(), w.dumps[0].begin() + 96, w.dumps[1].begin()));
+    EXPECT_TRUE(std::equal(w.dumps[2].begin(), w.dumps[2].end(), w.dumps[1].begin()));
+}
+
+// A batch over a collection with failing guesses and a refused line: three dumps per puzzle
+// in the grammar, the step boxes counted, no grey after "Herstart", the rest unchanged.
+TEST(Cli, ControlDumpGrammarOverACollection) {
+    TijdelijkeMap map;
+    std::string invoer;
+    for (const auto& p : leesCollectie("top95")) invoer += p.opgave + "\n";
+    invoer += "geen puzzel\n";
+    const auto g =
+        splits(regelsVan(draai(map, "--trial --trace --bedieningen --batch -", invoer).uit));
+    EXPECT_EQ(g.rest, regelsVan(draai(map, "--trial --trace --batch -", invoer).uit));
+    ASSERT_EQ(g.dumps.size(), 3u * 95);
+    for (std::size_t i = 0; i < 95; ++i) {
+        EXPECT_EQ(g.dumps[3 * i + 1][98], "meldingen " + std::to_string(g.plaatsingen[i]));
+        for (const auto& regel : g.dumps[3 * i + 2])
+            EXPECT_EQ(regel.find(" grijs"), std::string::npos);
+    }
 }
 
 // Every `place R K D` line is followed by its own step, numbered on from the previous one
