@@ -171,6 +171,9 @@ public:
     String testcasePad2;  // "E:\VB_projecten\Sudoku\SudokuTestCase.txt" on Windows
     // A file named on the command line replaces both look-ups.
     std::optional<String> testcaseArgument;
+    // A test case read already (laadTestcase): the next Form_Load takes it over instead of
+    // reading a file, and forgets it.
+    std::optional<GeladenTestcase> testcaseVooraf;
 
     static String standaardPad1();
     static String standaardPad2();
@@ -284,6 +287,8 @@ private:
 
     bool vink(Vink v) const { return ui_.vinkWaarde(v) == 1; }
     static String directoryOpzoeking(const String& pad);
+    // Form_Load's fields written from one look at a file: `bestand`, then the rest by laden.
+    void neemOver(GeladenTestcase g);
     // Takes a read test case over, or shows why not (named `naam`), and shows the board.
     void laden(TestcaseInhoud inhoud, const String& naam);
     // The cells whose candidate string has two digits, as cell numbers in ascending order;
@@ -302,6 +307,7 @@ private:
     void celSweep();
     void nakedFase();
     void eindePas();
+    void oordeelOnvolledig();  // after the loop, when the board is not complete
     // What the last cell sweep and block-line phase saw, so that a repeat that provably
     // changes nothing can be skipped; reset at the start of every solve.
     struct StandCel {

@@ -43,6 +43,11 @@ bool RegelLezer::vul() {
     }
 }
 
+bool RegelLezer::kijk() {
+    if (bij_ == eind_) vul();
+    return fout_ == 0;
+}
+
 bool RegelLezer::volgende() {
     begin_.clear();
     lengte_ = 0;
@@ -90,6 +95,11 @@ struct Antwoord {
     Oplossingen oplossingen = Oplossingen::Geen;
 };
 
+// The CSV's columns: regel, puzzel, bord, uitkomst, niveau, oplossingen, stappen, gokken, one
+// per technique, gegeven, oplossing. Rows end in CR LF, as RFC 4180 has it.
+constexpr std::size_t CSV_KOLOMMEN = 10 + AANTAL_TECHNIEKEN;
+constexpr const char* CSV_EINDE = "\r\n";
+
 // One CSV row: the line number, then the given fields, then as many empty fields as the
 // header has columns left.
 void csvRij(std::ostream& uit, long nummer, std::initializer_list<std::string> velden) {
@@ -99,8 +109,8 @@ void csvRij(std::ostream& uit, long nummer, std::initializer_list<std::string> v
         uit << ',' << csvVeld(v);
         ++n;
     }
-    for (; n < 8 + AANTAL_TECHNIEKEN; ++n) uit << ',';
-    uit << '\n';
+    for (; n < CSV_KOLOMMEN; ++n) uit << ',';
+    uit << CSV_EINDE;
 }
 
 // Answers one line on `uit`: the events of the solve (with --trace), its steps (with
@@ -116,18 +126,19 @@ Antwoord beantwoord(const Regel& r, const BatchInstelling& instelling, std::ostr
             uit << "error " << r.nummer << " \"" << r.fout81 << "\"\n";
         return a;
     }
+    if (instelling.opties.bedieningen) uit << "puzzel " << r.nummer << '\n';
     const Uitkomst u = losPuzzelOp(r.cellen, instelling.opties, &uit);
     a.afloop = u.afloop;
     a.metVerslag = u.metVerslag;
     a.niveau = u.verslag.niveau;
     a.oplossingen = u.verslag.oplossingen;
     if (instelling.csv) {
-        const OplosVerslag& v = u.verslag;
+        const PuzzelVerslag& v = u.verslag;
         uit << r.nummer << ',' << v.puzzel << ',' << u.bord << ',' << csvVeld(u.status) << ','
             << teksten::niveauTekst(v.niveau) << ',' << teksten::oplossingenWoord(v.oplossingen)
             << ',' << v.stappen << ',' << v.gokken;
         for (int n : v.perTechniek) uit << ',' << n;
-        uit << '\n';
+        uit << ',' << v.gegeven << ',' << v.oplossing << CSV_EINDE;
         return a;
     }
     uit << u.bord << " \"" << u.status << '"';
@@ -139,10 +150,10 @@ Antwoord beantwoord(const Regel& r, const BatchInstelling& instelling, std::ostr
 }
 
 // The counts, the flushing and the progress line, after each answered line in input order.
-class BatchUitvoer {
+class Verslag {
 public:
-    BatchUitvoer(std::ostream& uit, std::ostream& fout, const BatchInstelling& instelling,
-                 BatchTelling& telling)
+    Verslag(std::ostream& uit, std::ostream& fout, const BatchInstelling& instelling,
+            BatchTelling& telling)
         : uit_(uit), fout_(fout), instelling_(instelling), telling_(telling) {}
 
     void na(const Antwoord& a) {
@@ -211,9 +222,10 @@ bool volgendeRegel(RegelLezer& lezer, Regel& r) {
 }
 
 void naElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
-              BatchUitvoer& melder) {
+              Verslag& verslag) {
     Regel r;
-    while (volgendeRegel(lezer, r)) melder.na(beantwoord(r, instelling, uit));
+    // Once the output cannot be written (a reader that went away) the rest is not solved.
+    while (uit && volgendeRegel(lezer, r)) verslag.na(beantwoord(r, instelling, uit));
 }
 
 // Several solving threads. The reading thread queues lines in a window of bounded size;
@@ -222,7 +234,7 @@ void naElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& inste
 // for input. Each puzzle gets its own form and controls inside losPuzzelOp; the threads
 // share only the window, under the lock.
 void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
-                 BatchUitvoer& melder, int taken) {
+                 Verslag& verslag, int taken) {
     struct Taak {
         Regel regel;
         std::string tekst;
@@ -255,7 +267,7 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& in
             while (!rij.empty() && rij.front().klaar) {
                 Taak& v = rij.front();
                 uit << v.tekst;
-                melder.na(v.antwoord);
+                verslag.na(v.antwoord);
                 rij.pop_front();
                 ++voorste;
                 weg = true;
@@ -271,6 +283,7 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& in
     while (volgendeRegel(lezer, r)) {
         std::unique_lock<std::mutex> l(slot);
         ruimteCv.wait(l, [&] { return rij.size() < venster; });
+        if (!uit) break;  // nobody reads the answers any more
         rij.push_back(Taak{std::move(r), {}, {}, false});
         ++erin;
         l.unlock();
@@ -289,13 +302,15 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& in
 
 bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
                 const BatchInstelling& instelling, BatchTelling& telling) {
-    BatchUitvoer melder(uit, fout, instelling, telling);
-    if (instelling.csv) uit << csvKop() << '\n';
+    Verslag verslag(uit, fout, instelling, telling);
+    telling.metVerslag = instelling.opties.verslag;  // an empty batch has its counts too
+    // No header for input that cannot be read at all.
+    if (instelling.csv && lezer.kijk()) uit << csvKop() << CSV_EINDE;
     if (instelling.taken > 1)
-        naastElkaar(lezer, uit, instelling, melder, instelling.taken);
+        naastElkaar(lezer, uit, instelling, verslag, instelling.taken);
     else
-        naElkaar(lezer, uit, instelling, melder);
-    melder.einde();
+        naElkaar(lezer, uit, instelling, verslag);
+    verslag.einde();
     return lezer.fout() == 0;
 }
 
@@ -327,7 +342,7 @@ std::string csvKop() {
     std::string s = "regel,puzzel,bord,uitkomst,niveau,oplossingen,stappen,gokken";
     for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
         s += ',' + csvVeld(teksten::techniekNaam(static_cast<Techniek>(t)));
-    return s;
+    return s + ",gegeven,oplossing";
 }
 
 std::string csvVeld(const std::string& veld) {

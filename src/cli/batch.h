@@ -20,6 +20,8 @@ public:
 
     // False at the end of the input or after a read error (see fout()).
     bool volgende();
+    // Reads ahead when nothing is buffered; false when that read failed.
+    bool kijk();
 
     const std::string& begin() const { return begin_; }  // at most BEWAARD characters
     std::size_t lengte() const { return lengte_; }       // the whole line, without CR/LF

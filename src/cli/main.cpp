@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -18,6 +19,7 @@
 
 #include "board/sudoku_form.h"
 #include "cli/batch.h"
+#include "cli/bedieningen.h"
 #include "cli/oplossen.h"
 #include "cli/spoor_controls.h"
 #include "sudoku_versie.h"
@@ -36,7 +38,8 @@ constexpr const char* GEBRUIK =
     "                         BESTAND\n"
     "         sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--uitleg] [--verslag]\n"
     "                         [--jobs N] --batch BESTAND\n"
-    "         sudoku-blad-cli [--trial] [--modules] [--jobs N] --csv --batch BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] [--verslag] [--jobs N] --csv --batch BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] [--trace] --bedieningen [--batch] BESTAND\n"
     "         sudoku-blad-cli --help | --version\n";
 
 constexpr const char* HULP =
@@ -92,9 +95,17 @@ constexpr const char* HULP =
     "                   in een batch: NIVEAU OPLOSSINGEN achter elke regel, en de aantallen\n"
     "                   per niveau en per antwoord in de samenvatting\n"
     "  --csv            (met --batch) een kopregel, dan een CSV-rij per regel: regel, puzzel,\n"
-    "                   bord, uitkomst, niveau, oplossingen, stappen, gokken en een kolom per\n"
-    "                   techniek; een afgewezen regel heeft de reden als uitkomst, bijvoorbeeld\n"
+    "                   bord, uitkomst, niveau, oplossingen, stappen, gokken, een kolom per\n"
+    "                   techniek, gegeven (het aantal gegeven cijfers) en oplossing (de\n"
+    "                   oplossing als die uniek is); regels eindigen op CR LF; een afgewezen\n"
+    "                   regel heeft de reden als uitkomst, bijvoorbeeld\n"
     "                     sudoku-blad-cli --trial --csv --batch puzzels.txt > verslag.csv\n"
+    "  --bedieningen    de stand van elk bedieningselement van het venster, na het laden,\n"
+    "                   na Start en na Herstart: per cel (cel R K \"TEKST\" KLEUR), de\n"
+    "                   vakjes Kompleet (oplos), de knoppen (knop NAAM aan|uit\n"
+    "                   zichtbaar|verborgen), de vinkjes (vink NAAM 0|1), de statusregel\n"
+    "                   (opmerk) en na Start het aantal stapmeldingen (meldingen N); in een\n"
+    "                   batch na een regel puzzel N per puzzel\n"
     "  --jobs N         een batch op N draden oplossen (standaard: het aantal kernen);\n"
     "                   de uitvoer is dezelfde als met --jobs 1, in dezelfde volgorde\n"
     "  --help           deze hulp\n"
@@ -129,9 +140,11 @@ std::string systeemReden(int fout) {
 }
 
 // Why the test case was not loaded, in plain words, for the message on stderr: taken
-// from what the loader found, which the form keeps.
-std::string weigerReden(const TestcaseInhoud& t) {
+// from what the loader found.
+std::string weigerReden(const GeladenTestcase& g) {
     using U = TestcaseInhoud::Uitkomst;
+    const TestcaseInhoud& t = g.inhoud;
+    if (g.fout) return systeemReden(g.fout.value());
     switch (t.uitkomst) {
         case U::FoutTeken: return teksten::cliFoutTeken(t.foutRegel, t.foutPositie);
         case U::TeveelRegels: return teksten::CLI_TEVEEL_REGELS;
@@ -188,30 +201,46 @@ bool uitvoerGeschreven() {
 }
 
 int enkel(const std::string& pad, const Opties& opties) {
-    std::string invoer;
-    if (pad == "-" && !leesStandaardinvoer(invoer)) return 2;
-    if (pad != "-") {
-        struct stat st {};
-        if (::stat(pad.c_str(), &st) != 0) {
-            std::cerr << NAAM << ": " << pad << ": " << systeemReden(errno) << "\n";
-            return 2;
-        }
+    // The test case is read once, here: the start-up load and, with --bedieningen, the
+    // reload of "Herstart" take it over. A pipe is read like a file, as standard input is.
+    GeladenTestcase testcase;
+    if (pad == "-") {
+        std::string invoer;
+        if (!leesStandaardinvoer(invoer)) return 2;
+        std::istringstream bron(invoer);
+        testcase.inhoud = leesTestcase(bron);
+    } else {
+        testcase = laadTestcase(pad, true);
     }
-    std::optional<OplosOpname> opname;
-    if (opties.stappen || opties.verslag) opname.emplace();
-    SpoorControls ui(opties.spoor ? &std::cout : nullptr, opname ? &opname->pad : nullptr,
-                     opties.stappen ? &std::cout : nullptr);
+    // A refused test case has only its reason, on stderr; the dumps still show the window
+    // it leaves.
+    const bool geweigerd = testcase.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed;
+    if (geweigerd && !opties.bedieningen) {
+        std::cerr << NAAM << ": " << pad << ": " << weigerReden(testcase) << "\n";
+        return 2;
+    }
+    std::optional<Oplospad> oplospad;
+    if (opties.stappen || opties.verslag) oplospad.emplace();
+    Oplospad* opname = oplospad ? &*oplospad : nullptr;
+    TellendeControls ui(opties.spoor && !geweigerd ? &std::cout : nullptr, opname,
+                        opties.stappen ? &std::cout : nullptr);
     ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
-    // Exactly the program's start-up with this file as its test case.
-    if (pad == "-") {
-        std::istringstream bron(invoer);
-        form.Form_LoadUit(bron);
-    } else {
-        form.testcaseArgument = pad;
-        form.Form_Load();
+    if (geweigerd) {
+        draaiMetBedieningen(form, ui, testcase, opties, opname, std::cout);
+        uitvoerGeschreven();
+        std::cerr << NAAM << ": " << pad << ": " << weigerReden(testcase) << "\n";
+        return 2;
     }
-    const Uitkomst u = drukStart(form, ui, opties, opname ? &*opname : nullptr);
+    Uitkomst u;
+    if (opties.bedieningen) {
+        u = draaiMetBedieningen(form, ui, testcase, opties, opname, std::cout);
+    } else {
+        // Exactly the program's start-up with this file as its test case.
+        form.testcaseVooraf = std::move(testcase);
+        form.Form_Load();
+        u = drukStart(form, ui, opties, opname);
+    }
     for (int r = 0; r < 9; ++r) std::cout << std::string_view(u.bord).substr(r * 9, 9) << '\n';
     std::cout << "result \"" << u.status << "\"\n";
     if (u.metVerslag) {
@@ -223,12 +252,7 @@ int enkel(const std::string& pad, const Opties& opties) {
                 std::cout << "techniek \"" << teksten::techniekNaam(static_cast<Techniek>(t))
                           << "\" " << n << '\n';
     }
-    const bool geschreven = uitvoerGeschreven();
-    if (!form.FileAanwezig) {
-        std::cerr << NAAM << ": " << pad << ": " << weigerReden(form.testcase) << "\n";
-        return 2;
-    }
-    if (!geschreven) return 2;
+    if (!uitvoerGeschreven()) return 2;
     return isOpgelost(u.afloop) ? 0 : 1;
 }
 
@@ -286,6 +310,8 @@ int takenVan(const std::string& s) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A reader that goes away (`| head`) is a write error like any other: reported, status 2.
+    std::signal(SIGPIPE, SIG_IGN);
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto& a : args)
@@ -306,6 +332,7 @@ int main(int argc, char** argv) {
     bool geenOptiesMeer = false;
     const unsigned kernen = std::thread::hardware_concurrency();
     int taken = kernen > 0 ? static_cast<int>(std::min(kernen, 256u)) : 1;
+    bool takenGegeven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (geenOptiesMeer || a == "-" || a.empty() || a[0] != '-') {
@@ -325,6 +352,8 @@ int main(int argc, char** argv) {
             opties.uitleg = true;
         } else if (a == "--verslag") {
             opties.verslag = true;
+        } else if (a == "--bedieningen") {
+            opties.bedieningen = true;
         } else if (a == "--csv") {
             csv = true;
         } else if (a == "--batch") {
@@ -338,6 +367,7 @@ int main(int argc, char** argv) {
                 n = a.substr(7);
             }
             taken = takenVan(n);
+            takenGegeven = true;
             if (taken == 0) return gebruiksfout("--jobs " + n + ": geen aantal van 1 tot 256");
         } else {
             return gebruiksfout("onbekende optie " + a);
@@ -347,6 +377,10 @@ int main(int argc, char** argv) {
     if (bestanden.size() > 1) return gebruiksfout("meer dan een BESTAND opgegeven");
     if (bestanden[0].empty()) return gebruiksfout("lege bestandsnaam");
     if (csv && !isBatch) return gebruiksfout("--csv alleen met --batch");
+    if (takenGegeven && !isBatch) return gebruiksfout("--jobs alleen met --batch");
+    if (opties.bedieningen && (csv || opties.stappen || opties.verslag || takenGegeven))
+        return gebruiksfout(
+            "--bedieningen gaat alleen samen met --trial, --modules, --trace en --batch");
     // Event and step lines would break the rows apart.
     if (csv && (opties.spoor || opties.stappen))
         return gebruiksfout("--csv gaat niet samen met --trace, --stappen of --uitleg");

@@ -6,6 +6,7 @@
 #include <streambuf>
 
 #include "board/bordregel.h"
+#include "cli/bedieningen.h"
 #include "ui/teksten.h"
 
 namespace sudoku::cli {
@@ -22,26 +23,38 @@ bool isCel(char c) { return (c >= '1' && c <= '9') || c == '.' || c == '0' || c 
 
 }  // namespace
 
-Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, OplosOpname* opname) {
+Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, Oplospad* pad) {
     ui.zetVink(Vink::Uitproberen, opties.uitproberen ? 1 : 0);
     ui.zetVink(Vink::Module, opties.modules ? 1 : 0);
     ui.zetVink(Vink::Tussenstap, 0);  // no message boxes without a window
     Uitkomst u;
     const bool start = ui.knopEnabled(Knop::Start);
-    u.metVerslag = start && opties.verslag;
-    if (opname != nullptr) opname->begin(bordRegel(form.veld), u.metVerslag);
+    if (pad != nullptr) pad->begin(bordRegel(form.veld));
+    if (start && opties.verslag) {
+        u.metVerslag = true;
+        u.verslag.puzzel = bordRegel(form.veld);
+        u.verslag.oplossingen = telOplossingen(u.verslag.puzzel, &u.verslag.oplossing);
+        if (u.verslag.oplossingen != Oplossingen::Uniek) u.verslag.oplossing.clear();
+        u.verslag.gegeven =
+            static_cast<int>(std::count_if(u.verslag.puzzel.begin(), u.verslag.puzzel.end(),
+                                           [](char c) { return c >= '1' && c <= '9'; }));
+    }
     if (start) form.StartCommand_Click();
     u.bord = bordRegel(form.veld);
     u.status = ui.opmerkTekst();
     u.afloop = form.afloop;
-    if (u.metVerslag && opname != nullptr) {
-        opname->eind(isOpgelost(u.afloop));
-        u.verslag = opname->verslag;
+    if (u.metVerslag && pad != nullptr) {
+        u.verslag.niveau = pad->niveau(isOpgelost(u.afloop));
+        u.verslag.stappen = pad->stappen();
+        u.verslag.gokken = pad->gokken();
+        for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
+            u.verslag.perTechniek[static_cast<std::size_t>(t)] =
+                pad->aantal(static_cast<Techniek>(t));
     }
     return u;
 }
 
-Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit) {
+GeladenTestcase puzzelAlsTestcase(std::string_view cellen) {
     // Nine lines of nine cells; "." and "0" are read as empty by the test-case loader.
     char tekst[90];
     for (int r = 0; r < 9; ++r) {
@@ -50,15 +63,27 @@ Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream
     }
     GeheugenBron buf(tekst, sizeof tekst);
     std::istream bron(&buf);
+    GeladenTestcase g;
+    g.inhoud = leesTestcase(bron);
+    return g;
+}
 
-    std::optional<OplosOpname> opname;  // only when asked for: a plain batch records nothing
-    if (opties.verslag || opties.stappen) opname.emplace();
-    SpoorControls ui(opties.spoor ? uit : nullptr, opname ? &opname->pad : nullptr,
-                     opties.stappen ? uit : nullptr);
+Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit) {
+    std::optional<Oplospad> pad;  // only when asked for: a plain batch records nothing
+    if (opties.verslag || opties.stappen) pad.emplace();
+    Oplospad* p = pad ? &*pad : nullptr;
+    if (opties.bedieningen && uit != nullptr) {
+        TellendeControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
+        ui.zetUitleg(opties.uitleg);
+        SudokuForm form(ui);
+        return draaiMetBedieningen(form, ui, puzzelAlsTestcase(cellen), opties, p, *uit);
+    }
+    SpoorControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
     ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
-    form.Form_LoadUit(bron);
-    return drukStart(form, ui, opties, opname ? &*opname : nullptr);
+    form.testcaseVooraf = puzzelAlsTestcase(cellen);
+    form.Form_Load();
+    return drukStart(form, ui, opties, p);
 }
 
 std::string puzzelFout(std::string_view regel, std::size_t lengte) {

@@ -9,8 +9,8 @@
 
 #include "board/sudoku_form.h"
 #include "cli/spoor_controls.h"
+#include "uitleg/oplospad.h"
 #include "uitleg/oplossingen.h"
-#include "uitleg/opname.h"
 
 namespace sudoku::cli {
 
@@ -21,6 +21,19 @@ struct Opties {
     bool stappen = false;      // report each step with its reason as it happens
     bool uitleg = false;       // with stappen: each step's sentence and proof, the exclusions
     bool verslag = false;      // a report per puzzle: level, solutions, techniques
+    bool bedieningen = false;  // every control after the load, after Start, after Herstart
+};
+
+// What --verslag reports of one solve.
+struct PuzzelVerslag {
+    std::string puzzel;  // the board as the solve began, 81 characters
+    Niveau niveau = Niveau::Onopgelost;
+    Oplossingen oplossingen = Oplossingen::Geen;
+    int stappen = 0;  // placements, the undone ones included
+    int gokken = 0;
+    std::array<int, AANTAL_TECHNIEKEN> perTechniek{};
+    int gegeven = 0;        // digits given in `puzzel`
+    std::string oplossing;  // with Oplossingen::Uniek its solution, 81 digits, else ""
 };
 
 struct Uitkomst {
@@ -28,21 +41,23 @@ struct Uitkomst {
     std::string status;                       // the status line's text at the end
     Afloop afloop = Afloop::NogNietOpgelost;  // as the driver recorded it
     bool metVerslag = false;                  // the puzzle was solved with Opties::verslag
-    OplosVerslag verslag;
+    PuzzelVerslag verslag;
 };
 
 // Ticks the chosen options, presses "Start" once when it is enabled, and reads the outcome.
-// `opname` is the recording whose path the controls record into (with Opties::verslag or
-// stappen); with
+// `pad` is the path the controls record into (with Opties::verslag or stappen); with
 // Opties::verslag the report is filled in, the solutions counted on the board as loaded.
 Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties,
-                   OplosOpname* opname = nullptr);
+                   Oplospad* pad = nullptr);
 
 // One puzzle of a batch in a fresh program state: new controls and a new form, the
 // puzzle loaded as a nine-line test case, then "Start". `cellen` holds the 81 cells
-// (checked with puzzelFout). Events (--trace) and steps (--stappen) go to `uit` when it
-// is not null.
+// (checked with puzzelFout). Events (--trace), steps (--stappen) and the dumps
+// (--bedieningen) go to `uit` when it is not null.
 Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit);
+
+// A batch line's 81 cells as the nine-line test case the loader reads.
+GeladenTestcase puzzelAlsTestcase(std::string_view cellen);
 
 // Why a batch line is not a puzzle, or "" when its first 81 characters are cells.
 // `lengte` is the length of the whole line; `regel` may hold only its beginning.

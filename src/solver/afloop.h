@@ -5,9 +5,7 @@
 namespace sudoku {
 
 enum class Afloop {
-    // No final text written: before the first "Start", or a solve that stopped because
-    // the escalation step itself took the counter past 99 (the status line then keeps
-    // the last text a module wrote).
+    // No final text written yet: before the first "Start" and after every load.
     NogNietOpgelost,
     Opgelost,            // complete, without a guess
     OpgelostNaGok,       // complete, with a guess in force at some point

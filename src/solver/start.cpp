@@ -39,7 +39,18 @@ void SudokuForm::StartCommand_Click() {
         if (uitz_gedaan > 90 && ui_.vinkWaarde(Vink::Uitproberen) == 1) ModuleUitproberen();
         eindePas();
     }
-    if (!KOMPLEET && !NWGETAL_OOIT) eindig(Afloop::InvoerNietKompleet);
+    if (!KOMPLEET) oordeelOnvolledig();
+}
+
+// Every solve that ends with the board incomplete says so, also when the escalation step
+// itself took the counter past 99 and no give-up text was written in the pass: "invoer niet
+// kompleet" when nothing was ever placed, otherwise "niet genoeg kennis". The status line
+// changes only when it does not already show that text.
+void SudokuForm::oordeelOnvolledig() {
+    const Afloop a = NWGETAL_OOIT ? Afloop::NietGenoegKennis : Afloop::InvoerNietKompleet;
+    afloop = a;
+    const std::string tekst = teksten::statusTekst(a);
+    if (ui_.opmerk() != tekst) ui_.zetOpmerk(tekst);
 }
 
 void SudokuForm::beginOplossing() {

@@ -54,58 +54,63 @@ String naamVan(const String& pad) {
     if (naam.empty()) naam = p.parent_path().filename().string();
     return naam.empty() ? pad : naam;
 }
+
 }  // namespace
 
-void SudokuForm::Form_Load() {
+GeladenTestcase laadTestcase(const std::string& pad, bool pijpen) {
     using U = TestcaseInhoud::Uitkomst;
-    auto zonder = [](U u) {
-        TestcaseInhoud t;
-        t.uitkomst = u;
-        return t;
+    GeladenTestcase g;
+    g.naam = naamVan(pad);
+    auto weiger = [&](U u) {
+        g.inhoud.uitkomst = u;
+        return g;
     };
-    // Finding the file decides what `bestand` holds; opening happens below.
-    String pad;
-    bool gevonden = false;
+    const fs::file_status st = fs::status(pad, g.fout);
+    if (st.type() == fs::file_type::not_found || pad.empty()) {
+        g.fout.clear();
+        return weiger(U::Ontbreekt);
+    }
+    if (g.fout) return weiger(U::NietTeOpenen);
+    // Only a plain file is read (or a pipe where the caller waits for it): a folder or a
+    // device would never end or say nothing.
+    if (st.type() != fs::file_type::regular && !(pijpen && st.type() == fs::file_type::fifo))
+        return weiger(U::GeenGewoonBestand);
+    std::ifstream bron(pad, std::ios::binary);
+    if (!bron.is_open()) return weiger(U::NietTeOpenen);
+    g.inhoud = leesTestcase(bron);
+    return g;
+}
+
+void SudokuForm::Form_Load() {
+    if (testcaseVooraf) {
+        GeladenTestcase g = std::move(*testcaseVooraf);
+        testcaseVooraf.reset();
+        neemOver(std::move(g));
+        return;
+    }
     if (testcaseArgument) {
         // A file the user named: whatever becomes of it, the status line names it.
-        pad = *testcaseArgument;
-        std::error_code ec;
-        if (!fs::exists(pad, ec)) {
-            bestand.clear();
-            laden(zonder(U::Ontbreekt), naamVan(pad));
-            return;
-        }
-        bestand = naamVan(pad);
-        gevonden = true;
-    } else {
-        bestand = directoryOpzoeking(testcasePad1);
-        if (bestand == "SudokuTestCase.txt") {
-            gevonden = true;
-            pad = testcasePad1;
-        } else {
-            bestand = directoryOpzoeking(testcasePad2);
-            if (bestand == "SudokuTestCase.txt") {
-                gevonden = true;
-                pad = testcasePad2;
-            }
-        }
-    }
-    if (!gevonden) {
-        laden(zonder(U::NietGevonden), bestand);
+        neemOver(laadTestcase(*testcaseArgument));
         return;
     }
-    std::error_code ec;
-    // Only a plain file is read: a folder, a pipe or a device would never end or say nothing.
-    if (!fs::is_regular_file(pad, ec)) {
-        laden(zonder(U::GeenGewoonBestand), bestand);
+    for (const String* pad : {&testcasePad1, &testcasePad2}) {
+        bestand = directoryOpzoeking(*pad);
+        if (bestand != "SudokuTestCase.txt") continue;
+        GeladenTestcase g = laadTestcase(*pad);
+        // The folder lists the name, so a path that leads nowhere is there but unreadable.
+        if (g.inhoud.uitkomst == TestcaseInhoud::Uitkomst::Ontbreekt)
+            g.inhoud.uitkomst = TestcaseInhoud::Uitkomst::GeenGewoonBestand;
+        neemOver(std::move(g));
         return;
     }
-    std::ifstream bron(pad, std::ios::binary);
-    if (!bron.is_open()) {
-        laden(zonder(U::NietTeOpenen), bestand);
-        return;
-    }
-    laden(leesTestcase(bron), bestand);
+    TestcaseInhoud geen;
+    geen.uitkomst = TestcaseInhoud::Uitkomst::NietGevonden;
+    laden(std::move(geen), bestand);
+}
+
+void SudokuForm::neemOver(GeladenTestcase g) {
+    bestand = g.inhoud.uitkomst == TestcaseInhoud::Uitkomst::Ontbreekt ? "" : g.naam;
+    laden(std::move(g.inhoud), g.naam);
 }
 
 void SudokuForm::Form_LoadUit(std::istream& bron) {

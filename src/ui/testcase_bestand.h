@@ -4,6 +4,7 @@
 #include <array>
 #include <istream>
 #include <string>
+#include <system_error>
 
 namespace sudoku {
 
@@ -42,6 +43,18 @@ struct TestcaseInhoud {
 //   as the only line besides blank and comment lines.
 // Rows after the ninth may hold only spaces.
 TestcaseInhoud leesTestcase(std::istream& bron);
+
+// A test case as one look at its file found it: the contents, or the refusal with its
+// reason, and the bare name the status line calls it by.
+struct GeladenTestcase {
+    TestcaseInhoud inhoud;
+    std::string naam = "SudokuTestCase.txt";
+    std::error_code fout;  // what the system said, when it refused to tell what the path is
+};
+
+// Reads the test case at `pad` once. A missing path, a folder, a device or, unless `pijpen`,
+// a pipe (which could keep a window waiting) is refused without being read.
+GeladenTestcase laadTestcase(const std::string& pad, bool pijpen = false);
 
 // A puzzle pasted as text is read as a test case, and it needs at least this many givens:
 // fewer never make a puzzle with one solution, and a stray number on the clipboard must

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "support/testhulp.h"
 
@@ -153,8 +154,32 @@ TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
     }
 }
 
+// A reader that goes away (`| head -1`) is a write error like a full disk: a reason and
+// status 2, not a silent signal; and an empty batch still names every count.
+TEST(Cli, AReaderThatGoesAwayAndAnEmptyBatch) {
+    TijdelijkeMap map;
+    std::string veel;
+    for (int i = 0; i < 3000; ++i) veel += kEenGat + "\n";
+    const auto invoer = map.schrijf("veel.txt", veel), fout = map.pad() / "fout.txt",
+               code = map.pad() / "code.txt";
+    ASSERT_EQ(std::system(("(" + std::string(SUDOKU_CLI) + " --verslag --batch " + invoer.string() +
+                           " 2>" + fout.string() + "; echo $? >" + code.string() +
+                           ") | head -1 >/dev/null")
+                              .c_str()),
+              0);
+    EXPECT_EQ(lees(code), "2\n");
+    EXPECT_NE(lees(fout).find("sudoku-blad-cli: schrijven van de uitvoer mislukt\n"),
+              std::string::npos);
+    const auto leeg = draai(map, "--verslag --batch /dev/null");
+    EXPECT_EQ(leeg.code, 0);
+    EXPECT_NE(leeg.fout.find("; niveau: 0 basis, 0 uitzonderingstabel, 0 naked, 0 gok, 0 "
+                             "onopgelost; oplossingen: 0 uniek, 0 meerdere, 0 geen"),
+              std::string::npos)
+        << leeg.fout;
+}
+
 // A single FILE or stdin goes through the window's loader (its layouts are the loader's
-// tests): the one-line layout read, refused layouts named in the status text.
+// tests): the one-line layout read; a refused layout has its place on stderr only.
 TEST(Cli, FileLayoutsAndRefusals) {
     TijdelijkeMap map;
     const std::string opgelost =
@@ -172,16 +197,14 @@ TEST(Cli, FileLayoutsAndRefusals) {
         const auto pad = map.schrijf("puzzel.txt", inhoud);
         const auto r = draai(map, "--trace " + pad.string());
         EXPECT_EQ(r.code, 2);
-        EXPECT_EQ(r.uit, "status \" Fout in puzzel.txt: " + waar + " \"\n" +
-                             negenRegels(std::string(81, '.')) +
-                             "result \" Fout in puzzel.txt: " + waar + " \"\n");
+        EXPECT_EQ(r.uit, "");
         EXPECT_EQ(r.fout, "sudoku-blad-cli: " + pad.string() + ": " + waar +
                               ": ongeldig teken; een cel is 1-9, '.', '0' of een spatie\n");
     }
 }
 
 // Each way a FILE is refused has its own reason on stderr, taken from what the loader
-// found, and exit status 2; a pipe is refused without being read.
+// found, nothing on stdout, and exit status 2; a pipe is read like a file.
 TEST(Cli, EachRefusalHasItsReason) {
     TijdelijkeMap map;
     std::string tien = negenRegels(kEenGat) + "1\n";
@@ -196,7 +219,8 @@ TEST(Cli, EachRefusalHasItsReason) {
         {"-", "12x\n",
          "regel 1, positie 3: ongeldig teken; een cel is 1-9, '.', '0' of een spatie"},
         {map.pad().string(), "", "is geen gewoon bestand"},
-        {fifo, "", "is geen gewoon bestand"},
+        {"/dev/null", "", "is geen gewoon bestand"},
+        {(map.pad() / "weg.txt").string(), "", "bestaat niet"},
     };
     if (::geteuid() != 0) {  // root reads any file
         const auto dicht = map.schrijf("dicht.txt", negenRegels(kEenGat));
@@ -207,7 +231,13 @@ TEST(Cli, EachRefusalHasItsReason) {
         const auto r = draai(map, g.pad, g.invoer);
         EXPECT_EQ(r.code, 2) << g.pad;
         EXPECT_EQ(r.fout, "sudoku-blad-cli: " + g.pad + ": " + g.reden + "\n");
+        EXPECT_EQ(r.uit, "") << g.pad;
     }
+    const std::string geval = map.schrijf("gat.txt", negenRegels(kEenGat)).string();
+    ASSERT_EQ(std::system(("cat " + geval + " > " + fifo + " &").c_str()), 0);
+    const auto pijp = draai(map, fifo);
+    EXPECT_EQ(pijp.code, 0) << pijp.fout;
+    EXPECT_EQ(pijp.uit, negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n");
 }
 
 std::vector<std::string> regelsVan(const std::string& tekst) {
@@ -215,6 +245,132 @@ std::vector<std::string> regelsVan(const std::string& tekst) {
     std::istringstream s(tekst);
     for (std::string regel; std::getline(s, regel);) r.push_back(regel);
     return r;
+}
+
+// --bedieningen taken apart: each dump checked line by line against the grammar and the order
+// of the controls and moments; what is left without the dumps, the `puzzel` lines and the one
+// event of "Herstart"; per solve, the place lines between its first two dumps.
+struct Gesplitst {
+    std::vector<std::vector<std::string>> dumps;
+    std::vector<long> plaatsingen;
+    std::vector<std::string> rest;
+};
+
+// Takes a quoted text (only a quote and a backslash escaped) off the front of `s`.
+bool neemTekst(std::string_view& s) {
+    if (s.empty() || s[0] != '"') return false;
+    for (std::size_t i = 1; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size() && (s[i + 1] == '"' || s[i + 1] == '\\')) {
+            ++i;
+        } else if (s[i] == '"') {
+            s.remove_prefix(i + 1);
+            return true;
+        } else if (s[i] == '\\') {
+            return false;
+        }
+    }
+    return false;
+}
+
+// Line j (0..98) of a dump, as the grammar and the order of the controls have it.
+bool dumpRegelGoed(std::string_view r, std::size_t j) {
+    const char* knoppen[] = {"Invoer", "Bevestig", "Start", "Herstart"};
+    const char* vinken[] = {"Check_tussenstap", "Check_module", "Check_uitproberen"};
+    const std::string begin =
+        j < 81    ? "cel " + std::to_string(j / 9 + 1) + " " + std::to_string(j % 9 + 1) + " "
+        : j < 90  ? "oplos " + std::to_string(j - 80) + " "
+        : j < 94  ? std::string("knop ") + knoppen[j - 90] + " "
+        : j < 97  ? std::string("vink ") + vinken[j - 94] + " "
+        : j == 97 ? "opmerk "
+                  : "meldingen ";
+    if (!r.starts_with(begin)) return false;
+    r.remove_prefix(begin.size());
+    const auto hex = [](std::string_view h) {
+        return h.size() >= 8 && h.starts_with("0x") &&
+               h.find_first_not_of("0123456789ABCDEF", 2) == std::string_view::npos;
+    };
+    if (j < 81)
+        return neemTekst(r) && (r == " grijs" || r == " rood" || r == " venstertekst" ||
+                                (r.starts_with(' ') && hex(r.substr(1))));
+    if (j < 90 || j == 97) return neemTekst(r) && r.empty();
+    if (j < 94)
+        return r == "aan zichtbaar" || r == "aan verborgen" || r == "uit zichtbaar" ||
+               r == "uit verborgen";
+    if (j < 97) return r == "0" || r == "1";
+    return !r.empty() && r.find_first_not_of("0123456789") == std::string_view::npos &&
+           (r == "0" || r[0] != '0');
+}
+
+Gesplitst splits(const std::vector<std::string>& regels) {
+    const std::string momenten[] = {"moment laden", "moment start", "moment herstart"};
+    Gesplitst g;
+    long geplaatst = 0;
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        const std::string& r = regels[i];
+        if (r.rfind("moment ", 0) != 0) {
+            geplaatst += r.rfind("place ", 0) == 0;
+            if (r.rfind("puzzel ", 0) != 0 &&
+                (i + 1 == regels.size() || regels[i + 1] != momenten[2]))
+                g.rest.push_back(r);
+            continue;
+        }
+        EXPECT_EQ(r, momenten[g.dumps.size() % 3]) << i;
+        if (r == momenten[0]) geplaatst = 0;
+        if (r == momenten[1]) g.plaatsingen.push_back(geplaatst);
+        const std::size_t n =
+            std::min<std::size_t>(r == momenten[1] ? 99 : 98, regels.size() - i - 1);
+        g.dumps.emplace_back(regels.begin() + static_cast<long>(i + 1),
+                             regels.begin() + static_cast<long>(i + 1 + n));
+        for (std::size_t j = 0; j < n; ++j)
+            EXPECT_TRUE(dumpRegelGoed(regels[i + 1 + j], j)) << regels[i + 1 + j];
+        i += n;
+    }
+    return g;
+}
+
+// The example at the three moments as the file beside it has them; with every option the rest
+// is the output without the dumps. A refused file: only the dumps, no click taken.
+TEST(Cli, ControlDumpOfTheExampleAndOfARefusedFile) {
+    TijdelijkeMap map;
+    const std::string voorbeeld = std::string(SUDOKU_VOORBEELDEN) + "/SudokuTestCase";
+    const auto u = draai(map, "--bedieningen " + voorbeeld + ".txt");
+    EXPECT_EQ(u.code, 0);
+    EXPECT_EQ(u.uit, lees(voorbeeld + ".bedieningen.txt"));
+    const std::string opties = "--trial --modules --trace ";
+    const auto g =
+        splits(regelsVan(draai(map, opties + "--bedieningen " + voorbeeld + ".txt").uit));
+    EXPECT_EQ(g.rest, regelsVan(draai(map, opties + voorbeeld + ".txt").uit));
+    ASSERT_EQ(g.dumps.size(), 3u);
+    EXPECT_EQ(g.dumps[1][96], "vink Check_uitproberen 1");
+    EXPECT_EQ(g.dumps[1][98], "meldingen " + std::to_string(g.plaatsingen[0]));
+
+    const auto r = draai(map, "--trial --trace --bedieningen -", "12x\n");
+    EXPECT_EQ(r.code, 2);
+    const auto w = splits(regelsVan(r.uit));
+    ASSERT_EQ(w.dumps.size(), 3u);
+    EXPECT_TRUE(w.rest.empty());
+    EXPECT_EQ(w.dumps[0][0], "cel 1 1 \"\" venstertekst");  // never given a value
+    EXPECT_EQ(w.dumps[1][98], "meldingen 0");
+    EXPECT_TRUE(std::equal(w.dumps[0].begin(), w.dumps[0].begin() + 96, w.dumps[1].begin()));
+    EXPECT_TRUE(std::equal(w.dumps[2].begin(), w.dumps[2].end(), w.dumps[1].begin()));
+}
+
+// A batch over a collection with failing guesses and a refused line: three dumps per puzzle
+// in the grammar, the step boxes counted, no grey after "Herstart", the rest unchanged.
+TEST(Cli, ControlDumpGrammarOverACollection) {
+    TijdelijkeMap map;
+    std::string invoer;
+    for (const auto& p : leesCollectie("top95")) invoer += p.opgave + "\n";
+    invoer += "geen puzzel\n";
+    const auto g =
+        splits(regelsVan(draai(map, "--trial --trace --bedieningen --batch -", invoer).uit));
+    EXPECT_EQ(g.rest, regelsVan(draai(map, "--trial --trace --batch -", invoer).uit));
+    ASSERT_EQ(g.dumps.size(), 3u * 95);
+    for (std::size_t i = 0; i < 95; ++i) {
+        EXPECT_EQ(g.dumps[3 * i + 1][98], "meldingen " + std::to_string(g.plaatsingen[i]));
+        for (const auto& regel : g.dumps[3 * i + 2])
+            EXPECT_EQ(regel.find(" grijs"), std::string::npos);
+    }
 }
 
 // Every `place R K D` line is followed by its own step, numbered on from the previous one
@@ -319,20 +475,26 @@ TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
         << b.fout;
 }
 
-// --csv: a header, a row per line with its fields quoted where needed, a refused line's
-// reason in the outcome column; options that would break the rows are refused.
+// --csv: a header, a row per line ending in CR LF with its fields quoted where needed, a
+// refused line's reason in the outcome column, the givens and the one solution last;
+// options that would break the rows are refused, and unreadable input gets no header.
 TEST(Cli, CsvRowsPerLine) {
     TijdelijkeMap map;
     const std::string dubbel = "11" + std::string(79, '.');
     const auto r = draai(map, "--csv --batch -", kEenGat + "\n12x\n" + dubbel + "\n");
-    const auto regels = regelsVan(r.uit);
+    auto regels = regelsVan(r.uit);
     ASSERT_EQ(regels.size(), 4u) << r.uit;
+    for (auto& regel : regels) {
+        EXPECT_TRUE(regel.ends_with('\r')) << regel;
+        regel.pop_back();
+    }
     EXPECT_EQ(regels[0].rfind(
                   "regel,puzzel,bord,uitkomst,niveau,oplossingen,stappen,gokken,Module BLOKLIJNEN "
                   "Horizontaal,Module BLOKLIJNEN Verticaal,",
                   0),
               0u);
-    EXPECT_EQ(regels[0].substr(regels[0].rfind(',')), ",Fout hersteld na mislukte gok");
+    EXPECT_TRUE(regels[0].ends_with(",Fout hersteld na mislukte gok,gegeven,oplossing"));
+    EXPECT_TRUE(regels[1].ends_with(",80," + kOpgelost)) << regels[1];
     EXPECT_EQ(regels[1].rfind("1," + kEenGat + "," + kOpgelost +
                                   ",\" Sudoku succesvol ingevuld! \",basis,uniek,1,0,",
                               0),
@@ -340,19 +502,28 @@ TEST(Cli, CsvRowsPerLine) {
         << regels[1];
     EXPECT_EQ(regels[2],
               "2,,,\"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"" +
-                  std::string(4 + AANTAL_TECHNIEKEN, ','));
+                  std::string(6 + AANTAL_TECHNIEKEN, ','));
     EXPECT_NE(regels[3].find(",onopgelost,geen,"), std::string::npos) << regels[3];
+    EXPECT_TRUE(regels[3].ends_with(",2,")) << regels[3];  // no solution to give
     for (const auto& regel : regels) {
         int velden = 1, quote = 0;
         for (char c : regel) quote += c == '"', velden += c == ',' && quote % 2 == 0;
-        EXPECT_EQ(velden, 8 + AANTAL_TECHNIEKEN) << regel;
+        EXPECT_EQ(velden, 10 + AANTAL_TECHNIEKEN) << regel;
     }
     EXPECT_EQ(r.code, 2);  // a refused line fails the batch, as without --csv
-    for (const char* args : {"--csv -", "--csv --trace --batch -", "--csv --stappen --batch -"}) {
+    for (const char* args : {"--csv -", "--csv --trace --batch -", "--csv --stappen --batch -",
+                             "--jobs 2 -", "--bedieningen --verslag -",
+                             "--bedieningen --csv --batch -", "--bedieningen --jobs 1 --batch -"}) {
         const auto fout = draai(map, args, kEenGat + "\n");
         EXPECT_EQ(fout.code, 2) << args;
         EXPECT_NE(fout.fout.find("gebruik:"), std::string::npos) << args;
+        EXPECT_EQ(fout.uit, "") << args;
     }
+    EXPECT_EQ(draai(map, "--csv --verslag --batch -", kEenGat + "\n").uit,
+              r.uit.substr(0, r.uit.find("\n2,") + 1));
+    const auto dicht = draaiMet(map, "--csv --batch -", "", "<&-", "");
+    EXPECT_EQ(dicht.code, 2);
+    EXPECT_EQ(dicht.uit, "");
 }
 
 }  // namespace

@@ -899,8 +899,12 @@ void ReferentieForm::StartCommand_Click() {
         }
     }
 
-    if (!KOMPLEET && !NWGETAL_OOIT)
-        controls().zetOpmerk("Jammer, waarschijnlijk is de invoer niet kompleet");
+    if (!KOMPLEET) {
+        const std::string oordeel = NWGETAL_OOIT
+                                        ? "Jammer niet genoeg kennis om de reeks op te lossen"
+                                        : "Jammer, waarschijnlijk is de invoer niet kompleet";
+        if (controls().opmerk() != oordeel) controls().zetOpmerk(oordeel);
+    }
 }
 
 // ---- naked-set modules ----

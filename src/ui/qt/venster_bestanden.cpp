@@ -20,30 +20,6 @@ namespace sudoku {
 
 using venster::q;
 
-namespace {
-
-// Controls that keep nothing but the status text: the start-up load runs on them to learn
-// what it would say of a file before the window's own board is touched.
-class StatusControls : public Controls {
-public:
-    void zetCelTekst(int, int, const std::string&) override {}
-    std::string celTekst(int, int) const override { return " "; }
-    void zetCelKleur(int, int, Kleur) override {}
-    void focusCel(int, int) override {}
-    void zetOplos(int, const std::string&) override {}
-    void zetOpmerk(const std::string& tekst) override { opmerk_ = tekst; }
-    std::string opmerk() const override { return opmerk_; }
-    void zetKnopEnabled(Knop, bool) override {}
-    void zetKnopVisible(Knop, bool) override {}
-    int vinkWaarde(Vink) const override { return 0; }
-    void meldingsvenster(const std::string&, const std::string&) override {}
-
-private:
-    std::string opmerk_;
-};
-
-}  // namespace
-
 bool SudokuVenster::invoerLoopt() const { return knop(Knop::Bevestig)->isEnabled(); }
 
 std::string SudokuVenster::vakkenRegel(int& foutRij, int& foutKol) const {
@@ -91,21 +67,19 @@ void SudokuVenster::kopieren() {
 
 void SudokuVenster::laadBestand(const QString& pad) {
     if (bezig_) return;
-    // The start-up load runs on a form of its own first, with the same checks: a file it
-    // refuses leaves this board, its buttons and "Herstart" as they were, and the status
-    // line says why in the command line's words.
-    StatusControls proef;
-    SudokuForm proefForm(proef);
-    proefForm.testcaseArgument = pad.toStdString();
-    proefForm.Form_Load();
-    if (!proefForm.FileAanwezig) {
+    // The file is read once, before anything changes: one that the start-up load would refuse
+    // leaves this board, its buttons and "Herstart" as they were, and the status line says why
+    // in the command line's words.
+    GeladenTestcase gelezen = laadTestcase(pad.toStdString());
+    if (gelezen.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
         const QFileInfo info(pad);
         const QString naam = info.fileName().isEmpty() ? QDir(pad).dirName() : info.fileName();
-        zetOpmerk(teksten::geweigerdBestand(naam.toStdString(), proefForm.testcase));
+        zetOpmerk(teksten::geweigerdBestand(naam.toStdString(), gelezen.inhoud));
         return;
     }
     geplakt_.reset();
     form_.testcaseArgument = pad.toStdString();
+    form_.testcaseVooraf = std::move(gelezen);  // the load below takes it instead of reading
     verslagLegen();
     // From the middle of a manual entry back to the buttons of the start state.
     zetKnopVisible(Knop::Start, true);
