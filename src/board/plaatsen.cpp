@@ -70,8 +70,10 @@ void SudokuForm::WisUitzTabel() {
     // The loops over digit, row and column leave both counters at 10, which also ends
     // any caller's loop on them.
     if (uitz_tabel.gewijzigd()) {
+        const bool melden = uitleg() && uitz_tabel.heeftInhoud();
         uitz_tabel.wis();
         uitz_tabel.markeerOngewijzigd();
+        if (melden) ui_.tabelGewist();
     }
     lus_rij = 10;
     lus_kol = 10;

@@ -11,6 +11,8 @@
 // argument writes the field.
 #pragma once
 
+#include <array>
+#include <bitset>
 #include <istream>
 #include <optional>
 #include <string>
@@ -253,8 +255,32 @@ private:
     void zetReden(Techniek techniek, const Eenheid& eenheid) {
         reden_.techniek = techniek;
         reden_.eenheid = eenheid;
+        reden_.bewijs = Bewijs{};
+    }
+    // Shows technique `t`'s text on the status line; the text a module leaves showing is
+    // the technique of the number it places.
+    void toonTechniek(Techniek t) { ui_.zetOpmerk(bannerVan(t)); }
+    // A module's own text, shown when "weergave modules" is ticked.
+    void toonBanner(Techniek t) {
+        if (vink(Vink::Module)) ui_.zetOpmerk(bannerVan(t));
     }
     Reden reden_;
+
+    // ---- explanations, recorded only when the controls want them (bewijs.cpp) ----
+    bool uitleg() const { return ui_.wilUitleg(); }
+    // The first cell (celNummer) holding digit d in row r, column k, or the block of (r, k),
+    // in the look-ups' order; 0 when there is none.
+    int eersteInRij(int d, int r) const;
+    int eersteInKolom(int d, int k) const;
+    int eersteInBlok(int d, int r, int k) const;
+    // A recording procedure is about to rule d out for the empty cell (r, k): noted when
+    // that is new. The procedure's caller reports what was noted, with the cause.
+    void noteerUit(int d, int r, int k) {
+        if (uitleg() && !uitz_tabel.uitgesloten(d, r, k)) nieuwUit_.set(celNummer(r, k) - 1);
+    }
+    void meldUitsluiting(Uitsluiting::Soort soort, int d, const std::bitset<81>& oorzaak,
+                         const Eenheid& eenheid, Techniek techniek, std::array<int, 3> set = {});
+    std::bitset<81> nieuwUit_;
 
     bool vink(Vink v) const { return ui_.vinkWaarde(v) == 1; }
     static String directoryOpzoeking(const String& pad);

@@ -279,6 +279,13 @@ public:
     // Goes up whenever the digits ruled out for a cell change, so that a caller can
     // tell that `bits` still answer as when it last looked.
     unsigned long versie() const { return versie_; }
+    // Some digit is ruled out for some cell of the board.
+    bool heeftInhoud() const {
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c)
+                if (bits_[r * 10 + c] != 0) return true;
+        return false;
+    }
     bool operator==(const UitzTabel& o) const { return tekens_ == o.tekens_; }
 
 private:

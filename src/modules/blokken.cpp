@@ -2,13 +2,11 @@
 // there is placed; in the exception stage, a number whose two possible cells share a
 // row or column is ruled out for the rest of that row or column.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
-    static const String banner = teksten::MODULE_BLOKKEN;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::Blokken);
 
     // Block index k (1..9, row by row) as row and column offsets.
     auto rijOffset = [](int k) { return (k - 1) / 3; };
@@ -52,9 +50,22 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
                 const int laatste = hoogsteBit(m);
                 const int r = boven + rijOffset(laatste), c = links + kolOffset(laatste);
                 zetGetalTekst(MOG, n);
-                if (CONTROL_UITZ) ui_.zetOpmerk(teksten::MODULE_BLOKKEN_UITZ);
-                zetReden(CONTROL_UITZ ? Techniek::BlokkenUitz : Techniek::Blokken,
-                         Eenheid::blokVan(boven, links));
+                Techniek techniek = Techniek::Blokken;
+                if (CONTROL_UITZ) toonTechniek(techniek = Techniek::BlokkenUitz);
+                zetReden(techniek, Eenheid::blokVan(boven, links));
+                if (uitleg()) {
+                    // Every other empty cell, by the first test that rules n out there.
+                    Bewijs& b = reden_.bewijs;
+                    b.soort = Bewijs::Soort::Eenheid;
+                    for (int k = 1; k <= 9; ++k) {
+                        const int rr = boven + rijOffset(k), cc = links + kolOffset(k);
+                        if (k == laatste || veld.celTeken(rr, cc) != ' ') continue;
+                        int door = eersteInRij(n, rr);
+                        if (door == 0) door = eersteInKolom(n, cc);
+                        b.voegToe({celNummer(rr, cc), n, door, 0});
+                    }
+                    b.enigeLegeVak = b.aantal == 0;
+                }
                 PlaatsGetal(r, c, MOG);
                 opnieuw = true;
                 if (CONTROL_UITZ) {
@@ -107,6 +118,15 @@ void SudokuForm::ModuleBlokken(Integer& rijArg, Integer& kolArg) {
                 if (leggen) {
                     zetGetalTekst(MOG, n);
                     VulUitzLijn(MOG, HORIZON, lijn, laatsteArg, SPLIT);
+                    if (uitleg()) {
+                        // The cause: n's two places in the block, on one line.
+                        std::bitset<81> oorzaak;
+                        for (int k : {vorige, laatste})
+                            oorzaak.set(static_cast<std::size_t>(
+                                celNummer(boven + rijOffset(k), links + kolOffset(k)) - 1));
+                        meldUitsluiting(Uitsluiting::Soort::BlokInLijn, n, oorzaak,
+                                        Eenheid::blokVan(boven, links), Techniek::BlokkenUitz);
+                    }
                     uitz_gedaan = plus(uitz_gedaan, 1);
                     uitzMOG = MOG;
                 }
@@ -126,7 +146,10 @@ void SudokuForm::VulUitzLijn(const String& getal, const Boolean& richting, int l
         }
         const int r = richting ? static_cast<int>(pos) : lijn;
         const int c = richting ? lijn : static_cast<int>(pos);
-        if (d != 0 && isLeeg(veld(r, c))) uitz_tabel(d, r, c) = getal;
+        if (d != 0 && isLeeg(veld(r, c))) {
+            noteerUit(d, r, c);
+            uitz_tabel(d, r, c) = getal;
+        }
     }
 }
 

@@ -3,7 +3,6 @@
 // the number but has no empty cell left means the board is contradictory; while a guess
 // is in force that undoes the guess.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -12,8 +11,8 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     const int cijferWaarde = cijfer(getal);
     if (cijferWaarde == 0 || aantal(cijferWaarde) == 9) return;
 
-    if (vink(Vink::Module))
-        ui_.zetOpmerk(richting ? teksten::MODULE_BLOKLIJNEN_H : teksten::MODULE_BLOKLIJNEN_V);
+    const Techniek techniek = richting ? Techniek::BlokLijnenH : Techniek::BlokLijnenV;
+    toonBanner(techniek);
 
     // The band argument walks to the missing line; it goes back on leaving.
     Integer& bandArg = richting ? rijArg : kolArg;
@@ -129,8 +128,26 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     // The band and the block of its segment force the number.
     const int segmentBlok =
         richting ? Eenheid::blokNummer(bandBegin, begin) : Eenheid::blokNummer(begin, bandBegin);
-    zetReden(richting ? Techniek::BlokLijnenH : Techniek::BlokLijnenV,
+    zetReden(techniek,
              {richting ? Eenheid::Soort::Band : Eenheid::Soort::Stapel, bandBegin, segmentBlok});
+    if (uitleg() && (leegAantal == 1 || gekozen != 0)) {
+        // The band's two cells with the number, then each other candidate of the segment
+        // by the cell of its crossing line that holds the number.
+        Bewijs& bw = reden_.bewijs;
+        bw.soort = Bewijs::Soort::Band;
+        auto celOp = [&](int lijn, int p) {
+            return richting ? celNummer(lijn, p) : celNummer(p, lijn);
+        };
+        bw.band = {celOp(bandBegin + a - 1, g1), celOp(bandBegin + b - 1, g2)};
+        bw.enigeLegeVak = leegAantal == 1;
+        for (int h = 1; h <= aantalKandidaten && leegAantal != 1; ++h) {
+            if (h == gekozen) continue;
+            const int p = kandidaat[h - 1];
+            const int door =
+                richting ? eersteInKolom(cijferWaarde, p) : eersteInRij(cijferWaarde, p);
+            bw.voegToe({celOp(bandArg, p), cijferWaarde, door, 0});
+        }
+    }
     if (leegAantal == 1) {
         kruisArg = static_cast<Integer>(enkelePositie);
         veld(rijArg, kolArg) = getal;
@@ -145,13 +162,17 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
             herstelMislukteGok();
             // With the guess undone, the guessed cell's block can only take the other option.
             zetReden(Techniek::FoutHersteld, Eenheid::blokVan(rijArg, kolArg));
+            if (uitleg()) {
+                reden_.bewijs.soort = Bewijs::Soort::Herstel;
+                reden_.bewijs.opties = {cijfer(uitprobeeroptie2), 0};
+            }
         } else {
             // No guess to undo: no cell was placed, so none is reported; the counter
             // above 99 tells the driver to stop.
             uitz_gedaan = 100;
             melden = false;
         }
-        ui_.zetOpmerk(teksten::FOUT_HERSTELD);
+        toonTechniek(Techniek::FoutHersteld);
         if (PROBEERUIT_ONTHOUDEN) {
             getal = herstel_MOG;
             PROBEERUIT_ONTHOUDEN = false;

@@ -3,13 +3,11 @@
 #include <bit>
 
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
-    static const String banner = teksten::MODULE_CEL;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::Cel);
     if (!isLeeg(veld(rijArg, kolArg))) return;
     // The driver passes cells of the board only.
     if (rijArg < 1 || rijArg > 9 || kolArg < 1 || kolArg > 9) return;
@@ -23,30 +21,25 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     if (aantalBits(over) != 1) return;  // eight ruled out, one survives
 
     zetGetalTekst(MOG, std::countr_zero(over));
-    // The reason is the text the module leaves showing.
+    // The reason is the text the module leaves showing: the stage's, the naked one last.
     Techniek techniek = Techniek::Cel;
-    if (CONTROL_UITZ) {
-        ui_.zetOpmerk(teksten::MODULE_CEL_UITZ);
-        techniek = Techniek::CelUitz;
-    }
-    if (CONTROL_NAKED) {
-        switch (ctrl_NKD) {
-            case 2:
-                ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_PAIR);
-                techniek = Techniek::CelNakedPair;
-                break;
-            case 3:
-                ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_TRIPLE);
-                techniek = Techniek::CelNakedTriple;
-                break;
-            case 4:
-                ui_.zetOpmerk(teksten::MODULE_CEL_NAKED_TRIPLE_3PAIRS);
-                techniek = Techniek::CelNakedTriple3Pairs;
-                break;
-            default: break;
+    if (CONTROL_UITZ) toonTechniek(techniek = *techniekIn(Techniek::Cel, Fase::Uitz));
+    if (CONTROL_NAKED && ctrl_NKD >= 2 && ctrl_NKD <= 4)
+        toonTechniek(techniek = *techniekIn(Techniek::Cel, static_cast<Fase>(ctrl_NKD)));
+    zetReden(techniek, Eenheid::cel(rijArg, kolArg));
+    if (uitleg()) {
+        // Each other digit, by the first test that rules it out: row, column, block, table.
+        Bewijs& b = reden_.bewijs;
+        b.soort = Bewijs::Soort::Cel;
+        const int geplaatst = std::countr_zero(over);
+        for (int e = 1; e <= 9; ++e) {
+            if (e == geplaatst) continue;
+            int door = eersteInRij(e, rijArg);
+            if (door == 0) door = eersteInKolom(e, kolArg);
+            if (door == 0) door = eersteInBlok(e, rijArg, kolArg);
+            b.voegToe({celNummer(rijArg, kolArg), e, door, 0});
         }
     }
-    zetReden(techniek, Eenheid::cel(rijArg, kolArg));
     PlaatsGetal(rijArg, kolArg, MOG);
     SluitUitzFaseAf();
 }

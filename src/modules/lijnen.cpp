@@ -2,14 +2,12 @@
 // left there is placed; in the exception stage, a number whose possible cells all lie
 // in one block segment is ruled out for the rest of that block.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolArg) {
-    static const String bannerH = teksten::MODULE_LIJNEN_H;
-    static const String bannerV = teksten::MODULE_LIJNEN_V;
-    if (vink(Vink::Module)) ui_.zetOpmerk(richting ? bannerH : bannerV);
+    const Techniek basis = richting ? Techniek::LijnenH : Techniek::LijnenV;
+    toonBanner(basis);
 
     const int lijn = richting ? rijArg : kolArg;
     if (lijn < 1 || lijn > 9) return;  // the driver passes lines of the board only
@@ -53,37 +51,26 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 const int r = celRij(laatste), c = celKol(laatste);
                 zetGetalTekst(MOG, n);
                 // The reason is the text the module leaves showing, or its banner.
-                Techniek techniek = richting ? Techniek::LijnenH : Techniek::LijnenV;
+                Techniek techniek = basis;
                 if (CONTROL_UITZ) {
-                    ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_UITZ
-                                           : teksten::MODULE_LIJNEN_V_UITZ);
-                    techniek = richting ? Techniek::LijnenHUitz : Techniek::LijnenVUitz;
-                    if (CONTROL_NAKED) {
-                        switch (ctrl_NKD) {
-                            case 2:
-                                ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_NAKED_PAIR
-                                                       : teksten::MODULE_LIJNEN_V_NAKED_PAIR);
-                                techniek = richting ? Techniek::LijnenHNakedPair
-                                                    : Techniek::LijnenVNakedPair;
-                                break;
-                            case 3:
-                                ui_.zetOpmerk(richting ? teksten::MODULE_LIJNEN_H_NAKED_TRIPLE
-                                                       : teksten::MODULE_LIJNEN_V_NAKED_TRIPLE);
-                                techniek = richting ? Techniek::LijnenHNakedTriple
-                                                    : Techniek::LijnenVNakedTriple;
-                                break;
-                            case 4:
-                                ui_.zetOpmerk(richting
-                                                  ? teksten::MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS
-                                                  : teksten::MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS);
-                                techniek = richting ? Techniek::LijnenHNakedTriple3Pairs
-                                                    : Techniek::LijnenVNakedTriple3Pairs;
-                                break;
-                            default: break;
-                        }
-                    }
+                    toonTechniek(techniek = *techniekIn(basis, Fase::Uitz));
+                    if (CONTROL_NAKED && ctrl_NKD >= 2 && ctrl_NKD <= 4)
+                        toonTechniek(techniek = *techniekIn(basis, static_cast<Fase>(ctrl_NKD)));
                 }
                 zetReden(techniek, richting ? Eenheid::rij(lijn) : Eenheid::kolom(lijn));
+                if (uitleg()) {
+                    // Every other empty cell, by the first test that rules n out there.
+                    Bewijs& b = reden_.bewijs;
+                    b.soort = Bewijs::Soort::Eenheid;
+                    for (int p = 1; p <= 9; ++p) {
+                        const int rr = celRij(p), cc = celKol(p);
+                        if (p == laatste || veld.celTeken(rr, cc) != ' ') continue;
+                        int door = eersteInBlok(n, rr, cc);
+                        if (door == 0) door = richting ? eersteInKolom(n, cc) : eersteInRij(n, rr);
+                        b.voegToe({celNummer(rr, cc), n, door, 0});
+                    }
+                    b.enigeLegeVak = b.aantal == 0;
+                }
                 PlaatsGetal(r, c, MOG);
                 // Start a new pass with number 1 on the updated line.
                 opnieuw = true;
@@ -107,6 +94,22 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 auto leg = [&] {
                     zetGetalTekst(MOG, n);
                     VulUitzBlok(MOG, richting, celRij(laatste), celKol(laatste));
+                    if (uitleg()) {
+                        // The cause: n's places in the line, all in one block.
+                        std::bitset<81> oorzaak;
+                        for (unsigned b = m; b != 0; b &= b - 1) {
+                            const int p = __builtin_ctz(b);
+                            oorzaak.set(
+                                static_cast<std::size_t>(celNummer(celRij(p), celKol(p)) - 1));
+                        }
+                        // As the module would name a placement now: the exception stage,
+                        // or the naked variant that ran last.
+                        const bool naked = CONTROL_NAKED && ctrl_NKD >= 2 && ctrl_NKD <= 4;
+                        meldUitsluiting(
+                            Uitsluiting::Soort::LijnInBlok, n, oorzaak,
+                            richting ? Eenheid::rij(lijn) : Eenheid::kolom(lijn),
+                            *techniekIn(basis, naked ? static_cast<Fase>(ctrl_NKD) : Fase::Uitz));
+                    }
                     uitz_gedaan = plus(uitz_gedaan, 1);
                     uitzMOG = MOG;
                 };
@@ -134,14 +137,20 @@ void SudokuForm::VulUitzBlok(const String& getal, const Boolean& richting, int r
         for (int r = rb; r < rb + 3; ++r) {
             if (r == rijNr) continue;
             for (int k = kb; k < kb + 3; ++k)
-                if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
+                if (isLeeg(veld(r, k))) {
+                    noteerUit(d, r, k);
+                    uitz_tabel(d, r, k) = getal;
+                }
         }
     } else {
         // the block's two other columns, down its three rows
         for (int k = kb; k < kb + 3; ++k) {
             if (k == kolNr) continue;
             for (int r = rb; r < rb + 3; ++r)
-                if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
+                if (isLeeg(veld(r, k))) {
+                    noteerUit(d, r, k);
+                    uitz_tabel(d, r, k) = getal;
+                }
         }
     }
 }

@@ -2,7 +2,6 @@
 // rule those two digits out for the line's other empty cells, through the
 // exception table. The cell sweep that follows turns that into placements.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -22,8 +21,7 @@ int SudokuForm::PaarCellen(int (&paarCel)[81]) const {
 }
 
 void SudokuForm::ModuleNakedPair() {
-    static const String banner = teksten::MODULE_NAKED_PAIR;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::NakedPair);
 
     // Every two cells with the same candidate string, in cell-number order; only a
     // two-digit string shared by two cells of one row or one column acts. Acting writes
@@ -41,16 +39,27 @@ void SudokuForm::ModuleNakedPair() {
             const String& s2 = kandidaten.binnen(r2, k2);
             if (s2[0] != s1[0] || s2[1] != s1[1]) continue;
             const String cijfers[2] = {s1.substr(0, 1), s1.substr(1, 1)};
+            // What each recording newly ruled out, with the pair as its cause.
+            auto meld = [&](const String& d, const Eenheid& eenheid) {
+                if (!uitleg()) return;
+                std::bitset<81> paar;
+                paar.set(static_cast<std::size_t>(celNummer(r1, k1) - 1));
+                paar.set(static_cast<std::size_t>(celNummer(r2, k2) - 1));
+                meldUitsluiting(Uitsluiting::Soort::Paar, cijfer(d), paar, eenheid,
+                                Techniek::NakedPair, {cijfer(cijfers[0]), cijfer(cijfers[1]), 0});
+            };
             if (r1 == r2) {
                 for (const String& d : cijfers) {
                     HORIZON = false;
                     ZetUitzPaarLijn(d, HORIZON, r1, k1, k2);
+                    meld(d, Eenheid::rij(r1));
                 }
             }
             if (k1 == k2) {
                 for (const String& d : cijfers) {
                     HORIZON = true;
                     ZetUitzPaarLijn(d, HORIZON, k1, r1, r2);
+                    meld(d, Eenheid::kolom(k1));
                 }
             }
         }
@@ -68,9 +77,15 @@ void SudokuForm::ZetUitzPaarLijn(const String& getal, const Boolean& horizontaal
         } else if (!geldig) {
             continue;
         } else if (horizontaal) {
-            if (isLeeg(veld(pos, lijn))) uitz_tabel(d, pos, lijn) = getal;
+            if (isLeeg(veld(pos, lijn))) {
+                noteerUit(d, pos, lijn);
+                uitz_tabel(d, pos, lijn) = getal;
+            }
         } else {
-            if (isLeeg(veld(lijn, pos))) uitz_tabel(d, lijn, pos) = getal;
+            if (isLeeg(veld(lijn, pos))) {
+                noteerUit(d, lijn, pos);
+                uitz_tabel(d, lijn, pos) = getal;
+            }
         }
     }
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
@@ -30,8 +29,10 @@ bool inBand(const String& lijn, const String& vanLijn) {
 // empty cells of posA's row or column, in line order, but for the cells across from
 // posA, posB and posC. A position is row then column, so the line is named by one of
 // its characters and the cells along it by the other.
+// With `nieuw` set, the cells where `getal` was not yet ruled out are noted there.
 void zetUitzTripleLijn(Bord& veld, UitzTabel& uitz, bool langsRij, const String& getal,
-                       const String& posA, const String& posB, const String& posC) {
+                       const String& posA, const String& posB, const String& posC,
+                       std::bitset<81>* nieuw) {
     const std::size_t lijnTeken = langsRij ? 0 : 1, plekTeken = langsRij ? 1 : 0;
     const int d = cijfer(getal);
     const int lijn = cijfer(letter(posA, lijnTeken));
@@ -42,7 +43,11 @@ void zetUitzTripleLijn(Bord& veld, UitzTabel& uitz, bool langsRij, const String&
         const String t = getalTekst(p);
         if (t == a || t == b || t == c) continue;
         const int r = langsRij ? lijn : p, k = langsRij ? p : lijn;
-        if (isLeeg(veld(r, k))) uitz(d, r, k) = getal;
+        if (isLeeg(veld(r, k))) {
+            if (nieuw != nullptr && !uitz.uitgesloten(d, r, k))
+                nieuw->set(static_cast<std::size_t>(celNummer(r, k) - 1));
+            uitz(d, r, k) = getal;
+        }
     }
 }
 
@@ -66,12 +71,14 @@ void SudokuForm::ZelfdeBlok(const String& r1, const String& k1, const String& r2
 
 void SudokuForm::ZetUitzTripleRij(const String& getal, const String& posA, const String& posB,
                                   const String& posC) {
-    zetUitzTripleLijn(veld, uitz_tabel, true, getal, posA, posB, posC);
+    zetUitzTripleLijn(veld, uitz_tabel, true, getal, posA, posB, posC,
+                      uitleg() ? &nieuwUit_ : nullptr);
 }
 
 void SudokuForm::ZetUitzTripleKolom(const String& getal, const String& posA, const String& posB,
                                     const String& posC) {
-    zetUitzTripleLijn(veld, uitz_tabel, false, getal, posA, posB, posC);
+    zetUitzTripleLijn(veld, uitz_tabel, false, getal, posA, posB, posC,
+                      uitleg() ? &nieuwUit_ : nullptr);
 }
 
 void SudokuForm::ZetUitzTripleBlok(const String& getal, const String& posA, const String& posB,
@@ -84,14 +91,16 @@ void SudokuForm::ZetUitzTripleBlok(const String& getal, const String& posA, cons
         for (int k : bandVan(ka)) {
             const String plek = getalTekst(r) + getalTekst(k);
             if (plek == posA || plek == posB || plek == posC) continue;
-            if (isLeeg(veld(r, k))) uitz_tabel(d, r, k) = getal;
+            if (isLeeg(veld(r, k))) {
+                noteerUit(d, r, k);
+                uitz_tabel(d, r, k) = getal;
+            }
         }
     }
 }
 
 void SudokuForm::ModuleNakedTriple() {
-    static const String banner = teksten::MODULE_NAKED_TRIPLE;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::NakedTriple);
 
     // Cells with two and with three candidates, in cell-number order: the scans over
     // all 81 cells accept no others. GEV and lus_rij stay in locals: see "The fast core" in docs/ontwerp.md.
@@ -168,12 +177,33 @@ void SudokuForm::ModuleNakedTriple() {
             if (cB != 2 && cR != 2 && cK != 2) continue;
             const String& s = *t.s;
             const String cijfers[3] = {s.substr(0, 1), s.substr(1, 1), s.substr(2, 1)};
+            // What each recording newly ruled out, with the three cells as its cause.
+            auto meld = [&](const String& d, const String(&plek)[2], const Eenheid& eenheid) {
+                if (!uitleg()) return;
+                std::bitset<81> drietal;
+                drietal.set(static_cast<std::size_t>(celNummer(t.r, t.k) - 1));
+                for (const String& q : plek)
+                    drietal.set(static_cast<std::size_t>(
+                        celNummer(cijfer(letter(q, 0)), cijfer(letter(q, 1))) - 1));
+                meldUitsluiting(Uitsluiting::Soort::Drietal, cijfer(d), drietal, eenheid,
+                                Techniek::NakedTriple,
+                                {cijfer(cijfers[0]), cijfer(cijfers[1]), cijfer(cijfers[2])});
+            };
             if (cB == 2)
-                for (const String& d : cijfers) ZetUitzTripleBlok(d, pT, blokPlek[0], blokPlek[1]);
+                for (const String& d : cijfers) {
+                    ZetUitzTripleBlok(d, pT, blokPlek[0], blokPlek[1]);
+                    meld(d, blokPlek, Eenheid::blokVan(t.r, t.k));
+                }
             if (cR == 2)
-                for (const String& d : cijfers) ZetUitzTripleRij(d, pT, rijPlek[0], rijPlek[1]);
+                for (const String& d : cijfers) {
+                    ZetUitzTripleRij(d, pT, rijPlek[0], rijPlek[1]);
+                    meld(d, rijPlek, Eenheid::rij(t.r));
+                }
             if (cK == 2)
-                for (const String& d : cijfers) ZetUitzTripleKolom(d, pT, kolPlek[0], kolPlek[1]);
+                for (const String& d : cijfers) {
+                    ZetUitzTripleKolom(d, pT, kolPlek[0], kolPlek[1]);
+                    meld(d, kolPlek, Eenheid::kolom(t.k));
+                }
         }
         if (ronde == 1) {
             // Block partners that also share the triple cell's row or column count

@@ -1,15 +1,14 @@
 // Naked triple made of three two-candidate cells (12, 23, 13) in one row or column:
 // the three digits are ruled out for the line's other empty cells.
+#include <algorithm>
 #include <utility>
 
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleNakedTriple3Pairs() {
-    static const String banner = teksten::MODULE_NAKED_TRIPLE_3PAIRS;
-    if (vink(Vink::Module)) ui_.zetOpmerk(banner);
+    toonBanner(Techniek::NakedTriple3Pairs);
 
     // Only cells with two candidates take part; they are taken in cell-number order.
     int paarCel[81];
@@ -52,10 +51,27 @@ void SudokuForm::ModuleNakedTriple3Pairs() {
                 const String pos1 = positie(r1, k1), pos2 = positie(r2, k2), pos3 = positie(r3, k3);
                 const String cijfers[3] = {String(1, gedeeld), String(1, ander1),
                                            String(1, ander2)};
+                // What each recording newly ruled out, with the three cells as its cause.
+                auto meld = [&](const String& d, const Eenheid& eenheid) {
+                    if (!uitleg()) return;
+                    std::bitset<81> drietal;
+                    for (int c : {celNummer(r1, k1), celNummer(r2, k2), celNummer(r3, k3)})
+                        drietal.set(static_cast<std::size_t>(c - 1));
+                    std::array<int, 3> set = {gedeeld - '0', ander1 - '0', ander2 - '0'};
+                    std::sort(set.begin(), set.end());
+                    meldUitsluiting(Uitsluiting::Soort::Drietal, cijfer(d), drietal, eenheid,
+                                    Techniek::NakedTriple3Pairs, set);
+                };
                 if (inRij)
-                    for (const String& d : cijfers) ZetUitzTripleRij(d, pos1, pos2, pos3);
+                    for (const String& d : cijfers) {
+                        ZetUitzTripleRij(d, pos1, pos2, pos3);
+                        meld(d, Eenheid::rij(r1));
+                    }
                 if (inKolom)
-                    for (const String& d : cijfers) ZetUitzTripleKolom(d, pos1, pos2, pos3);
+                    for (const String& d : cijfers) {
+                        ZetUitzTripleKolom(d, pos1, pos2, pos3);
+                        meld(d, Eenheid::kolom(k1));
+                    }
             }
         }
     }

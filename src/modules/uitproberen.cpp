@@ -2,12 +2,11 @@
 // empty cells. The board is saved first, so that the block-line module can undo the
 // guess and place the other digit when the board turns contradictory.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
 
 namespace sudoku {
 
 void SudokuForm::ModuleUitproberen() {
-    if (vink(Vink::Module)) ui_.zetOpmerk(teksten::MODULE_UITPROBEREN);
+    toonBanner(Techniek::Uitproberen);
     PROBEERUIT = false;
     PROBEERUIT_ONTHOUDEN = false;
 
@@ -35,6 +34,10 @@ void SudokuForm::ModuleUitproberen() {
     if (PROBEERUIT) {
         // The guess is made in a block with two empty cells: that block is its unit.
         zetReden(Techniek::Uitproberen, Eenheid::blokVan(posUPR, posUPK));
+        if (uitleg()) {
+            reden_.bewijs.soort = Bewijs::Soort::Gok;
+            reden_.bewijs.opties = {cijfer(uitprobeeroptie1), cijfer(uitprobeeroptie2)};
+        }
         PlaatsGetal(posUPR, posUPK, uitprobeeroptie1);
         SluitUitzFaseAf();
     }

@@ -47,6 +47,17 @@ public:
     // A failed guess is being undone: the board goes back to how it stood before the guess
     // (the next placement is the guessed cell's other option).
     virtual void gokOngedaan() {}
+
+    // Whether these controls want explanations: the proofs in `Reden` and the two reports
+    // below. Without it the core records none, at no cost but this test.
+    bool wilUitleg() const { return wilUitleg_; }
+    // A module ruled a digit out for cells that did not have it ruled out before.
+    virtual void uitsluitingGemaakt(const Uitsluiting& /*u*/) {}
+    // The exception table, which held at least one entry, was emptied.
+    virtual void tabelGewist() {}
+
+protected:
+    bool wilUitleg_ = false;
 };
 
 }  // namespace sudoku

@@ -46,34 +46,11 @@ std::string klembordFout(int regel, int positie) {
 }
 
 const char* techniekNaam(Techniek t) {
-    // The banners as the modules write them, trimmed once.
+    // The module's text, trimmed once.
     static const auto namen = [] {
-        const char* banners[AANTAL_TECHNIEKEN] = {
-            MODULE_BLOKLIJNEN_H,
-            MODULE_BLOKLIJNEN_V,
-            MODULE_LIJNEN_H,
-            MODULE_LIJNEN_V,
-            MODULE_BLOKKEN,
-            MODULE_CEL,
-            MODULE_LIJNEN_H_UITZ,
-            MODULE_LIJNEN_V_UITZ,
-            MODULE_BLOKKEN_UITZ,
-            MODULE_CEL_UITZ,
-            MODULE_CEL_NAKED_PAIR,
-            MODULE_LIJNEN_H_NAKED_PAIR,
-            MODULE_LIJNEN_V_NAKED_PAIR,
-            MODULE_CEL_NAKED_TRIPLE,
-            MODULE_LIJNEN_H_NAKED_TRIPLE,
-            MODULE_LIJNEN_V_NAKED_TRIPLE,
-            MODULE_CEL_NAKED_TRIPLE_3PAIRS,
-            MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS,
-            MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS,
-            MODULE_UITPROBEREN,
-            FOUT_HERSTELD,
-        };
-        std::array<std::string, AANTAL_TECHNIEKEN> n;
-        for (int i = 0; i < AANTAL_TECHNIEKEN; ++i) {
-            const std::string b = banners[i];
+        std::array<std::string, AANTAL_TECHNIEKEN_ALLE> n;
+        for (int i = 0; i < AANTAL_TECHNIEKEN_ALLE; ++i) {
+            const std::string& b = bannerVan(static_cast<Techniek>(i));
             const auto begin = b.find_first_not_of(' ');
             n[static_cast<std::size_t>(i)] = b.substr(begin, b.find_last_not_of(' ') - begin + 1);
         }

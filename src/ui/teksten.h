@@ -68,6 +68,18 @@ inline constexpr const char* MODULE_NAKED_TRIPLE_3PAIRS = " Module Naked Triple 
 inline constexpr const char* MODULE_UITPROBEREN = " Module Uitproberen ";
 inline constexpr const char* FOUT_HERSTELD = " Fout hersteld na mislukte gok ";
 
+// What a person calls each technique, beside its module's text.
+inline constexpr const char* NAAM_RIJ = "alleen mogelijk in rij";
+inline constexpr const char* NAAM_KOLOM = "alleen mogelijk in kolom";
+inline constexpr const char* NAAM_BLOK = "alleen mogelijk in blok";
+inline constexpr const char* NAAM_CEL = "enige kandidaat";
+inline constexpr const char* NAAM_BAND = "kruisen in een band";
+inline constexpr const char* NAAM_PAAR = "paar";
+inline constexpr const char* NAAM_DRIETAL = "drietal";
+inline constexpr const char* NAAM_DRIE_PAREN = "drietal van drie paren";
+inline constexpr const char* NAAM_GOK = "gok";
+inline constexpr const char* NAAM_HERSTEL = "herstel na een mislukte gok";
+
 // The step box, shown for every placed number when "weergave tussenstappen" is ticked.
 inline constexpr const char* STAP_TITEL = "Gevonden SUDOKU getal !";
 // "Getal in rij:  9  en kolom:  1  is gevuld.    ": each number after the space that ends

@@ -3,15 +3,21 @@
 // to the controls with the number; nothing in the solve reads it back.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace sudoku {
 
-// The techniques that place numbers, each named by its module's banner, in the order of the
-// escalation ladder: the plain modules as a pass runs them, then the same with the exception
-// table, then the placements after a naked pair, triple and triple of three pairs, then the
-// guess and the other option placed after a failed guess.
+// The techniques, each named by its module's text, in the order of the escalation ladder:
+// the plain modules as a pass runs them, then the same with the exception table, then the
+// placements after a naked pair, triple and triple of three pairs, then the guess and the
+// other option placed after a failed guess. Those that only rule digits out follow; they
+// place nothing, so counts per placing technique stop at AANTAL_TECHNIEKEN.
+// What a technique shows, its stage and its name in an explanation come from one table
+// (reden.cpp): a module names the technique, the rest follows from it.
 enum class Techniek : std::uint8_t {
     BlokLijnenH,
     BlokLijnenV,
@@ -34,14 +40,36 @@ enum class Techniek : std::uint8_t {
     LijnenVNakedTriple3Pairs,
     Uitproberen,
     FoutHersteld,
+    // only rule out
+    NakedPair,
+    NakedTriple,
+    NakedTriple3Pairs,
 };
 inline constexpr int AANTAL_TECHNIEKEN = static_cast<int>(Techniek::FoutHersteld) + 1;
+inline constexpr int AANTAL_TECHNIEKEN_ALLE = static_cast<int>(Techniek::NakedTriple3Pairs) + 1;
 
 // The stage of the ladder a technique belongs to; a solve is rated by the highest stage
 // any of its placements needed, and Onopgelost when the board did not come out solved.
 enum class Niveau : std::uint8_t { Basis, Uitzonderingstabel, Naked, Gok, Onopgelost };
 
+// Where in the ladder a module works: plainly, with the exception table, or after the
+// naked pair (2), triple (3) or triple of three pairs (4), the values of `ctrl_NKD`.
+enum class Fase : std::uint8_t {
+    Gewoon,
+    Uitz,
+    NakedPair = 2,
+    NakedTriple = 3,
+    NakedTriple3Pairs = 4
+};
+
 Niveau niveauVan(Techniek t);
+// The module's text for it, spaces at the ends included (" Module CEL ").
+const std::string& bannerVan(Techniek t);
+// What a person calls it: "alleen mogelijk in rij", "enige kandidaat", ...
+const char* mensNaamVan(Techniek t);
+// The technique of module `basis` (its plain form) in stage `fase`; none when that module
+// shows no text of its own in that stage.
+std::optional<Techniek> techniekIn(Techniek basis, Fase fase);
 
 // The cells whose contents force a number, as a value a window can highlight.
 struct Eenheid {
@@ -71,11 +99,68 @@ struct Eenheid {
     bool operator==(const Eenheid&) const = default;
 };
 
+// Cells in a proof are numbered 1..81 row by row, 0 for none.
+inline int celNummer(int rij, int kol) { return (rij - 1) * 9 + kol; }
+
+// One thing a proof rests on: a digit ruled out for a cell, by a cell that holds the digit
+// and sees it, or by the exception table.
+struct Grond {
+    int cel = 0;     // the empty cell the digit is ruled out for (the cell module: its own)
+    int cijfer = 0;  // the digit
+    int door = 0;    // the cell holding it; 0: the exception table rules it out
+    // With door 0: the number of the exclusion that ruled it out, as the path counts them
+    // (the core leaves it 0, the path fills it in).
+    int uitsluiting = 0;
+    bool operator==(const Grond&) const = default;
+};
+
+// What the module saw just before it placed: true of the board and the exclusions then in
+// force, and no more than the module itself tested.
+struct Bewijs {
+    enum class Soort : std::uint8_t {
+        Geen,     // nothing recorded (no one asked for explanations)
+        Eenheid,  // a hidden single: every other empty cell of the unit is ruled out
+        Cel,      // the cell module: each of the other eight digits is ruled out
+        Band,     // the block-line module: the band's two cells, then the segment's other cells
+        Gok,      // the guess: opties[0] tried, opties[1] the other
+        Herstel,  // the other option after a failed guess: opties[0]
+    };
+    Soort soort = Soort::Geen;
+    bool enigeLegeVak = false;       // Eenheid, Band: no other empty cell to rule out
+    std::array<int, 2> band{};       // Band: the cells holding the digit in the other two lines
+    std::array<int, 2> opties{};     // Gok, Herstel
+    int gokStap = 0;                 // Herstel: the step of the guess undone (filled by the path)
+    std::uint8_t aantal = 0;         // gronden in use
+    std::array<Grond, 8> gronden{};  // at most eight other cells of a unit, or eight digits
+
+    void voegToe(const Grond& g) {
+        if (aantal < gronden.size()) gronden[aantal++] = g;
+    }
+    bool operator==(const Bewijs&) const = default;
+};
+
 struct Reden {
     Techniek techniek = Techniek::Cel;
     Eenheid eenheid;
     bool onderGok = false;  // a guess was in force when the number was placed
+    Bewijs bewijs;
     bool operator==(const Reden&) const = default;
+};
+
+// A module wrote into the exception table: `cijfer` is now ruled out for `cellen`, which
+// did not have it ruled out before. `eenheid` is where the cause lies: the block whose places
+// for the digit share a line (BlokInLijn), the row or column whose places share a block
+// (LijnInBlok), the unit of a naked set; `oorzaak` those places, or the set's cells.
+struct Uitsluiting {
+    enum class Soort : std::uint8_t { BlokInLijn, LijnInBlok, Paar, Drietal };
+    Soort soort = Soort::Paar;
+    int cijfer = 0;
+    std::bitset<81> cellen;    // bit celNummer - 1
+    std::bitset<81> oorzaak;   // bit celNummer - 1
+    std::array<int, 3> set{};  // Paar, Drietal: the set's digits, ascending; 0 unused
+    Techniek techniek = Techniek::NakedPair;
+    Eenheid eenheid;
+    bool operator==(const Uitsluiting&) const = default;
 };
 
 }  // namespace sudoku

@@ -56,7 +56,7 @@ TEST_F(MislukteGok, RepairRestoresTheSavedBoardWithTheOtherOption) {
         // Told as an undone guess, then the other option, forced in the guessed cell's block.
         EXPECT_EQ(o.ui.gokkenOngedaan(), ongedaan + 1);
         EXPECT_EQ(o.ui.laatsteReden(),
-                  (Reden{Techniek::FoutHersteld, Eenheid::blokVan(3, 5), false}));
+                  (Reden{Techniek::FoutHersteld, Eenheid::blokVan(3, 5), false, {}}));
         const std::string verwacht = std::string(bewaard).replace(2 * 9 + 4, 1, "7");
         EXPECT_EQ(bordRegel(o.form.veld), verwacht);
         for (int d = 1; d <= 9; ++d) {
