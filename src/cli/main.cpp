@@ -32,9 +32,10 @@ using namespace sudoku::cli;
 constexpr const char* NAAM = "sudoku-blad-cli";
 
 constexpr const char* GEBRUIK =
-    "gebruik: sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--verslag] BESTAND\n"
-    "         sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--verslag] [--jobs N]\n"
-    "                         --batch BESTAND\n"
+    "gebruik: sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--uitleg] [--verslag]\n"
+    "                         BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] [--trace] [--stappen] [--uitleg] [--verslag]\n"
+    "                         [--jobs N] --batch BESTAND\n"
     "         sudoku-blad-cli [--trial] [--modules] [--jobs N] --csv --batch BESTAND\n"
     "         sudoku-blad-cli --help | --version\n";
 
@@ -61,6 +62,26 @@ constexpr const char* HULP =
     "blok 1\n"
     "                     gok ongedaan: terug naar stap 16\n"
     "                   (\" (gok)\" na de gok zelf, \" (onder gok)\" zolang een gok geldt)\n"
+    "  --uitleg         (houdt --stappen in) onder elke stap waarom het getal daar moet\n"
+    "                   (waarom: een zin) en het bewijs; elke uitsluiting (een cijfer dat via\n"
+    "                   de uitzonderingstabel afvalt in vakken waar het nog niet afviel, met\n"
+    "                   de oorzaak) en elk wissen van die tabel op hun plaats tussen de stappen,\n"
+    "                   bijvoorbeeld\n"
+    "                     stap 1: rij 6, kolom 2 = 7, Module BLOKLIJNEN Horizontaal, rijen 4-6, "
+    "blok 4\n"
+    "                       waarom: Kruisen in een band: in blok 4 moet de 7 in rij 6, ...\n"
+    "                       bewijs: band: r4k7 r5k4; r6k3: r3k3\n"
+    "                     uitsluiting 1: 1 valt af in r2k1 r2k2 r2k3 r3k1 r3k2, Module LIJNEN\n"
+    "                     Horizontaal mbv uitz tabel, rij 1\n"
+    "                       waarom: Alleen mogelijk in rij: in rij 1 kan de 1 alleen in blok 1, "
+    "...\n"
+    "                       oorzaak: r1k1 r1k3\n"
+    "                     tabel gewist\n"
+    "                   het bewijs noemt per ander leeg vak de cel die het cijfer al heeft\n"
+    "                   (rRkK: rRkK) of de uitsluiting (rRkK: uitsluiting N); bij Module CEL\n"
+    "                   per ander cijfer (E: rRkK, E: uitsluiting N); band: de twee cellen van\n"
+    "                   de band met het cijfer; enige lege vak; gok: D1 of D2 (D1 geprobeerd);\n"
+    "                   herstel: gok van stap N, andere optie D\n"
     "  --verslag        een verslag per puzzel: het niveau (de hoogste trap die een plaatsing\n"
     "                   nodig had: basis, uitzonderingstabel, naked, gok, of onopgelost), het\n"
     "                   aantal oplossingen (uniek, meerdere, geen) en het aantal plaatsingen\n"
@@ -181,6 +202,7 @@ int enkel(const std::string& pad, const Opties& opties) {
     Oplospad* opname = oplospad ? &*oplospad : nullptr;
     SpoorControls ui(opties.spoor ? &std::cout : nullptr, opname,
                      opties.stappen ? &std::cout : nullptr);
+    ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
     // Exactly the program's start-up with this file as its test case.
     if (pad == "-") {
@@ -299,6 +321,9 @@ int main(int argc, char** argv) {
             opties.spoor = true;
         } else if (a == "--stappen") {
             opties.stappen = true;
+        } else if (a == "--uitleg") {
+            opties.stappen = true;
+            opties.uitleg = true;
         } else if (a == "--verslag") {
             opties.verslag = true;
         } else if (a == "--csv") {
@@ -325,6 +350,6 @@ int main(int argc, char** argv) {
     if (csv && !isBatch) return gebruiksfout("--csv alleen met --batch");
     // Event and step lines would break the rows apart.
     if (csv && (opties.spoor || opties.stappen))
-        return gebruiksfout("--csv gaat niet samen met --trace of --stappen");
+        return gebruiksfout("--csv gaat niet samen met --trace, --stappen of --uitleg");
     return isBatch ? batch(bestanden[0], opties, csv, taken) : enkel(bestanden[0], opties);
 }

@@ -63,6 +63,7 @@ Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream
     if (opties.verslag || opties.stappen) pad.emplace();
     Oplospad* p = pad ? &*pad : nullptr;
     SpoorControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
+    ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
     form.Form_LoadUit(bron);
     return drukStart(form, ui, opties, p);

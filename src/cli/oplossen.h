@@ -19,6 +19,7 @@ struct Opties {
     bool modules = false;      // "weergave modules" ticked
     bool spoor = false;        // report placements and status changes as they happen
     bool stappen = false;      // report each step with its reason as it happens
+    bool uitleg = false;       // with stappen: each step's sentence and proof, the exclusions
     bool verslag = false;      // a report per puzzle: level, solutions, techniques
 };
 

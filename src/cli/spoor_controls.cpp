@@ -1,5 +1,7 @@
 #include "cli/spoor_controls.h"
 
+#include "cli/uitleg_uitvoer.h"
+
 namespace sudoku::cli {
 
 void SpoorControls::geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) {
@@ -15,8 +17,24 @@ void SpoorControls::gokOngedaan() {
     schrijfLaatste();
 }
 
+void SpoorControls::uitsluitingGemaakt(const Uitsluiting& u) {
+    if (pad_ == nullptr) return;
+    pad_->uitsluitingGemaakt(u);
+    schrijfLaatste();
+}
+
+void SpoorControls::tabelGewist() {
+    if (pad_ == nullptr) return;
+    pad_->tabelGewist();
+    schrijfLaatste();
+}
+
 void SpoorControls::schrijfLaatste() {
-    if (stappen_ != nullptr) *stappen_ << pad_->regel(pad_->gebeurtenissen().size() - 1) << '\n';
+    if (stappen_ == nullptr) return;
+    if (wilUitleg())
+        schrijfUitleg(*stappen_, *pad_, pad_->verloop().size() - 1);
+    else
+        *stappen_ << pad_->regel(pad_->gebeurtenissen().size() - 1) << '\n';
 }
 
 void SpoorControls::zetOpmerk(const std::string& tekst) {

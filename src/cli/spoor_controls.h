@@ -22,6 +22,11 @@ public:
 
     void geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) override;
     void gokOngedaan() override;
+    void uitsluitingGemaakt(const Uitsluiting& u) override;
+    void tabelGewist() override;
+    // --uitleg: the steps come with their sentence and proof, the exclusions and emptied
+    // tables among them.
+    void zetUitleg(bool aan) { wilUitleg_ = aan && pad_ != nullptr; }
     void zetOpmerk(const std::string& tekst) override;
 
     // What the status line shows, without the copy that opmerk() makes.

@@ -118,6 +118,13 @@ const char* oplossingenZin(Oplossingen o);
 std::string stapRegel(int stap, int rij, int kol, const std::string& getal, const Reden& reden);
 // "gok ongedaan: terug naar stap 16".
 std::string gokOngedaanRegel(int terugNaarStap);
+// Why digit `getal` went to (rij, kol), from the step's proof, in a person's words, after
+// the technique's human name: "Alleen mogelijk in rij: in rij 1 kan de 7 alleen in kolom 2,
+// want kolom 5 heeft al een 7 (rij 4) en kolom 8 ook (rij 9)."
+std::string stapWaarom(int rij, int kol, int getal, const Reden& reden);
+// Why an exclusion holds: "Paar: in rij 3 hebben kolom 2 en kolom 5 samen alleen 4 en 7, dus
+// valt de 4 af in de rest van rij 3."
+std::string uitsluitingWaarom(const Uitsluiting& u);
 
 // The window's menu bar ("&" marks the key that opens a menu or picks an item).
 inline constexpr const char* MENU_BESTAND = "&Bestand";

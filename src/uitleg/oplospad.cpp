@@ -17,6 +17,9 @@ void Oplospad::begin(std::string bord) {
     stappen_ = 0;
     gokStap_ = 0;
     hoogste_ = Niveau::Basis;
+    uitsluitingen_.clear();
+    verloop_.clear();
+    inWerking_.fill(0);
 }
 
 void Oplospad::geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) {
@@ -26,8 +29,20 @@ void Oplospad::geplaatst(int rij, int kol, const std::string& getal, const Reden
     g.kol = kol;
     g.getal = getal.size() == 1 ? getal[0] : '.';
     g.reden = reden;
+    // The proof names the exclusions it rests on by their numbers, and a repair its guess.
+    Bewijs& b = g.reden.bewijs;
+    for (std::size_t i = 0; i < b.aantal; ++i) {
+        Grond& gr = b.gronden[i];
+        if (gr.door == 0 && gr.cijfer >= 1 && gr.cijfer <= 9 && gr.cel >= 1 && gr.cel <= 81)
+            gr.uitsluiting =
+                inWerking_[static_cast<std::size_t>((gr.cijfer - 1) * 81 + gr.cel - 1)];
+    }
+    if (b.soort == Bewijs::Soort::Herstel) b.gokStap = gokStap_;
+    verloop_.push_back(
+        {Verloop::Soort::Gebeurtenis, gebeurtenissen_.size(), gebeurtenissen_.size()});
     gebeurtenissen_.push_back(g);
-    ++perTechniek_[static_cast<std::size_t>(reden.techniek)];
+    if (static_cast<int>(reden.techniek) < AANTAL_TECHNIEKEN)
+        ++perTechniek_[static_cast<std::size_t>(reden.techniek)];
     hoogste_ = std::max(hoogste_, niveauVan(reden.techniek));
     if (reden.techniek == Techniek::Uitproberen) gokStap_ = g.stap;
 }
@@ -36,7 +51,87 @@ void Oplospad::gokOngedaan() {
     Gebeurtenis g;
     g.soort = Gebeurtenis::Soort::GokOngedaan;
     g.stap = std::max(0, gokStap_ - 1);
+    verloop_.push_back(
+        {Verloop::Soort::Gebeurtenis, gebeurtenissen_.size(), gebeurtenissen_.size()});
     gebeurtenissen_.push_back(g);
+    // The board goes back, and the exclusions made on it with it.
+    inWerking_.fill(0);
+}
+
+void Oplospad::uitsluitingGemaakt(const Uitsluiting& u) {
+    verloop_.push_back(
+        {Verloop::Soort::Uitsluiting, uitsluitingen_.size(), gebeurtenissen_.size()});
+    uitsluitingen_.push_back(u);
+    const auto nummer =
+        static_cast<std::uint16_t>(std::min<std::size_t>(uitsluitingen_.size(), 65535));
+    if (u.cijfer < 1 || u.cijfer > 9) return;
+    for (std::size_t c = 0; c < 81; ++c)
+        if (u.cellen.test(c)) {
+            std::uint16_t& n = inWerking_[static_cast<std::size_t>(u.cijfer - 1) * 81 + c];
+            if (n == 0) n = nummer;
+        }
+}
+
+void Oplospad::tabelGewist() {
+    verloop_.push_back({Verloop::Soort::TabelGewist, 0, gebeurtenissen_.size()});
+    inWerking_.fill(0);
+}
+
+std::string Oplospad::waarom(std::size_t k) const {
+    if (k >= verloop_.size()) return "";
+    const Verloop& v = verloop_[k];
+    if (v.soort == Verloop::Soort::Uitsluiting)
+        return teksten::uitsluitingWaarom(uitsluitingen_[v.index]);
+    if (v.soort == Verloop::Soort::TabelGewist) return "";
+    const Gebeurtenis& g = gebeurtenissen_[v.index];
+    if (g.soort != Gebeurtenis::Soort::Stap) return "";
+    return teksten::stapWaarom(g.rij, g.kol, g.getal - '0', g.reden);
+}
+
+std::string Oplospad::bordVoor(std::size_t k) const {
+    const std::size_t voor =
+        k < verloop_.size() ? verloop_[k].gebeurtenissenVoor : gebeurtenissen_.size();
+    return voor == 0 ? begin_ : bordNa(voor - 1);
+}
+
+Uitgesloten Oplospad::uitgeslotenVoor(std::size_t k) const {
+    Uitgesloten u{};
+    for (std::size_t j = 0; j < k && j < verloop_.size(); ++j) {
+        const Verloop& v = verloop_[j];
+        if (v.soort == Verloop::Soort::Uitsluiting) {
+            const Uitsluiting& x = uitsluitingen_[v.index];
+            if (x.cijfer >= 1 && x.cijfer <= 9)
+                u[static_cast<std::size_t>(x.cijfer - 1)] |= x.cellen;
+        } else if (v.soort == Verloop::Soort::TabelGewist ||
+                   gebeurtenissen_[v.index].soort == Gebeurtenis::Soort::GokOngedaan) {
+            u = Uitgesloten{};
+        }
+    }
+    return u;
+}
+
+std::bitset<81> Oplospad::bewijsCellen(std::size_t k) const {
+    std::bitset<81> b;
+    if (k >= verloop_.size()) return b;
+    const Verloop& v = verloop_[k];
+    if (v.soort == Verloop::Soort::Uitsluiting) return uitsluitingen_[v.index].oorzaak;
+    if (v.soort != Verloop::Soort::Gebeurtenis) return b;
+    const Bewijs& bw = gebeurtenissen_[v.index].reden.bewijs;
+    auto zet = [&](int cel) {
+        if (cel >= 1 && cel <= 81) b.set(static_cast<std::size_t>(cel - 1));
+    };
+    if (bw.soort == Bewijs::Soort::Band) zet(bw.band[0]), zet(bw.band[1]);
+    for (std::size_t i = 0; i < bw.aantal; ++i) {
+        zet(bw.gronden[i].door);
+        if (bw.soort != Bewijs::Soort::Cel) zet(bw.gronden[i].cel);
+    }
+    return b;
+}
+
+std::bitset<81> Oplospad::verwijderdeCellen(std::size_t k) const {
+    if (k < verloop_.size() && verloop_[k].soort == Verloop::Soort::Uitsluiting)
+        return uitsluitingen_[verloop_[k].index].cellen;
+    return {};
 }
 
 Niveau Oplospad::niveau(bool opgelost) const { return opgelost ? hoogste_ : Niveau::Onopgelost; }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -23,6 +24,18 @@ struct Gebeurtenis {
     Reden reden;
 };
 
+// Everything the path heard, in order: steps and undone guesses (index into
+// gebeurtenissen()), exclusions (index into uitsluitingen()) and the table emptied.
+struct Verloop {
+    enum class Soort : std::uint8_t { Gebeurtenis, Uitsluiting, TabelGewist };
+    Soort soort = Soort::Gebeurtenis;
+    std::size_t index = 0;
+    std::size_t gebeurtenissenVoor = 0;  // how many steps and undone guesses came before it
+};
+
+// The digits ruled out per cell as the ladder sees them: bit celNummer - 1 of entry d - 1.
+using Uitgesloten = std::array<std::bitset<81>, 9>;
+
 class Oplospad {
 public:
     // A new path for a solve of `bord` (81 characters, '.' or any non-digit for empty).
@@ -31,6 +44,8 @@ public:
     // What the controls hear.
     void geplaatst(int rij, int kol, const std::string& getal, const Reden& reden);
     void gokOngedaan();
+    void uitsluitingGemaakt(const Uitsluiting& u);
+    void tabelGewist();
 
     const std::vector<Gebeurtenis>& gebeurtenissen() const { return gebeurtenissen_; }
     const std::string& beginBord() const { return begin_; }
@@ -45,6 +60,22 @@ public:
     // The board (81 characters, '.' for empty) right after event i.
     std::string bordNa(std::size_t i) const;
 
+    // The explanation. Exclusions are numbered from 1 in the order made: exclusion n is
+    // uitsluitingen()[n - 1]. A step's proof names the exclusions it rests on by number.
+    const std::vector<Uitsluiting>& uitsluitingen() const { return uitsluitingen_; }
+    const std::vector<Verloop>& verloop() const { return verloop_; }
+    // Entry k of verloop() in a person's words ("" for an emptied table and an undone guess).
+    std::string waarom(std::size_t k) const;
+    // The board just before entry k.
+    std::string bordVoor(std::size_t k) const;
+    // The exclusions in force just before entry k.
+    Uitgesloten uitgeslotenVoor(std::size_t k) const;
+    // The cells entry k rests on: a step's proof (the band's cells, the cells that rule the
+    // digit out, the cells ruled out) or an exclusion's cause; and the cells an exclusion
+    // removes the digit from.
+    std::bitset<81> bewijsCellen(std::size_t k) const;
+    std::bitset<81> verwijderdeCellen(std::size_t k) const;
+
 private:
     std::string begin_ = std::string(81, '.');
     std::vector<Gebeurtenis> gebeurtenissen_;
@@ -52,6 +83,10 @@ private:
     int stappen_ = 0;
     int gokStap_ = 0;  // the step of the latest guess; only that one can be undone
     Niveau hoogste_ = Niveau::Basis;
+    std::vector<Uitsluiting> uitsluitingen_;
+    std::vector<Verloop> verloop_;
+    // The exclusion in force per digit and cell (index (d - 1) * 81 + celNummer - 1), 0: none.
+    std::array<std::uint16_t, 9 * 81> inWerking_{};
 };
 
 }  // namespace sudoku

@@ -1,0 +1,15 @@
+#!/bin/sh
+# --uitleg over a sample of the collections, with and without --trial and --modules, checked
+# by the independent checker. Skipped (77) when the checker or the collections are not there.
+cli=$1 checker=$2 puzzels=$3
+[ -x "$checker" ] && command -v python3 >/dev/null && [ -r "$puzzels/top95.txt" ] || exit 77
+monster=$(mktemp) uit=$(mktemp)
+trap 'rm -f "$monster" "$uit"' EXIT
+for f in top95 hardest easy50 forum_hardest_1106; do
+  [ -r "$puzzels/$f.txt" ] && head -n 25 "$puzzels/$f.txt" | cut -c1-81
+done >"$monster"
+for opties in "" "--trial" "--modules" "--modules --trial"; do
+  # shellcheck disable=SC2086
+  "$cli" $opties --uitleg --batch "$monster" >"$uit" 2>/dev/null
+  "$checker" "$monster" "$uit" || { echo "check-uitleg failed with options [$opties]"; exit 1; }
+done
