@@ -109,6 +109,7 @@ void SudokuVenster::bouwMenus() {
     item(oplossing, "Verslag", teksten::MENU_VERSLAG, {QKeySequence(Qt::Key_F2)},
          [this] { verslagTonen(); });
     item(oplossing, "Controleer", teksten::MENU_CONTROLEER, {}, [this] { controleer(); });
+    item(oplossing, "Tip", teksten::MENU_TIP, {QKeySequence(Qt::Key_F3)}, [this] { tip(); });
     QMenu* help = menuBalk_->addMenu(q(teksten::MENU_HELP));
     help->setObjectName("MenuHelp");
     item(help, "Uitleg", teksten::MENU_UITLEG, {QKeySequence(Qt::Key_F1)},
