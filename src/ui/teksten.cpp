@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "board/waarden.h"
+#include "ui/testcase_bestand.h"
 
 namespace sudoku::teksten {
 
@@ -520,6 +521,22 @@ std::string overTekst(const std::string& versie) {
 std::string cliFoutTeken(int regel, int positie) {
     return "regel " + getalTekst(regel) + ", positie " + getalTekst(positie) +
            ": ongeldig teken; " + EEN_CEL;
+}
+
+std::string geweigerdBestand(const std::string& naam, const TestcaseInhoud& t) {
+    using U = TestcaseInhoud::Uitkomst;
+    switch (t.uitkomst) {
+        case U::FoutTeken:
+            return " Fout in " + naam + ": " + cliFoutTeken(t.foutRegel, t.foutPositie) + " ";
+        case U::TeveelRegels: return " Fout in " + naam + ": " + CLI_TEVEEL_REGELS + " ";
+        case U::Onleesbaar: return " " + naam + " " + CLI_ONLEESBAAR + " ";
+        case U::GeenGewoonBestand: return " " + naam + " " + CLI_GEEN_GEWOON_BESTAND + " ";
+        case U::NietTeOpenen: return " " + naam + " " + CLI_NIET_TE_OPENEN + " ";
+        case U::Ontbreekt: return " " + naam + " " + CLI_BESTAAT_NIET + " ";
+        case U::NietGevonden:
+        case U::Goed: break;
+    }
+    return t.melding(naam);
 }
 
 std::string cliBatchFoutTeken(const std::string& teken, std::size_t positie) {

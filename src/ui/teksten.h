@@ -11,6 +11,10 @@
 #include "uitleg/oplossingen.h"
 #include "uitleg/reden.h"
 
+namespace sudoku {
+struct TestcaseInhoud;
+}
+
 namespace sudoku::teksten {
 
 // The status line as the window is created.
@@ -127,12 +131,29 @@ std::string stapWaarom(int rij, int kol, int getal, const Reden& reden);
 // valt de 4 af in de rest van rij 3."
 std::string uitsluitingWaarom(const Uitsluiting& u);
 
+// The window's buttons and option labels: "&" marks the letter that with Alt presses the
+// button or ticks the box, underlined; none is a menu's letter (B, W, O, H).
+inline constexpr const char* KNOP_INVOER = "&Invoer";
+inline constexpr const char* KNOP_BEVESTIG = "Be&vestig";
+inline constexpr const char* KNOP_START = "&Start";
+inline constexpr const char* KNOP_HERSTART = "He&rstart";
+inline constexpr const char* OPTIE_TUSSENSTAP = "weergave &tussenstappen";
+inline constexpr const char* OPTIE_MODULE = "weergave &modules";
+inline constexpr const char* OPTIE_UITPROBEREN = "&uitproberen toestaan";
+
+// What a cell box holds, for a screen reader (its accessible description): a given number,
+// one the solver found, or nothing.
+inline constexpr const char* CEL_GEGEVEN = "gegeven";
+inline constexpr const char* CEL_GEVONDEN = "gevonden";
+inline constexpr const char* CEL_LEEG = "leeg";
+
 // The window's menu bar ("&" marks the key that opens a menu or picks an item).
 inline constexpr const char* MENU_BESTAND = "&Bestand";
 inline constexpr const char* MENU_OPENEN = "&Openen…";
-inline constexpr const char* MENU_PLAKKEN = "&Plakken";
-inline constexpr const char* MENU_KOPIEREN = "&Kopiëren";
 inline constexpr const char* MENU_AFSLUITEN = "&Afsluiten";
+inline constexpr const char* MENU_BEWERKEN = "Be&werken";
+inline constexpr const char* MENU_KOPIEREN = "&Kopiëren";
+inline constexpr const char* MENU_PLAKKEN = "&Plakken";
 inline constexpr const char* MENU_OPLOSSING = "&Oplossing";
 inline constexpr const char* MENU_VERSLAG = "&Verslag…";
 inline constexpr const char* MENU_CONTROLEER = "&Controleer puzzel";
@@ -149,6 +170,9 @@ inline constexpr const char* OPENEN_BESTANDSNAAM = "Bestandsnaam:";
 inline constexpr const char* OPENEN_BESTANDSTYPE = "Bestandstype:";
 inline constexpr const char* OPENEN_KNOP = "&Openen";
 inline constexpr const char* ANNULEREN = "Annuleren";
+// A file that "Openen…" or a drop does not load: the status text names the file and says why,
+// in the command line's words (" Fout in x.txt: regel 2, positie 3: ongeldig teken; ... ").
+std::string geweigerdBestand(const std::string& naam, const TestcaseInhoud& t);
 
 // "Controleer puzzel": its own message box, never the status line.
 inline constexpr const char* CONTROLE_TITEL = "Controleer puzzel";

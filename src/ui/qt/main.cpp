@@ -12,6 +12,7 @@
 
 #include "sudoku_venster.h"
 #include "sudoku_versie.h"
+#include "vertalingen.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("sudoku-blad");
     QCoreApplication::setApplicationVersion(SUDOKU_VERSIE);
     QGuiApplication::setDesktopFileName("sudoku-blad");
+    // Before the options are made: their help texts are translated as they are added.
+    sudoku::laadQtVertalingen(*app);
 
     QCommandLineParser opties;
     opties.setApplicationDescription(

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "board/bordregel.h"
+#include "toegankelijk.h"
 #include "ui/teksten.h"
 #include "uitleg/oplossingen.h"
 #include "venster_hulp.h"
@@ -30,6 +31,7 @@ using venster::q;
 SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* parent)
     : QWidget(parent), form_(*this) {
     laadHulpbronnen();
+    vensterRollenAanmelden();
     setObjectName("SudokuForm");
     setWindowTitle("Sudoku Blad");
     QIcon icoon;
@@ -71,11 +73,20 @@ void SudokuVenster::zetOplos(int i, const std::string& tekst) {
 void SudokuVenster::zetOpmerk(const std::string& tekst) {
     opmerk_->setText(q(tekst));
     opmerk_->setCursorPosition(0);  // read from the first character
+    // The line is narrow: the whole text where the mouse and a screen reader find it.
+    opmerk_->setToolTip(q(tekst).trimmed());
+    opmerk_->setAccessibleDescription(q(tekst).trimmed());
 }
 
 std::string SudokuVenster::opmerk() const { return opmerk_->text().toStdString(); }
 
-void SudokuVenster::zetKnopEnabled(Knop k, bool aan) { knop(k)->setEnabled(aan); }
+void SudokuVenster::zetKnopEnabled(Knop k, bool aan) {
+    knop(k)->setEnabled(aan);
+    // "Bevestig" is on exactly while "Invoer" runs, the only time the cells take typing.
+    if (k == Knop::Bevestig)
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c) cel(r, c)->setReadOnly(!aan);
+}
 
 void SudokuVenster::zetKnopVisible(Knop k, bool zichtbaar) { knop(k)->setVisible(zichtbaar); }
 
@@ -87,6 +98,8 @@ void SudokuVenster::geplaatst(int rij, int kol, const std::string& getal, const 
     aangekondigdKol_ = kol;
     aangekondigd_ = {-1, reden.eenheid.cellen(), {}};
     aangekondigdUitleg_.clear();
+    gevonden_.set(static_cast<std::size_t>((rij - 1) * 9 + kol - 1));
+    beschrijfCel(rij, kol);
     if (opname_ == nullptr) return;
     Oplospad& pad = opname_->pad;
     pad.geplaatst(rij, kol, getal, reden);
@@ -118,9 +131,13 @@ void SudokuVenster::start() {
     opname_->pad.begin(bord);
     verslag_.reset();
     if (verslagVenster_ != nullptr) verslagVenster_->toon(nullptr, true);
+    gevonden_.reset();
     bezig_ = true;
     form_.StartCommand_Click();
     bezig_ = false;
+    // The verdict stands in the status line: the focus goes there ("Start" is off now), so
+    // that a screen reader reads it out.
+    if (!afsluiten_) opmerk_->setFocus(Qt::OtherFocusReason);
     opname_->niveau = opname_->pad.niveau(isOpgelost(form_.afloop));
     verslag_ = std::exchange(opname_, nullptr);
     if (verslagVenster_ != nullptr) verslagVenster_->toon(verslag_);

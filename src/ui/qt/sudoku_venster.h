@@ -27,6 +27,7 @@ class QDragMoveEvent;
 class QDropEvent;
 class QEvent;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -72,10 +73,14 @@ public:
     bool lostOp() const { return bezig_; }
 
     // Loads the file at `pad` as if it had been named on the command line; "Herstart"
-    // reloads it from then on.
+    // reloads it from then on. A file the start-up load would refuse only gets its status
+    // text, with the reason: the board, the buttons and "Herstart" stay as they were.
     void laadBestand(const QString& pad);
-    // Ctrl+V: a puzzle on the clipboard goes into the boxes as after "Invoer".
+    // Ctrl+V: a puzzle on the clipboard goes into the boxes as after "Invoer"; "Herstart"
+    // brings it back until "Invoer" is pressed or a file is loaded.
     void plakken();
+    // "Herstart": as the form's own, but after a paste it reloads the pasted puzzle.
+    void herstart();
 
     // ---- the menus ----
     QMenuBar* menuBalk() const { return menuBalk_; }
@@ -145,6 +150,13 @@ private:
     void zetTabVolgorde();
     // sudoku_venster.cpp: "Start", recording the report.
     void start();
+    // venster_cellen.cpp: a cell's description for a screen reader, "gegeven", "gevonden" or
+    // "leeg", from its text and whether this solve placed it.
+    void beschrijfCel(int rij, int kol);
+    // The arrows move between the cells; during "Invoer" a cell takes one digit, '.', '0' or a
+    // space and the focus moves on in reading order, Backspace and Delete empty it. True when
+    // the key was taken.
+    bool celToets(int rij, int kol, const QKeyEvent& toets);
     // stap_melding.cpp: where the step box of `maat` (without its frame) goes: clear of the
     // announced cell and, where the screen allows, of its row and column. Empty: leave it
     // centred.
@@ -187,6 +199,10 @@ private:
     Markering markering_;
     BordMarken* marken_ = nullptr;
     TipVenster* tipVenster_ = nullptr;
+    // The cells the running or last solve placed a number in (row by row).
+    std::bitset<81> gevonden_;
+    // The last puzzle pasted, as nine lines of a test-case file, while "Herstart" reloads it.
+    std::optional<std::string> geplakt_;
     // Where the user dragged a step box to; later boxes open there while it suits.
     std::optional<QPoint> gesleeptNaar_;
 

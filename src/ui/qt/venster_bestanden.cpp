@@ -1,10 +1,13 @@
 // Puzzles from outside the form: a file opened or dropped, the clipboard's text pasted, the
 // board copied.
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
+
+#include <sstream>
 
 #include "board/bordregel.h"
 #include "sudoku_venster.h"
@@ -76,18 +79,7 @@ void SudokuVenster::openen() {
         if (kiezer.exec() == QDialog::Accepted && !kiezer.selectedFiles().isEmpty())
             pad = kiezer.selectedFiles().first();
     }
-    if (pad.isEmpty()) return;
-    // The start-up load runs on a form of its own first, with the same checks and texts:
-    // a file it refuses leaves this board, its buttons and "Herstart" as they were.
-    StatusControls proef;
-    SudokuForm proefForm(proef);
-    proefForm.testcaseArgument = pad.toStdString();
-    proefForm.Form_Load();
-    if (!proefForm.FileAanwezig) {
-        zetOpmerk(proef.opmerk());
-        return;
-    }
-    laadBestand(pad);
+    if (!pad.isEmpty()) laadBestand(pad);
 }
 
 void SudokuVenster::kopieren() {
@@ -99,6 +91,20 @@ void SudokuVenster::kopieren() {
 
 void SudokuVenster::laadBestand(const QString& pad) {
     if (bezig_) return;
+    // The start-up load runs on a form of its own first, with the same checks: a file it
+    // refuses leaves this board, its buttons and "Herstart" as they were, and the status
+    // line says why in the command line's words.
+    StatusControls proef;
+    SudokuForm proefForm(proef);
+    proefForm.testcaseArgument = pad.toStdString();
+    proefForm.Form_Load();
+    if (!proefForm.FileAanwezig) {
+        const QFileInfo info(pad);
+        const QString naam = info.fileName().isEmpty() ? QDir(pad).dirName() : info.fileName();
+        zetOpmerk(teksten::geweigerdBestand(naam.toStdString(), proefForm.testcase));
+        return;
+    }
+    geplakt_.reset();
     form_.testcaseArgument = pad.toStdString();
     verslagLegen();
     // From the middle of a manual entry back to the buttons of the start state.
@@ -108,6 +114,23 @@ void SudokuVenster::laadBestand(const QString& pad) {
     zetKnopEnabled(Knop::Bevestig, false);
     // As "Herstart" does: colours back, "Start" on, then the start-up load with its checks.
     form_.HerstartCommand_Click();
+}
+
+void SudokuVenster::herstart() {
+    if (bezig_) return;
+    if (!geplakt_) {
+        form_.HerstartCommand_Click();
+    } else {
+        // What the form's "Herstart" does, with the pasted puzzle for the file.
+        for (int r = 1; r <= 9; ++r)
+            for (int k = 1; k <= 9; ++k) zetCelKleur(r, k, KLEUR_VENSTERTEKST);
+        zetKnopEnabled(Knop::Start, true);
+        zetKnopEnabled(Knop::Herstart, false);
+        zetOpmerk(teksten::BEGIN_OPNIEUW);
+        std::istringstream bron(*geplakt_);
+        form_.Form_LoadUit(bron);
+    }
+    verslagLegen();
 }
 
 void SudokuVenster::plakken() {
@@ -120,6 +143,14 @@ void SudokuVenster::plakken() {
     const TestcaseInhoud& inhoud = plak.inhoud;
     form_.InvoerCommand_Click();
     verslagLegen();
+    // What "Herstart" reloads from now on: the puzzle as a test-case file would give it.
+    std::string regels;
+    for (int r = 1; r <= 9; ++r) {
+        std::string rij = r <= inhoud.regels ? inhoud.rijen[r] : std::string();
+        rij.resize(9, ' ');
+        regels += rij + "\n";
+    }
+    geplakt_ = regels;
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
             const std::string& rij = inhoud.rijen[r];

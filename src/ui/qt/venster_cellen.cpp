@@ -1,9 +1,11 @@
-// The cell boxes as the core sees them: text, colour, focus, and the marks of a step.
+// The cell boxes as the core sees them: text, colour, focus, and the marks of a step; and
+// as a screen reader hears them: given, found or empty.
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 
 #include "sudoku_venster.h"
+#include "ui/teksten.h"
 #include "venster_hulp.h"
 #include "verslag_venster.h"
 
@@ -73,7 +75,22 @@ QColor SudokuVenster::naarQColor(Kleur kleur, const QPalette& palet) {
 }
 
 void SudokuVenster::zetCelTekst(int rij, int kol, const std::string& tekst) {
-    if (QLineEdit* c = cel(rij, kol)) c->setText(q(tekst));
+    QLineEdit* c = cel(rij, kol);
+    if (c == nullptr) return;
+    // Outside a solve the board is loaded or emptied: what stands there is given.
+    if (!bezig_) gevonden_.reset(static_cast<std::size_t>((rij - 1) * 9 + kol - 1));
+    c->setText(q(tekst));
+    beschrijfCel(rij, kol);
+}
+
+void SudokuVenster::beschrijfCel(int rij, int kol) {
+    QLineEdit* c = cel(rij, kol);
+    if (c == nullptr) return;
+    const char* wat = teksten::CEL_LEEG;
+    if (!c->text().trimmed().isEmpty())
+        wat = gevonden_[static_cast<std::size_t>((rij - 1) * 9 + kol - 1)] ? teksten::CEL_GEVONDEN
+                                                                           : teksten::CEL_GEGEVEN;
+    if (c->accessibleDescription() != q(wat)) c->setAccessibleDescription(q(wat));
 }
 
 std::string SudokuVenster::celTekst(int rij, int kol) const {

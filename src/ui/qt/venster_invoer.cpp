@@ -1,5 +1,5 @@
 // What the user does to the window: the input held back while a step box is open, Enter
-// on a button, paste and copy in the boxes, files dragged in, closing.
+// on a button, paste and copy in the boxes, the keys of the cells, files dragged in, closing.
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QWindow>
+
+#include <algorithm>
 
 #include "sudoku_venster.h"
 #include "verslag_venster.h"
@@ -91,6 +93,10 @@ bool SudokuVenster::eventFilter(QObject* doel, QEvent* e) {
                 kopieren();
                 return true;
             }
+            if (vak != nullptr)
+                for (int i = 0; i < 81; ++i)
+                    if (vak == cel(i / 9 + 1, i % 9 + 1))
+                        return celToets(i / 9 + 1, i % 9 + 1, *toets);
             break;
         }
         case QEvent::DragEnter:
@@ -109,6 +115,36 @@ bool SudokuVenster::eventFilter(QObject* doel, QEvent* e) {
         default: break;
     }
     return QWidget::eventFilter(doel, e);
+}
+
+bool SudokuVenster::celToets(int rij, int kol, const QKeyEvent& toets) {
+    if (toets.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const auto naar = [this](int r, int k) {
+        focusCel(std::clamp(r, 1, 9), std::clamp(k, 1, 9));
+        return true;
+    };
+    switch (toets.key()) {
+        case Qt::Key_Left: return naar(rij, kol - 1);
+        case Qt::Key_Right: return naar(rij, kol + 1);
+        case Qt::Key_Up: return naar(rij - 1, kol);
+        case Qt::Key_Down: return naar(rij + 1, kol);
+        default: break;
+    }
+    if (!invoerLoopt()) return false;  // read-only: the box itself ignores typing
+    if (toets.key() == Qt::Key_Backspace || toets.key() == Qt::Key_Delete) {
+        zetCelTekst(rij, kol, " ");
+        return true;
+    }
+    const QString tekst = toets.text();
+    if (tekst.isEmpty() || !tekst.at(0).isPrint()) return false;  // Tab, Enter, Escape, ...
+    // One character per cell, as in a test-case file; an empty cell holds one space, as
+    // "Invoer" leaves it. Anything else is not typed at all.
+    if (tekst.size() != 1 || !QString("123456789.0 ").contains(tekst)) return true;
+    zetCelTekst(rij, kol, tekst >= "1" && tekst <= "9" ? tekst.toStdString() : " ");
+    // On in reading order: the next cell of the row, then the first of the next row.
+    if (rij < 9 || kol < 9) naar(kol < 9 ? rij : rij + 1, kol < 9 ? kol + 1 : 1);
+    return true;
 }
 
 QString SudokuVenster::bestandUit(const QMimeData* data) {

@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <functional>
 #include <vector>
@@ -54,8 +56,31 @@ QLabel* label(QWidget* ouder, const QString& naam, const QString& tekst, int l, 
     return lb;
 }
 
-QPushButton* knopMaken(QWidget* ouder, const QString& naam, const QString& tekst, int l, int b) {
-    auto* k = new QPushButton(tekst, ouder);
+// A check box that draws its box alone: the label beside it shows the caption.
+class KaleVink : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter p(this);
+        QStyleOptionButton optie;
+        initStyleOption(&optie);
+        optie.text.clear();
+        p.drawControl(QStyle::CE_CheckBox, optie);
+    }
+};
+
+// "weergave &tussenstappen" as a label shows it: the marked letter underlined.
+QString metOnderstreepteLetter(const QString& tekst) {
+    const auto i = tekst.indexOf('&');
+    if (i < 0 || i + 1 >= tekst.size()) return tekst.toHtmlEscaped();
+    return tekst.left(i).toHtmlEscaped() + "<u>" + tekst.mid(i + 1, 1).toHtmlEscaped() + "</u>" +
+           tekst.mid(i + 2).toHtmlEscaped();
+}
+
+QPushButton* knopMaken(QWidget* ouder, const QString& naam, const char* tekst, int l, int b) {
+    auto* k = new QPushButton(q(tekst), ouder);
     k->setObjectName(naam);
     zetInTwips(k, l, b, 1455, 375);
     return k;
@@ -93,28 +118,42 @@ void SudokuVenster::bouwMenus() {
         a->setShortcuts(toetsen);
         connect(a, &QAction::triggered, this, doe);
     };
+    // Every item has a key of its own: a screen reader announces an item's key, and for one
+    // without it would announce Alt and the item's letter, which opens a menu or nothing.
     QMenu* bestand = menuBalk_->addMenu(q(teksten::MENU_BESTAND));
     bestand->setObjectName("MenuBestand");
     item(bestand, "Openen", teksten::MENU_OPENEN, {QKeySequence(Qt::CTRL | Qt::Key_O)},
          [this] { openen(); });
-    item(bestand, "Plakken", teksten::MENU_PLAKKEN, QKeySequence::keyBindings(QKeySequence::Paste),
-         [this] { plakken(); });
-    item(bestand, "Kopieren", teksten::MENU_KOPIEREN, QKeySequence::keyBindings(QKeySequence::Copy),
-         [this] { kopieren(); });
     bestand->addSeparator();
     item(bestand, "Afsluiten", teksten::MENU_AFSLUITEN, {QKeySequence(Qt::CTRL | Qt::Key_Q)},
          [this] { close(); });
+    QMenu* bewerken = menuBalk_->addMenu(q(teksten::MENU_BEWERKEN));
+    bewerken->setObjectName("MenuBewerken");
+    item(bewerken, "Kopieren", teksten::MENU_KOPIEREN,
+         QKeySequence::keyBindings(QKeySequence::Copy), [this] { kopieren(); });
+    item(bewerken, "Plakken", teksten::MENU_PLAKKEN, QKeySequence::keyBindings(QKeySequence::Paste),
+         [this] { plakken(); });
     QMenu* oplossing = menuBalk_->addMenu(q(teksten::MENU_OPLOSSING));
     oplossing->setObjectName("MenuOplossing");
     item(oplossing, "Verslag", teksten::MENU_VERSLAG, {QKeySequence(Qt::Key_F2)},
          [this] { verslagTonen(); });
-    item(oplossing, "Controleer", teksten::MENU_CONTROLEER, {}, [this] { controleer(); });
+    item(oplossing, "Controleer", teksten::MENU_CONTROLEER, {QKeySequence(Qt::CTRL | Qt::Key_K)},
+         [this] { controleer(); });
     item(oplossing, "Tip", teksten::MENU_TIP, {QKeySequence(Qt::Key_F3)}, [this] { tip(); });
     QMenu* help = menuBalk_->addMenu(q(teksten::MENU_HELP));
     help->setObjectName("MenuHelp");
     item(help, "Uitleg", teksten::MENU_UITLEG, {QKeySequence(Qt::Key_F1)},
          [this] { uitlegTonen(); });
-    item(help, "Over", teksten::MENU_OVER, {}, [this] { overTonen(); });
+    item(help, "Over", teksten::MENU_OVER, {QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+         [this] { overTonen(); });
+
+    // F10 opens the first menu, as on other desktops; the menu bar's own keys go on from there.
+    auto* f10 = new QAction(this);
+    f10->setObjectName("MenuF10");
+    f10->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(f10, &QAction::triggered, this,
+            [this] { menuBalk_->setActiveAction(menuBalk_->actions().constFirst()); });
+    addAction(f10);
 }
 
 void SudokuVenster::bouwBanner() {
@@ -144,13 +183,14 @@ void SudokuVenster::bouwInvoer() {
     auto* invoer = kader(formulier_, "Invoer", 240, 1440, 2295, 1845);
     label(invoer, "Label2", "Begin waarden", 360, 360, 1695, 375);
     knoppen_[static_cast<int>(Knop::Invoer)] =
-        knopMaken(invoer, "InvoerCommand", "Invoer", 360, 840);
+        knopMaken(invoer, "InvoerCommand", teksten::KNOP_INVOER, 360, 840);
     knoppen_[static_cast<int>(Knop::Bevestig)] =
-        knopMaken(invoer, "BevInvoerCommand", "Bevestig", 360, 1320);
+        knopMaken(invoer, "BevInvoerCommand", teksten::KNOP_BEVESTIG, 360, 1320);
     knop(Knop::Bevestig)->setEnabled(false);
 
     connect(knop(Knop::Invoer), &QPushButton::clicked, this, [this] {
         form_.InvoerCommand_Click();
+        geplakt_.reset();  // "Herstart" goes back to the test-case file, as it always did
         verslagLegen();
     });
     connect(knop(Knop::Bevestig), &QPushButton::clicked, this,
@@ -171,30 +211,36 @@ void SudokuVenster::bouwStart() {
         int labelBreed;
     };
     const Optie opties[] = {
-        {Vink::Tussenstap, "Check_tussenstap", "tussenstap", "weergave tussenstappen", 720, 1455},
-        {Vink::Module, "Check_module", "module", "weergave modules", 1200, 1335},
-        {Vink::Uitproberen, "Check_uitproberen", "uitproberen", "uitproberen toestaan", 1680, 1575},
+        {Vink::Tussenstap, "Check_tussenstap", "tussenstap", teksten::OPTIE_TUSSENSTAP, 720, 1455},
+        {Vink::Module, "Check_module", "module", teksten::OPTIE_MODULE, 1200, 1335},
+        {Vink::Uitproberen, "Check_uitproberen", "uitproberen", teksten::OPTIE_UITPROBEREN, 1680,
+         1575},
     };
     for (const Optie& o : opties) {
-        auto* vak = new QCheckBox(start);
+        const QString tekst = q(o.tekst);
+        const QString zonderLetter = QString(tekst).remove('&');
+        // The box carries the caption it never shows, for its key: Alt and the letter tick
+        // it, and a screen reader hears that key on the box itself.
+        auto* vak = new KaleVink(tekst, start);
         vak->setObjectName(o.vak);
-        vak->setAccessibleName(o.tekst);
+        vak->setAccessibleName(zonderLetter);
         zetInTwips(vak, 360, o.boven, 255, 255);
         vinken_[static_cast<int>(o.vink)] = vak;
-        label(start, o.labelNaam, o.tekst, 720, o.boven, o.labelBreed, 375)
-            ->setFont(lettertype(8.25, true));
+        QLabel* lb = label(start, o.labelNaam, metOnderstreepteLetter(tekst), 720, o.boven,
+                           o.labelBreed, 375);
+        lb->setTextFormat(Qt::RichText);
+        lb->setAccessibleName(zonderLetter);
+        lb->setFont(lettertype(8.25, true));
     }
 
-    knoppen_[static_cast<int>(Knop::Start)] = knopMaken(start, "StartCommand", "Start", 360, 2160);
+    knoppen_[static_cast<int>(Knop::Start)] =
+        knopMaken(start, "StartCommand", teksten::KNOP_START, 360, 2160);
     knoppen_[static_cast<int>(Knop::Herstart)] =
-        knopMaken(start, "HerstartCommand", "Herstart", 360, 2640);
+        knopMaken(start, "HerstartCommand", teksten::KNOP_HERSTART, 360, 2640);
     knop(Knop::Herstart)->setEnabled(false);
 
     connect(knop(Knop::Start), &QPushButton::clicked, this, &SudokuVenster::start);
-    connect(knop(Knop::Herstart), &QPushButton::clicked, this, [this] {
-        form_.HerstartCommand_Click();
-        verslagLegen();
-    });
+    connect(knop(Knop::Herstart), &QPushButton::clicked, this, &SudokuVenster::herstart);
 }
 
 void SudokuVenster::bouwBord() {
@@ -224,7 +270,11 @@ void SudokuVenster::bouwBord() {
                 cel->setPalette(celPalet);
                 cel->setTextMargins(0, 0, 0, 0);
                 cel->setAccessibleName(QString("rij %1, kolom %2").arg(rij).arg(kol));
+                // Outside "Invoer" a cell shows the board and takes no typing.
+                cel->setReadOnly(true);
                 cel->installEventFilter(this);
+                connect(cel, &QLineEdit::textChanged, this,
+                        [this, rij, kol] { beschrijfCel(rij, kol); });
                 zetInTwips(cel, 30 + 330 * k, 120 + 360 * r, 315, 345);
                 cellen_[kol][rij] = cel;
             }
@@ -242,6 +292,7 @@ void SudokuVenster::bouwOplossing() {
         vak->setFont(f);
         vak->setTextMargins(0, 0, 0, 0);
         vak->setAccessibleName(QString("kompleet %1").arg(i));
+        vak->setReadOnly(true);  // it reports; nothing reads it back
         vak->installEventFilter(this);
         zetInTwips(vak, 360 + 360 * (i - 1), 600, 255, 255);
         oplos_[i] = vak;
@@ -253,6 +304,7 @@ void SudokuVenster::bouwOpmerking() {
     frame4->setTitle("Opmerking:");
     opmerk_ = new StatusRegel(teksten::RASTAVO, frame4);
     opmerk_->setObjectName("Opmerk");
+    opmerk_->setReadOnly(true);
     opmerk_->installEventFilter(this);
     zetInTwips(opmerk_, 240, 360, 5655, 375);
 }

@@ -64,17 +64,31 @@ void SudokuVenster::verslagTonen() {
         verslagVenster_ = new VerslagVenster(this);
         verslagVenster_->toon(verslag_, bezig_);
         // Beside the window, narrower if need be, so that the grid stays in sight; where the
-        // screen has no room for that, the window manager places it.
+        // screen has no room for that, over the window. Never larger than the screen: at a
+        // large scale factor its own size would not fit.
         const QPoint plek = frameGeometry().topRight() + QPoint(8, 0);
         if (screen() != nullptr) {
             const QRect ruimte = screen()->availableGeometry();
             const QMargins rand = vensterRand();
+            const QSize past(
+                std::min(verslagVenster_->width(), ruimte.width() - rand.left() - rand.right()),
+                std::min(verslagVenster_->height(), ruimte.height() - rand.top() - rand.bottom()));
+            verslagVenster_->resize(past);
             const int breed = std::min(verslagVenster_->width(),
                                        ruimte.right() + 1 - plek.x() - rand.left() - rand.right());
             if (breed >= 640 &&
                 ruimte.contains(QRect(plek, QSize(breed, verslagVenster_->height())))) {
                 verslagVenster_->resize(breed, verslagVenster_->height());
                 verslagVenster_->move(plek);
+            } else {
+                const QSize buiten = verslagVenster_->size().grownBy(rand);
+                const QPoint midden = frameGeometry().center() - QPoint(buiten.width() / 2, 0);
+                // Its left and top edge on the screen even where its least size does not fit.
+                verslagVenster_->move(
+                    std::max(ruimte.left(),
+                             std::min(midden.x(), ruimte.right() + 1 - buiten.width())),
+                    std::max(ruimte.top(), std::min(frameGeometry().top(),
+                                                    ruimte.bottom() + 1 - buiten.height())));
             }
         }
     }

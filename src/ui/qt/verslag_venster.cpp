@@ -261,6 +261,7 @@ void VerslagVenster::toon(std::shared_ptr<const Verslag> verslag, bool bezig) {
     kopieer_->setEnabled(verslag_ != nullptr);
     if (verslag_ == nullptr) {
         samenvatting_->setText(q(bezig ? teksten::VERSLAG_BEZIG : teksten::VERSLAG_GEEN));
+        samenvatting_->setAccessibleDescription(samenvatting_->text());
         bord_->hide();
         vorige_->setEnabled(false);
         volgende_->setEnabled(false);
@@ -273,6 +274,8 @@ void VerslagVenster::toon(std::shared_ptr<const Verslag> verslag, bool bezig) {
             kop << q(teksten::verslagTechniek(static_cast<Techniek>(t), n));
     if (verslag_->pad.gebeurtenissen().empty()) kop << q(teksten::VERSLAG_GEEN_STAPPEN);
     samenvatting_->setText(kop.join('\n'));
+    // A label with a name of its own is read by that name: the text goes in its description.
+    samenvatting_->setAccessibleDescription(kop.join(", "));
     {
         const QSignalBlocker stil(lijst_);
         const Oplospad& pad = verslag_->pad;

@@ -61,6 +61,12 @@ void VensterTest::plakken() {
     QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
     klik(v.knop(Knop::Start));
     QCOMPARE(v.opmerkVak()->text(), QString(" Sudoku succesvol ingevuld! "));
+    // "Herstart" brings the pasted puzzle back; after "Invoer" it is the test-case file again.
+    klik(v.knop(Knop::Herstart));
+    QVERIFY(sudoku::bordRegel(v.form().veld) == kPuzzel && aan(v, Knop::Start) &&
+            v.opmerkVak()->text() == " Begin opnieuw met: Start ");
+    for (Knop k : {Knop::Invoer, Knop::Bevestig, Knop::Start, Knop::Herstart}) klik(v.knop(k));
+    QCOMPARE(sudoku::bordRegel(v.form().veld), voorbeeld);
     zetKlembord(QString::fromStdString(negenRegels(kPuzzel)));
     QTest::keySequence(v.knop(Knop::Herstart), QKeySequence::Paste);
     QVERIFY(v.knop(Knop::Bevestig)->isEnabled());
@@ -106,10 +112,10 @@ void VensterTest::slepenVanBestand() {
     // "Herstart" reloads the dropped file.
     klik(v.knop(Knop::Herstart));
     QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
-    // A missing file as at start-up.
+    // A missing file only says so, as "Openen…" does; the board stays.
     QVERIFY(laat(&v, map.path() + "/weg.txt"));
-    QVERIFY(!aan(v, Knop::Start));
-    QVERIFY(v.opmerkVak()->text().contains("weg.txt"));
+    QVERIFY(aan(v, Knop::Start) && sudoku::bordRegel(v.form().veld) == kPuzzel);
+    QCOMPARE(v.opmerkVak()->text(), QString(" weg.txt bestaat niet "));
 }
 
 // "Openen…" through the window's file-name hook: a refused or missing file gets the status
@@ -126,9 +132,12 @@ void VensterTest::openenGeweigerd() {
     v.kiesBestand = [&] { return kies; };
     const std::string voorbeeld = sudoku::bordRegel(v.form().veld);
     for (const QString& pad : {slecht, map.path() + "/weg.txt", QString()}) {
-        const QString verwacht = pad.isEmpty()
-                                     ? v.opmerkVak()->text()
-                                     : SudokuVenster(pad.toStdString()).opmerkVak()->text();
+        // The reason in the command line's words.
+        const QString verwacht = pad.isEmpty() ? v.opmerkVak()->text()
+                                 : pad == slecht
+                                     ? QString(" Fout in slecht.txt: regel 2, positie 3: ongeldig "
+                                               "teken; een cel is 1-9, '.', '0' of een spatie ")
+                                     : QString(" weg.txt bestaat niet ");
         kies = pad;
         QTest::keySequence(v.knop(Knop::Start), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(v.opmerkVak()->text(), verwacht);

@@ -100,14 +100,11 @@ void VensterTest::ongeldigeInvoer() {
     v.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&v));
     klik(v.knop(Knop::Invoer));
-    // A box holding the space of an empty cell takes one more character and no more.
-    v.cel(1, 1)->setCursorPosition(1);
-    QTest::keyClicks(v.cel(1, 1), "56");
-    QCOMPARE(v.cel(1, 1)->text(), QString(" 5"));
+    // What typing cannot put in a box (a middle-click paste can) is refused by "Bevestig".
+    v.cel(1, 1)->setText("5");
     QLineEdit* cel = v.cel(4, 7);
     for (const char* slecht : {"a", "12"}) {
-        cel->clear();
-        QTest::keyClicks(cel, slecht);
+        cel->setText(slecht);
         v.opmerkVak()->setFocus();
         klik(v.knop(Knop::Bevestig));
         QCOMPARE(v.opmerkVak()->text(), QString(" Ongeldige invoer in rij 4, kolom 7 "));
@@ -115,8 +112,7 @@ void VensterTest::ongeldigeInvoer() {
         QCOMPARE(cel->selectedText(), QString(slecht));
         QVERIFY(aan(v, Knop::Bevestig) && v.knop(Knop::Start)->isHidden());  // still entering
     }
-    cel->clear();
-    QTest::keyClicks(cel, "0");  // a zero is an empty cell
+    cel->setText("0");  // a zero is an empty cell
     klik(v.knop(Knop::Bevestig));
     QCOMPARE(v.opmerkVak()->text(), QString(" Om te beginnen druk op: Start "));
     QCOMPARE(v.form().veld(4, 7), std::string(" "));
@@ -217,14 +213,30 @@ void VensterTest::toegankelijkeNamen() {
     for (QWidget* venster : {static_cast<QWidget*>(verslag), v.findChild<QWidget*>("Uitleg")})
         for (QPushButton* k : venster->findChildren<QPushButton*>())
             namen << QAccessible::queryAccessibleInterface(k)->text(QAccessible::Name);
-    QCOMPARE(
-        namen,
-        QStringList(
-            {"menubalk", "Bestand",         "Oplossing",        "Help",     "Openen…",
-             "Plakken",  "Kopiëren",        "Afsluiten",        "Verslag…", "Controleer puzzel",
-             "Tip",      "Uitleg",          "Over Sudoku Blad", "Verslag",  "samenvatting",
-             "stappen",  "bord na de stap", "Uitleg",           "Vorige",   "Volgende",
-             "Kopiëren", "Sluiten",         "Sluiten"}));
+    QCOMPARE(namen, QStringList({"menubalk",
+                                 "Bestand",
+                                 "Bewerken",
+                                 "Oplossing",
+                                 "Help",
+                                 "Openen…",
+                                 "Afsluiten",
+                                 "Kopiëren",
+                                 "Plakken",
+                                 "Verslag…",
+                                 "Controleer puzzel",
+                                 "Tip",
+                                 "Uitleg",
+                                 "Over Sudoku Blad",
+                                 "Verslag",
+                                 "samenvatting",
+                                 "stappen",
+                                 "bord na de stap",
+                                 "Uitleg",
+                                 "Vorige",
+                                 "Volgende",
+                                 "Kopiëren",
+                                 "Sluiten",
+                                 "Sluiten"}));
 }
 
 // The menu bar above the unchanged form, its items and their keys; none of them works
@@ -242,10 +254,10 @@ void VensterTest::menus() {
         for (QAction* a : menu->menu()->actions())
             if (!a->isSeparator()) items << a->text() + " " + a->shortcut().toString();
     }
-    QCOMPARE(items,
-             QStringList({"&Bestand", "&Openen… Ctrl+O", "&Plakken Ctrl+V", "&Kopiëren Ctrl+C",
-                          "&Afsluiten Ctrl+Q", "&Oplossing", "&Verslag… F2", "&Controleer puzzel ",
-                          "&Tip F3", "&Help", "&Uitleg F1", "&Over Sudoku Blad "}));
+    QCOMPARE(items, QStringList({"&Bestand", "&Openen… Ctrl+O", "&Afsluiten Ctrl+Q", "Be&werken",
+                                 "&Kopiëren Ctrl+C", "&Plakken Ctrl+V", "&Oplossing",
+                                 "&Verslag… F2", "&Controleer puzzel Ctrl+K", "&Tip F3", "&Help", "&Uitleg F1",
+                                 "&Over Sudoku Blad Shift+F1"}));
     const auto controleer = [&] {
         return modaleTekst([&] { v.findChild<QAction*>("Controleer")->trigger(); });
     };

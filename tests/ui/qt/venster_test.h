@@ -36,6 +36,7 @@
 #include "sudoku_versie.h"
 #include "ui/teksten.h"
 #include "verslag_venster.h"
+#include "vertalingen.h"
 
 using sudoku::Kleur;
 using sudoku::Knop;
@@ -209,6 +210,7 @@ class VensterTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void tabVolgorde();
     void sessie();
     void stapMelding();
@@ -225,4 +227,7 @@ private slots:
     void verslagNaGok();
     void menus();
     void openenGeweigerd();
+    void schermlezer();
+    void toetsenbord();
+    void nederlands();
 };
