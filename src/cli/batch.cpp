@@ -122,7 +122,7 @@ Antwoord beantwoord(const Regel& r, const BatchInstelling& instelling, std::ostr
     a.niveau = u.verslag.niveau;
     a.oplossingen = u.verslag.oplossingen;
     if (instelling.csv) {
-        const PuzzelVerslag& v = u.verslag;
+        const OplosVerslag& v = u.verslag;
         uit << r.nummer << ',' << v.puzzel << ',' << u.bord << ',' << csvVeld(u.status) << ','
             << teksten::niveauTekst(v.niveau) << ',' << teksten::oplossingenWoord(v.oplossingen)
             << ',' << v.stappen << ',' << v.gokken;
@@ -139,10 +139,10 @@ Antwoord beantwoord(const Regel& r, const BatchInstelling& instelling, std::ostr
 }
 
 // The counts, the flushing and the progress line, after each answered line in input order.
-class Verslag {
+class BatchUitvoer {
 public:
-    Verslag(std::ostream& uit, std::ostream& fout, const BatchInstelling& instelling,
-            BatchTelling& telling)
+    BatchUitvoer(std::ostream& uit, std::ostream& fout, const BatchInstelling& instelling,
+                 BatchTelling& telling)
         : uit_(uit), fout_(fout), instelling_(instelling), telling_(telling) {}
 
     void na(const Antwoord& a) {
@@ -211,9 +211,9 @@ bool volgendeRegel(RegelLezer& lezer, Regel& r) {
 }
 
 void naElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
-              Verslag& verslag) {
+              BatchUitvoer& melder) {
     Regel r;
-    while (volgendeRegel(lezer, r)) verslag.na(beantwoord(r, instelling, uit));
+    while (volgendeRegel(lezer, r)) melder.na(beantwoord(r, instelling, uit));
 }
 
 // Several solving threads. The reading thread queues lines in a window of bounded size;
@@ -222,7 +222,7 @@ void naElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& inste
 // for input. Each puzzle gets its own form and controls inside losPuzzelOp; the threads
 // share only the window, under the lock.
 void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
-                 Verslag& verslag, int taken) {
+                 BatchUitvoer& melder, int taken) {
     struct Taak {
         Regel regel;
         std::string tekst;
@@ -255,7 +255,7 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& in
             while (!rij.empty() && rij.front().klaar) {
                 Taak& v = rij.front();
                 uit << v.tekst;
-                verslag.na(v.antwoord);
+                melder.na(v.antwoord);
                 rij.pop_front();
                 ++voorste;
                 weg = true;
@@ -289,13 +289,13 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& in
 
 bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
                 const BatchInstelling& instelling, BatchTelling& telling) {
-    Verslag verslag(uit, fout, instelling, telling);
+    BatchUitvoer melder(uit, fout, instelling, telling);
     if (instelling.csv) uit << csvKop() << '\n';
     if (instelling.taken > 1)
-        naastElkaar(lezer, uit, instelling, verslag, instelling.taken);
+        naastElkaar(lezer, uit, instelling, melder, instelling.taken);
     else
-        naElkaar(lezer, uit, instelling, verslag);
-    verslag.einde();
+        naElkaar(lezer, uit, instelling, melder);
+    melder.einde();
     return lezer.fout() == 0;
 }
 

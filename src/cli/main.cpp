@@ -197,10 +197,9 @@ int enkel(const std::string& pad, const Opties& opties) {
             return 2;
         }
     }
-    std::optional<Oplospad> oplospad;
-    if (opties.stappen || opties.verslag) oplospad.emplace();
-    Oplospad* opname = oplospad ? &*oplospad : nullptr;
-    SpoorControls ui(opties.spoor ? &std::cout : nullptr, opname,
+    std::optional<OplosOpname> opname;
+    if (opties.stappen || opties.verslag) opname.emplace();
+    SpoorControls ui(opties.spoor ? &std::cout : nullptr, opname ? &opname->pad : nullptr,
                      opties.stappen ? &std::cout : nullptr);
     ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
@@ -212,7 +211,7 @@ int enkel(const std::string& pad, const Opties& opties) {
         form.testcaseArgument = pad;
         form.Form_Load();
     }
-    const Uitkomst u = drukStart(form, ui, opties, opname);
+    const Uitkomst u = drukStart(form, ui, opties, opname ? &*opname : nullptr);
     for (int r = 0; r < 9; ++r) std::cout << std::string_view(u.bord).substr(r * 9, 9) << '\n';
     std::cout << "result \"" << u.status << "\"\n";
     if (u.metVerslag) {

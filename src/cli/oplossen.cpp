@@ -22,29 +22,21 @@ bool isCel(char c) { return (c >= '1' && c <= '9') || c == '.' || c == '0' || c 
 
 }  // namespace
 
-Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, Oplospad* pad) {
+Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, OplosOpname* opname) {
     ui.zetVink(Vink::Uitproberen, opties.uitproberen ? 1 : 0);
     ui.zetVink(Vink::Module, opties.modules ? 1 : 0);
     ui.zetVink(Vink::Tussenstap, 0);  // no message boxes without a window
     Uitkomst u;
     const bool start = ui.knopEnabled(Knop::Start);
-    if (pad != nullptr) pad->begin(bordRegel(form.veld));
-    if (start && opties.verslag) {
-        u.metVerslag = true;
-        u.verslag.puzzel = bordRegel(form.veld);
-        u.verslag.oplossingen = telOplossingen(u.verslag.puzzel);
-    }
+    u.metVerslag = start && opties.verslag;
+    if (opname != nullptr) opname->begin(bordRegel(form.veld), u.metVerslag);
     if (start) form.StartCommand_Click();
     u.bord = bordRegel(form.veld);
     u.status = ui.opmerkTekst();
     u.afloop = form.afloop;
-    if (u.metVerslag && pad != nullptr) {
-        u.verslag.niveau = pad->niveau(isOpgelost(u.afloop));
-        u.verslag.stappen = pad->stappen();
-        u.verslag.gokken = pad->gokken();
-        for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
-            u.verslag.perTechniek[static_cast<std::size_t>(t)] =
-                pad->aantal(static_cast<Techniek>(t));
+    if (u.metVerslag && opname != nullptr) {
+        opname->eind(isOpgelost(u.afloop));
+        u.verslag = opname->verslag;
     }
     return u;
 }
@@ -59,14 +51,14 @@ Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream
     GeheugenBron buf(tekst, sizeof tekst);
     std::istream bron(&buf);
 
-    std::optional<Oplospad> pad;  // only when asked for: a plain batch records nothing
-    if (opties.verslag || opties.stappen) pad.emplace();
-    Oplospad* p = pad ? &*pad : nullptr;
-    SpoorControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
+    std::optional<OplosOpname> opname;  // only when asked for: a plain batch records nothing
+    if (opties.verslag || opties.stappen) opname.emplace();
+    SpoorControls ui(opties.spoor ? uit : nullptr, opname ? &opname->pad : nullptr,
+                     opties.stappen ? uit : nullptr);
     ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
     form.Form_LoadUit(bron);
-    return drukStart(form, ui, opties, p);
+    return drukStart(form, ui, opties, opname ? &*opname : nullptr);
 }
 
 std::string puzzelFout(std::string_view regel, std::size_t lengte) {

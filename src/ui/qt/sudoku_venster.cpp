@@ -126,9 +126,8 @@ void SudokuVenster::start() {
     tipSluiten();
     // The report starts from the board as loaded and its exact count; the solve reads neither.
     const std::string bord = bordRegel(form_.veld);
-    opname_ = std::make_shared<Verslag>();
-    opname_->oplossingen = telOplossingen(bord);
-    opname_->pad.begin(bord);
+    opname_ = std::make_shared<OplosOpname>();
+    opname_->begin(bord, true);
     verslag_.reset();
     if (verslagVenster_ != nullptr) verslagVenster_->toon(nullptr, true);
     gevonden_.reset();
@@ -138,7 +137,7 @@ void SudokuVenster::start() {
     // The verdict stands in the status line: the focus goes there ("Start" is off now), so
     // that a screen reader reads it out.
     if (!afsluiten_) opmerk_->setFocus(Qt::OtherFocusReason);
-    opname_->niveau = opname_->pad.niveau(isOpgelost(form_.afloop));
+    opname_->eind(isOpgelost(form_.afloop));
     verslag_ = std::exchange(opname_, nullptr);
     if (verslagVenster_ != nullptr) verslagVenster_->toon(verslag_);
 }

@@ -38,7 +38,7 @@ class QPushButton;
 
 namespace sudoku {
 
-struct Verslag;
+struct OplosOpname;
 class VerslagVenster;
 class BordMarken;
 class TipVenster;
@@ -107,7 +107,7 @@ public:
     void overTonen();
     // The report of the last solve; empty before a solve and after "Invoer", "Herstart",
     // a load or a paste.
-    std::shared_ptr<const Verslag> verslag() const { return verslag_; }
+    std::shared_ptr<const OplosOpname> verslag() const { return verslag_; }
     VerslagVenster* verslagVenster() const { return verslagVenster_; }
 
     // A colour of the core (0x00BBGGRR, or a system colour with the high bit set)
@@ -207,8 +207,8 @@ private:
     std::optional<QPoint> gesleeptNaar_;
 
     // The report: recorded into `opname_` while "Start" runs, handed over when it ends.
-    std::shared_ptr<Verslag> opname_;
-    std::shared_ptr<const Verslag> verslag_;
+    std::shared_ptr<OplosOpname> opname_;
+    std::shared_ptr<const OplosOpname> verslag_;
     VerslagVenster* verslagVenster_ = nullptr;
     QWidget* uitleg_ = nullptr;
 

@@ -252,7 +252,7 @@ bool VerslagVenster::eventFilter(QObject* doel, QEvent* e) {
     return QWidget::eventFilter(doel, e);
 }
 
-void VerslagVenster::toon(std::shared_ptr<const Verslag> verslag, bool bezig) {
+void VerslagVenster::toon(std::shared_ptr<const OplosOpname> verslag, bool bezig) {
     verslag_ = std::move(verslag);
     {
         const QSignalBlocker stil(lijst_);
@@ -267,8 +267,8 @@ void VerslagVenster::toon(std::shared_ptr<const Verslag> verslag, bool bezig) {
         volgende_->setEnabled(false);
         return;
     }
-    QStringList kop{q(teksten::verslagNiveau(verslag_->niveau)),
-                    q(teksten::verslagOplossingen(verslag_->oplossingen))};
+    QStringList kop{q(teksten::verslagNiveau(verslag_->verslag.niveau)),
+                    q(teksten::verslagOplossingen(verslag_->verslag.oplossingen))};
     for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
         if (const int n = verslag_->pad.aantal(static_cast<Techniek>(t)); n > 0)
             kop << q(teksten::verslagTechniek(static_cast<Techniek>(t), n));

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "markering.h"
-#include "uitleg/oplospad.h"
 #include "uitleg/oplossingen.h"
+#include "uitleg/opname.h"
 
 class QCheckBox;
 class QColor;
@@ -23,13 +23,6 @@ class QRect;
 class QPushButton;
 
 namespace sudoku {
-
-// One solve as the window heard it, with what was counted of its board before it ran.
-struct Verslag {
-    Oplospad pad;
-    Oplossingen oplossingen = Oplossingen::Geen;
-    Niveau niveau = Niveau::Onopgelost;
-};
 
 // A board of 9 x 9 cells, painted: givens grey, found numbers in the text colour, the
 // chosen cell red, the cells of its unit tinted as in the main window, the cells that prove
@@ -78,7 +71,7 @@ public:
     explicit VerslagVenster(QWidget* ouder = nullptr);
 
     // Shows `verslag`; without one, that there is no solve yet, or with `bezig` that one runs.
-    void toon(std::shared_ptr<const Verslag> verslag, bool bezig = false);
+    void toon(std::shared_ptr<const OplosOpname> verslag, bool bezig = false);
     // Selects entry `i` of the path's verloop() (from 0, kept within the list): its steps,
     // undone guesses, exclusions and emptied tables in their order.
     void kies(int i);
@@ -102,7 +95,7 @@ protected:
 private:
     void bijKeuze(int i);
 
-    std::shared_ptr<const Verslag> verslag_;
+    std::shared_ptr<const OplosOpname> verslag_;
     QLabel* samenvatting_ = nullptr;
     QLabel* uitleg_ = nullptr;
     QCheckBox* kandidatenVak_ = nullptr;
