@@ -133,6 +133,9 @@ void SudokuVenster::bouwMenus() {
          QKeySequence::keyBindings(QKeySequence::Copy), [this] { kopieren(); });
     item(bewerken, "Plakken", teksten::MENU_PLAKKEN, QKeySequence::keyBindings(QKeySequence::Paste),
          [this] { plakken(); });
+    // The same two actions stay under Bestand too, where the README has always listed them and
+    // where users of earlier versions look for them.
+    bestand->insertActions(bestand->actions().at(1), bewerken->actions());
     QMenu* oplossing = menuBalk_->addMenu(q(teksten::MENU_OPLOSSING));
     oplossing->setObjectName("MenuOplossing");
     item(oplossing, "Verslag", teksten::MENU_VERSLAG, {QKeySequence(Qt::Key_F2)},
