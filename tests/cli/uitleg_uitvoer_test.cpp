@@ -171,5 +171,48 @@ TEST(UitlegGok, TheRepairNamesTheGuessItUndoesAndTheOtherOption) {
     EXPECT_TRUE(hersteld) << uit.str();
 }
 
+// The explanations sit beside the solve: stripped of them the output is the --stappen output,
+// and controls that do not ask for them hear no exclusion and get no proof.
+TEST(UitlegNaast, StrippedOfItsExplanationsTheOutputIsTheStepsOutput) {
+    const auto puzzels = leesCollectie("top95");
+    ASSERT_FALSE(puzzels.empty());
+    for (std::size_t i = 0; i < puzzels.size(); i += 7) {
+        cli::Opties stappen;
+        stappen.uitproberen = stappen.stappen = true;
+        cli::Opties uitleg = stappen;
+        uitleg.uitleg = true;
+        std::ostringstream a, b;
+        const auto ua = cli::losPuzzelOp(puzzels[i].opgave, stappen, &a);
+        const auto ub = cli::losPuzzelOp(puzzels[i].opgave, uitleg, &b);
+        EXPECT_EQ(ua.bord, ub.bord);
+        std::istringstream regels(b.str());
+        std::string regel, zonder;
+        while (std::getline(regels, regel))
+            if (regel.rfind("  ", 0) != 0 && regel.rfind("uitsluiting ", 0) != 0 &&
+                regel != "tabel gewist")
+                zonder += regel + "\n";
+        EXPECT_EQ(zonder, a.str()) << i;
+    }
+}
+
+TEST(UitlegNaast, ControlsThatDoNotAskHearNoExclusionAndGetNoProof) {
+    struct Stil : HeadlessControls {
+        int uitsluitingen = 0, gewist = 0, bewijzen = 0;
+        void uitsluitingGemaakt(const Uitsluiting&) override { ++uitsluitingen; }
+        void tabelGewist() override { ++gewist; }
+        void geplaatst(int, int, const std::string&, const Reden& r) override {
+            bewijzen += r.bewijs.soort != Bewijs::Soort::Geen;
+        }
+    } ui;
+    SudokuForm form(ui);
+    zetBord(form,
+            ".2......6....41.....78....1......7....37.....6..412....1..74..5..8.5..7......39..");
+    ui.zetVink(Vink::Uitproberen, 1);
+    ui.zetKnopEnabled(Knop::Start, true);
+    form.StartCommand_Click();
+    EXPECT_GT(form.passen, 10);  // it got as far as the exception and naked stages
+    EXPECT_EQ(ui.uitsluitingen + ui.gewist + ui.bewijzen, 0);
+}
+
 }  // namespace
 }  // namespace sudoku::test

@@ -139,5 +139,73 @@ TEST(Oplospad, EveryReasonHoldsOnItsBoardAndThePathEndsOnTheFinalBoard) {
     EXPECT_EQ(technieken.size(), static_cast<std::size_t>(AANTAL_TECHNIEKEN) - 4);
 }
 
+// A proof names the exclusion that made its entry, numbered per puzzle from 1; an emptied
+// table or an undone guess ends what was in force, and a repair names the guess it undoes.
+TEST(Oplospad, ProofsNameTheExclusionInForceAndClearingsEndIt) {
+    Oplospad pad;
+    pad.begin(std::string(81, '.'));
+    Uitsluiting u;
+    u.cijfer = 5;
+    u.cellen.set(1);  // r1k2
+    pad.uitsluitingGemaakt(u);
+    u.cellen.reset();
+    u.cellen.set(2);  // r1k3
+    pad.uitsluitingGemaakt(u);
+    auto stap = [&](int kol, std::initializer_list<Grond> gronden,
+                    Techniek t = Techniek::LijnenHUitz) {
+        Reden r;
+        r.techniek = t;
+        r.bewijs.soort = Bewijs::Soort::Eenheid;
+        for (const Grond& g : gronden) r.bewijs.voegToe(g);
+        pad.geplaatst(1, kol, "5", r);
+        return pad.gebeurtenissen().back().reden.bewijs;
+    };
+    Bewijs b = stap(1, {{2, 5, 0, 0}, {3, 5, 0, 0}, {4, 5, 40, 0}});
+    EXPECT_EQ(b.gronden[0].uitsluiting, 1);
+    EXPECT_EQ(b.gronden[1].uitsluiting, 2);
+    EXPECT_EQ(b.gronden[2].uitsluiting, 0);  // a holding cell, no exclusion
+    EXPECT_TRUE(pad.uitgeslotenVoor(2)[4].test(1) && pad.uitgeslotenVoor(2)[4].test(2));
+
+    pad.tabelGewist();
+    EXPECT_EQ(stap(4, {{3, 5, 0, 0}}).gronden[0].uitsluiting, 0);  // nothing in force
+    pad.uitsluitingGemaakt(u);
+    EXPECT_EQ(stap(4, {{3, 5, 0, 0}}, Techniek::Uitproberen).gronden[0].uitsluiting, 3);
+    const int gok = pad.stappen();
+    pad.gokOngedaan();
+    EXPECT_TRUE(pad.uitgeslotenVoor(pad.verloop().size())[4].none());
+    Reden herstel;
+    herstel.techniek = Techniek::FoutHersteld;
+    herstel.bewijs.soort = Bewijs::Soort::Herstel;
+    pad.geplaatst(1, 4, "6", herstel);
+    EXPECT_EQ(pad.gebeurtenissen().back().reden.bewijs.gokStap, gok);
+    // The exclusions sit between the steps in the order heard.
+    ASSERT_EQ(pad.verloop().size(), 9u);
+    EXPECT_EQ(pad.verloop()[5].soort, Verloop::Soort::Uitsluiting);
+    EXPECT_EQ(pad.verloop()[5].gebeurtenissenVoor, 2u);
+}
+
+// The one table of techniques: each module's text per stage, its level, and the techniques
+// that only rule out kept apart from the counts of placements.
+TEST(Technieken, EachModuleAndStageHasItsOwnTextAndLevel) {
+    EXPECT_EQ(bannerVan(*techniekIn(Techniek::Cel, Fase::Uitz)), teksten::MODULE_CEL_UITZ);
+    EXPECT_EQ(bannerVan(*techniekIn(Techniek::LijnenV, Fase::NakedTriple3Pairs)),
+              teksten::MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS);
+    EXPECT_EQ(bannerVan(*techniekIn(Techniek::LijnenH, Fase::NakedPair)),
+              teksten::MODULE_LIJNEN_H_NAKED_PAIR);
+    EXPECT_EQ(bannerVan(*techniekIn(Techniek::Cel, Fase::NakedTriple)),
+              teksten::MODULE_CEL_NAKED_TRIPLE);
+    EXPECT_FALSE(techniekIn(Techniek::Blokken, Fase::NakedPair));  // it shows no naked text
+    EXPECT_EQ(niveauVan(Techniek::BlokLijnenV), Niveau::Basis);
+    EXPECT_EQ(niveauVan(Techniek::BlokkenUitz), Niveau::Uitzonderingstabel);
+    EXPECT_EQ(niveauVan(Techniek::LijnenHNakedTriple3Pairs), Niveau::Naked);
+    EXPECT_EQ(niveauVan(Techniek::FoutHersteld), Niveau::Gok);
+    EXPECT_GE(static_cast<int>(Techniek::NakedPair), AANTAL_TECHNIEKEN);
+    for (int t = 0; t < AANTAL_TECHNIEKEN_ALLE; ++t) {
+        const std::string b = bannerVan(static_cast<Techniek>(t));
+        EXPECT_EQ(" " + std::string(teksten::techniekNaam(static_cast<Techniek>(t))) + " ", b);
+        EXPECT_NE(std::string(mensNaamVan(static_cast<Techniek>(t))), "");
+    }
+}
+
 }  // namespace
 }  // namespace sudoku::test
