@@ -70,9 +70,10 @@ void SudokuVenster::meldingsvenster(const std::string& titel, const std::string&
     qApp->installEventFilter(this);
     // Under the box's own text the digit and why it goes there, for the eye and the ear.
     if (!aangekondigdUitleg_.empty()) box.setInformativeText(q(aangekondigdUitleg_));
-    box.setAccessibleDescription(q(tekst + "\n" + aangekondigdUitleg_));
     markeer(aangekondigd_);
     box.show();
+    // Once shown, with its buttons: a screen reader that hears of the box finds them there.
+    box.setAccessibleDescription(q(tekst + "\n" + aangekondigdUitleg_));
     lus.exec();
     // However the box went (OK, Escape, its close button, the window closed): the marks go with it.
     markeer({});

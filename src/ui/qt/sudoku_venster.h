@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QMargins>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
 
@@ -18,6 +19,7 @@
 
 #include "board/sudoku_form.h"
 #include "markering.h"
+#include "tip_venster.h"
 #include "ui/controls.h"
 
 class QCheckBox;
@@ -41,7 +43,6 @@ namespace sudoku {
 struct OplosOpname;
 class VerslagVenster;
 class BordMarken;
-class TipVenster;
 
 class SudokuVenster : public QWidget, public Controls {
     Q_OBJECT
@@ -103,7 +104,7 @@ public:
     // typed), from a solve of a copy with the options as ticked, in a window of its own and
     // marked in the grid; nothing of the form changes.
     void tip();
-    TipVenster* tipVenster() const { return tipVenster_; }
+    TipVenster* tipVenster() const { return tipVenster_.data(); }
     void overTonen();
     // The report of the last solve; empty before a solve and after "Invoer", "Herstart",
     // a load or a paste.
@@ -198,7 +199,8 @@ private:
     std::string aangekondigdUitleg_;
     Markering markering_;
     BordMarken* marken_ = nullptr;
-    TipVenster* tipVenster_ = nullptr;
+    // Made anew for each tip once closed: a screen reader then meets it as a new window.
+    QPointer<TipVenster> tipVenster_;
     // The cells the running or last solve placed a number in (row by row).
     std::bitset<81> gevonden_;
     // The last puzzle pasted, as nine lines of a test-case file, while "Herstart" reloads it.

@@ -100,6 +100,7 @@ TipVenster::TipVenster(QWidget* ouder) : QDialog(ouder) {
     setWindowTitle(q(teksten::TIP_TITEL));
     setAccessibleName(q(teksten::TIP_TITEL));
     setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
     regel_ = new QLabel(this);
     regel_->setObjectName("TipRegel");
     QFont vet = regel_->font();
@@ -178,7 +179,8 @@ void SudokuVenster::tip() {
             }
         }
     }
-    if (tipVenster_ == nullptr) {
+    // A closed one is on its way out (it deletes itself).
+    if (tipVenster_ == nullptr || !tipVenster_->isVisible()) {
         tipVenster_ = new TipVenster(this);
         connect(tipVenster_, &QDialog::finished, this, [this] { markeer({}); });
         // Beside the window, so that the marked grid stays in sight.

@@ -326,6 +326,7 @@ void VerslagVenster::bijKeuze(int i) {
         bord_->toonKandidaten(metKandidaten ? &begin : nullptr);
         bord_->setAccessibleDescription({});
         uitleg_->clear();
+        uitleg_->setAccessibleDescription({});
         return;
     }
     const auto k = static_cast<std::size_t>(i);
@@ -367,6 +368,7 @@ void VerslagVenster::bijKeuze(int i) {
     const Kandidaten kand = kandidatenNa(pad, k);
     bord_->toonKandidaten(metKandidaten ? &kand : nullptr);
     uitleg_->setText(q(uitleg));
+    uitleg_->setAccessibleDescription(uitleg_->text());
     bord_->setAccessibleDescription(lijst_->item(i)->text().trimmed());
 }
 
