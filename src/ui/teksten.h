@@ -4,6 +4,7 @@
 // of the texts.
 #pragma once
 
+#include <bitset>
 #include <string>
 
 #include "solver/afloop.h"
@@ -227,5 +228,37 @@ inline constexpr const char* CLI_GESLOTEN = "is gesloten";
 // A batch line: `teken` as the line shows it ("'x'" or "(byte 0x07)"), at `positie` (from 1).
 std::string cliBatchFoutTeken(const std::string& teken, std::size_t positie);
 std::string cliBatchTeKort(std::size_t lengte);
+
+// The window explains: under the step box's text, in the tip and in the report.
+// "De 2. " and the step's sentence (only "De 2." without one).
+std::string stapUitleg(const std::string& getal, const std::string& waarom);
+// A step's proof in words, one item a line: "rij 3, kolom 1: de 2 staat al in rij 6,
+// kolom 1", "de 4 staat al in rij 3, kolom 7", "de 9 is uitgesloten (uitsluiting 2)", ...
+std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden);
+// "rij 1, kolom 5 en rij 2, kolom 5": the cells (bit celNummer - 1) in reading order.
+std::string cellenInWoorden(const std::bitset<81>& cellen);
+// An exclusion as a line of the report's list:
+// "uitsluiting 4: 5 valt af in r7k5 r9k5, Module BLOKKEN mbv uitz tabel, blok 2".
+std::string uitsluitingRegel(int nummer, const Uitsluiting& u);
+inline constexpr const char* TABEL_GEWIST = "tabel gewist";
+inline constexpr const char* BEWIJS_KOP = "Bewijs:";
+inline constexpr const char* OORZAAK_KOP = "Oorzaak: ";
+inline constexpr const char* VALT_AF_KOP = "Valt af in: ";
+inline constexpr const char* TABEL_GEWIST_UITLEG =
+    "De uitzonderingstabel is leeggemaakt: wat erin stond, telt niet meer.";
+inline constexpr const char* GOK_ONGEDAAN_UITLEG =
+    "De gok liep vast: het bord gaat terug naar hoe het voor de gok stond.";
+inline constexpr const char* VERSLAG_KANDIDATEN = "Kan&didaten";
+inline constexpr const char* VERSLAG_UITLEG_NAAM = "uitleg van de stap";
+// "Tip" (F3) in the Oplossing menu, and its window.
+inline constexpr const char* MENU_TIP = "&Tip";
+inline constexpr const char* TIP_TITEL = "Tip";
+inline constexpr const char* TIP_NAAM = "tip";
+inline constexpr const char* TIP_OPGELOST = "De puzzel is al helemaal ingevuld.";
+// The ladder places nothing: "Geen stap gevonden met deze technieken; de puzzel heeft één
+// oplossing" (or meer dan één, or geen).
+std::string tipGeenStap(Oplossingen o);
+inline constexpr const char* TIP_MET_GOK =
+    " Met \"uitproberen toestaan\" aangevinkt kan een gok verder helpen.";
 
 }  // namespace sudoku::teksten

@@ -68,11 +68,15 @@ void SudokuVenster::meldingsvenster(const std::string& titel, const std::string&
     connect(&box, &QDialog::finished, &lus, &QEventLoop::quit);
     melding_ = &box;
     qApp->installEventFilter(this);
-    kleurEenheid(aangekondigdEenheid_);
+    // Under the box's own text the digit and why it goes there, for the eye and the ear.
+    if (!aangekondigdUitleg_.empty()) box.setInformativeText(q(aangekondigdUitleg_));
+    markeer(aangekondigd_);
     box.show();
+    // Once shown, with its buttons: a screen reader that hears of the box finds them there.
+    box.setAccessibleDescription(q(tekst + "\n" + aangekondigdUitleg_));
     lus.exec();
-    // However the box went (OK, Escape, its close button, the window closed): the tint goes with it.
-    kleurEenheid({});
+    // However the box went (OK, Escape, its close button, the window closed): the marks go with it.
+    markeer({});
     qApp->removeEventFilter(this);
     melding_ = nullptr;
     // A box the user moved shows where later boxes are wanted.

@@ -14,6 +14,7 @@
 
 #include "board/bordregel.h"
 #include "toegankelijk.h"
+#include "ui/teksten.h"
 #include "uitleg/oplossingen.h"
 #include "venster_hulp.h"
 #include "verslag_venster.h"
@@ -58,6 +59,7 @@ SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* paren
     for (QPushButton* k : knoppen_) k->installEventFilter(this);  // Enter presses a button
     setAcceptDrops(true);
 
+    wilUitleg_ = true;  // the step box and the report explain each step
     form_.testcaseArgument = std::move(testcase);
     form_.Form_Load();
 }
@@ -94,18 +96,34 @@ void SudokuVenster::geplaatst(int rij, int kol, const std::string& getal, const 
     // The step box that may follow is placed clear of this cell and shows its unit.
     aangekondigdRij_ = rij;
     aangekondigdKol_ = kol;
-    aangekondigdEenheid_ = reden.eenheid.cellen();
+    aangekondigd_ = {-1, reden.eenheid.cellen(), {}};
+    aangekondigdUitleg_.clear();
     gevonden_.set(static_cast<std::size_t>((rij - 1) * 9 + kol - 1));
     beschrijfCel(rij, kol);
-    if (opname_ != nullptr) opname_->pad.geplaatst(rij, kol, getal, reden);
+    if (opname_ == nullptr) return;
+    Oplospad& pad = opname_->pad;
+    pad.geplaatst(rij, kol, getal, reden);
+    // Read from the path, which knows the exclusions the proof rests on.
+    const std::size_t k = pad.verloop().size() - 1;
+    aangekondigd_.bewijs = bewijsMarken(pad, k);
+    aangekondigdUitleg_ = teksten::stapUitleg(getal, pad.waarom(k));
 }
 
 void SudokuVenster::gokOngedaan() {
     if (opname_ != nullptr) opname_->pad.gokOngedaan();
 }
 
+void SudokuVenster::uitsluitingGemaakt(const Uitsluiting& u) {
+    if (opname_ != nullptr) opname_->pad.uitsluitingGemaakt(u);
+}
+
+void SudokuVenster::tabelGewist() {
+    if (opname_ != nullptr) opname_->pad.tabelGewist();
+}
+
 void SudokuVenster::start() {
     if (bezig_) return;
+    tipSluiten();
     // The report starts from the board as loaded and its exact count; the solve reads neither.
     const std::string bord = bordRegel(form_.veld);
     opname_ = std::make_shared<OplosOpname>();

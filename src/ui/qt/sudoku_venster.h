@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QMargins>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QWidget>
 
@@ -17,6 +18,8 @@
 #include <string>
 
 #include "board/sudoku_form.h"
+#include "markering.h"
+#include "tip_venster.h"
 #include "ui/controls.h"
 
 class QCheckBox;
@@ -39,6 +42,7 @@ namespace sudoku {
 
 struct OplosOpname;
 class VerslagVenster;
+class BordMarken;
 
 class SudokuVenster : public QWidget, public Controls {
     Q_OBJECT
@@ -64,6 +68,8 @@ public:
 
     // The step message box while it is open, otherwise nullptr.
     QMessageBox* stapMelding() const { return melding_; }
+    // What the grid shows of a step: the unit tinted, the proving cells framed, a tip's cell.
+    const Markering& markering() const { return markering_; }
     // True while "Start" runs.
     bool lostOp() const { return bezig_; }
 
@@ -94,6 +100,11 @@ public:
     // "Verslag…": the report window, created the first time.
     void verslagTonen();
     void uitlegTonen();
+    // "Tip" (F3): the next step for the board as it stands (during "Invoer" the boxes as
+    // typed), from a solve of a copy with the options as ticked, in a window of its own and
+    // marked in the grid; nothing of the form changes.
+    void tip();
+    TipVenster* tipVenster() const { return tipVenster_.data(); }
     void overTonen();
     // The report of the last solve; empty before a solve and after "Invoer", "Herstart",
     // a load or a paste.
@@ -118,6 +129,8 @@ public:
     void meldingsvenster(const std::string& titel, const std::string& tekst) override;
     void geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) override;
     void gokOngedaan() override;
+    void uitsluitingGemaakt(const Uitsluiting& u) override;
+    void tabelGewist() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -154,9 +167,10 @@ private:
     // venster_invoer.cpp
     bool invoerVanGebruiker(QObject* doel, QEvent* e) const;
     static QString bestandUit(const QMimeData* data);
-    // venster_cellen.cpp: the cells in `cellen` get the unit's tint, all others the plain
-    // background.
-    void kleurEenheid(const std::bitset<81>& cellen);
+    // venster_cellen.cpp: the grid shows `m`, and nothing of an earlier mark.
+    void markeer(const Markering& m);
+    // venster_tip.cpp: the tip's window goes, and its marks with it.
+    void tipSluiten();
     // venster_verslag.cpp
     void verslagLegen();
     // venster_bestanden.cpp: "Invoer" is under way: the boxes hold what is typed, not the board.
@@ -179,8 +193,14 @@ private:
     // The cell where the core last placed a number: the one the next step box announces.
     int aangekondigdRij_ = 0;
     int aangekondigdKol_ = 0;
-    // The cells of the reason's unit of that number, tinted while its step box is open.
-    std::bitset<81> aangekondigdEenheid_;
+    // Its unit and proving cells, marked while its step box is open, and the digit and
+    // sentence the box shows under its own text.
+    Markering aangekondigd_;
+    std::string aangekondigdUitleg_;
+    Markering markering_;
+    BordMarken* marken_ = nullptr;
+    // Made anew for each tip once closed: a screen reader then meets it as a new window.
+    QPointer<TipVenster> tipVenster_;
     // The cells the running or last solve placed a number in (row by row).
     std::bitset<81> gevonden_;
     // The last puzzle pasted, as nine lines of a test-case file, while "Herstart" reloads it.

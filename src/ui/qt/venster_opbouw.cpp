@@ -142,6 +142,7 @@ void SudokuVenster::bouwMenus() {
          [this] { verslagTonen(); });
     item(oplossing, "Controleer", teksten::MENU_CONTROLEER, {QKeySequence(Qt::CTRL | Qt::Key_K)},
          [this] { controleer(); });
+    item(oplossing, "Tip", teksten::MENU_TIP, {QKeySequence(Qt::Key_F3)}, [this] { tip(); });
     QMenu* help = menuBalk_->addMenu(q(teksten::MENU_HELP));
     help->setObjectName("MenuHelp");
     item(help, "Uitleg", teksten::MENU_UITLEG, {QKeySequence(Qt::Key_F1)},

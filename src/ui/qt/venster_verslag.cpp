@@ -24,6 +24,7 @@ namespace sudoku {
 using venster::q;
 
 void SudokuVenster::verslagLegen() {
+    tipSluiten();  // the tip was for the board that goes
     verslag_.reset();
     if (verslagVenster_ != nullptr) verslagVenster_->toon(nullptr);
 }

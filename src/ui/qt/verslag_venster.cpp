@@ -1,5 +1,6 @@
 #include "verslag_venster.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -42,21 +43,6 @@ QPushButton* knop(const char* tekst, QWidget* ouder) {
 
 }  // namespace
 
-QColor markeerKleur(const QPalette& palet) {
-    const QColor basis = palet.color(QPalette::Active, QPalette::Base);
-    QColor naar = palet.color(QPalette::Active, QPalette::Highlight);
-    const auto afstand = [](const QColor& a, const QColor& b) {
-        return std::abs(a.redF() - b.redF()) + std::abs(a.greenF() - b.greenF()) +
-               std::abs(a.blueF() - b.blueF());
-    };
-    // A highlight hardly apart from the base would not show: towards the text colour then.
-    if (afstand(basis, naar) < 0.3) naar = palet.color(QPalette::Active, QPalette::Text);
-    constexpr float deel = 0.25f;
-    const auto meng = [](float a, float b) { return a + (b - a) * deel; };
-    return QColor::fromRgbF(meng(basis.redF(), naar.redF()), meng(basis.greenF(), naar.greenF()),
-                            meng(basis.blueF(), naar.blueF()));
-}
-
 KleinBord::KleinBord(QWidget* ouder) : QWidget(ouder) {
     setObjectName("KleinBord");
     setAccessibleName(q(teksten::VERSLAG_BORD_NAAM));
@@ -76,6 +62,22 @@ void KleinBord::toon(const std::string& bord, const std::string& gegeven, int ce
     update();
 }
 
+void KleinBord::toonUitleg(const std::bitset<81>& bewijs, const std::bitset<81>& verwijderd,
+                           int cijfer) {
+    bewijs_ = bewijs;
+    verwijderd_ = verwijderd;
+    cijfer_ = cijfer;
+    update();
+}
+
+void KleinBord::toonKandidaten(const Kandidaten* kandidaten) {
+    if (kandidaten != nullptr)
+        kandidaten_ = *kandidaten;
+    else
+        kandidaten_.reset();
+    update();
+}
+
 void KleinBord::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int maat = (std::min(width(), height()) - 3) / 9;
@@ -91,7 +93,10 @@ void KleinBord::paintEvent(QPaintEvent*) {
         const QRect vak(begin + QPoint(i % 9 * maat, i / 9 * maat), QSize(maat, maat));
         p.fillRect(vak, eenheid_[static_cast<std::size_t>(i)] ? tint : basis);
         const char c = bord_[static_cast<std::size_t>(i)];
-        if (c < '1' || c > '9') continue;
+        if (c < '1' || c > '9') {
+            if (kandidaten_) tekenKandidaten(p, vak, i);
+            continue;
+        }
         QColor kleur = palette().color(QPalette::WindowText);
         if (i == cel_)
             kleur = kernKleur(KLEUR_ROOD);
@@ -106,11 +111,46 @@ void KleinBord::paintEvent(QPaintEvent*) {
         p.drawLine(begin + QPoint(n * maat, 0), begin + QPoint(n * maat, 9 * maat));
         p.drawLine(begin + QPoint(0, n * maat), begin + QPoint(9 * maat, n * maat));
     }
+    const auto rand = [&](int i) {
+        return QRect(begin + QPoint(i % 9 * maat, i / 9 * maat), QSize(maat, maat))
+            .adjusted(3, 3, -3, -3);
+    };
+    for (int i = 0; i < 81; ++i) {
+        if (bewijs_[static_cast<std::size_t>(i)]) {
+            p.setPen(QPen(bewijsRandKleur(palette()), 2));
+            p.drawRect(rand(i));
+        }
+        if (verwijderd_[static_cast<std::size_t>(i)]) {
+            p.setPen(QPen(kernKleur(KLEUR_ROOD), 2, Qt::DashLine));
+            p.drawRect(rand(i));
+        }
+    }
     if (cel_ >= 0) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
         p.drawRect(QRect(begin + QPoint(cel_ % 9 * maat, cel_ / 9 * maat), QSize(maat, maat))
                        .adjusted(2, 2, -2, -2));
     }
+}
+
+void KleinBord::tekenKandidaten(QPainter& p, const QRect& vak, int i) {
+    const std::bitset<9>& mag = (*kandidaten_)[static_cast<std::size_t>(i)];
+    const bool weg = verwijderd_[static_cast<std::size_t>(i)] && cijfer_ >= 1 && cijfer_ <= 9;
+    p.save();
+    QFont f = p.font();
+    f.setBold(false);
+    f.setPixelSize(std::max(6, vak.height() / 3 - 1));
+    p.setFont(f);
+    const int derde = vak.width() / 3;
+    for (int d = 1; d <= 9; ++d) {
+        const bool geschrapt = weg && d == cijfer_;
+        if (!mag[static_cast<std::size_t>(d - 1)] && !geschrapt) continue;
+        const QRect plek(vak.left() + (d - 1) % 3 * derde, vak.top() + (d - 1) / 3 * derde, derde,
+                         derde);
+        p.setPen(geschrapt ? kernKleur(KLEUR_ROOD) : palette().color(QPalette::Text));
+        p.drawText(plek, Qt::AlignCenter, QString::number(d));
+        if (geschrapt) p.drawLine(plek.bottomLeft(), plek.topRight());
+    }
+    p.restore();
 }
 
 VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
@@ -130,6 +170,18 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     // A step line is read whole: scrolled sideways in a narrow window, never cut short.
     lijst_->setTextElideMode(Qt::ElideNone);
     bord_ = new KleinBord(this);
+    uitleg_ = new QLabel(this);
+    uitleg_->setObjectName("StapUitleg");
+    uitleg_->setAccessibleName(q(teksten::VERSLAG_UITLEG_NAAM));
+    uitleg_->setTextFormat(Qt::PlainText);
+    uitleg_->setWordWrap(true);
+    uitleg_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    uitleg_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    uitleg_->setMinimumWidth(bord_->sizeHint().width());
+    uitleg_->setMaximumWidth(bord_->sizeHint().width() + 120);
+    kandidatenVak_ = new QCheckBox(q(teksten::VERSLAG_KANDIDATEN), this);
+    kandidatenVak_->setObjectName("Kandidaten");
+    kandidatenVak_->setAccessibleName(kandidatenVak_->text().remove('&'));
     vorige_ = knop(teksten::VERSLAG_VORIGE, this);
     volgende_ = knop(teksten::VERSLAG_VOLGENDE, this);
     kopieer_ = knop(teksten::VERSLAG_KOPIEREN, this);
@@ -138,7 +190,8 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(samenvatting_);
     rechts->addWidget(bord_);
-    rechts->addStretch(1);
+    rechts->addWidget(kandidatenVak_);
+    rechts->addWidget(uitleg_, 1);
     auto* midden = new QHBoxLayout;
     midden->addWidget(lijst_, 1);
     midden->addLayout(rechts);
@@ -153,6 +206,13 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     geheel->addLayout(knoppen);
 
     connect(lijst_, &QListWidget::currentRowChanged, this, &VerslagVenster::bijKeuze);
+    // A screen reader may select an entry without making it current.
+    connect(lijst_, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto gekozenItems = lijst_->selectedItems();
+        if (!gekozenItems.isEmpty() && lijst_->row(gekozenItems.first()) != lijst_->currentRow())
+            lijst_->setCurrentRow(lijst_->row(gekozenItems.first()));
+    });
+    connect(kandidatenVak_, &QCheckBox::toggled, this, [this] { bijKeuze(gekozen()); });
     connect(vorige_, &QPushButton::clicked, this, [this] { kies(gekozen() - 1); });
     connect(volgende_, &QPushButton::clicked, this, [this] { kies(gekozen() + 1); });
     connect(kopieer_, &QPushButton::clicked, this,
@@ -218,8 +278,25 @@ void VerslagVenster::toon(std::shared_ptr<const OplosOpname> verslag, bool bezig
     samenvatting_->setAccessibleDescription(kop.join(", "));
     {
         const QSignalBlocker stil(lijst_);
-        for (std::size_t i = 0; i < verslag_->pad.gebeurtenissen().size(); ++i)
-            lijst_->addItem(q(verslag_->pad.regel(i)));
+        const Oplospad& pad = verslag_->pad;
+        QFont schuin = lijst_->font();
+        schuin.setItalic(true);
+        for (std::size_t k = 0; k < pad.verloop().size(); ++k) {
+            const Verloop& v = pad.verloop()[k];
+            if (v.soort == Verloop::Soort::Gebeurtenis) {
+                lijst_->addItem(q(pad.regel(v.index)));
+                continue;
+            }
+            // Exclusions and an emptied table stand indented between the steps, with why.
+            QString tekst = v.soort == Verloop::Soort::TabelGewist
+                                ? q(teksten::TABEL_GEWIST)
+                                : q(teksten::uitsluitingRegel(static_cast<int>(v.index) + 1,
+                                                              pad.uitsluitingen()[v.index]));
+            if (const std::string zin = pad.waarom(k); !zin.empty()) tekst += "\n      " + q(zin);
+            auto* item = new QListWidgetItem("    " + tekst);
+            item->setFont(schuin);
+            lijst_->addItem(item);
+        }
     }
     bord_->show();
     if (lijst_->count() > 0)
@@ -238,26 +315,61 @@ int VerslagVenster::gekozen() const { return lijst_->currentRow(); }
 void VerslagVenster::bijKeuze(int i) {
     if (verslag_ == nullptr) return;
     const Oplospad& pad = verslag_->pad;
-    const int aantal = static_cast<int>(pad.gebeurtenissen().size());
+    const int aantal = static_cast<int>(pad.verloop().size());
     vorige_->setEnabled(i > 0);
     volgende_->setEnabled(i >= 0 && i + 1 < aantal);
+    const bool metKandidaten = kandidatenVak_->isChecked();
     if (i < 0 || i >= aantal) {
         bord_->toon(pad.beginBord(), pad.beginBord(), -1, {});
+        bord_->toonUitleg({}, {}, 0);
+        const Kandidaten begin = kandidatenNa(pad, static_cast<std::size_t>(-1));
+        bord_->toonKandidaten(metKandidaten ? &begin : nullptr);
         bord_->setAccessibleDescription({});
+        uitleg_->clear();
+        uitleg_->setAccessibleDescription({});
         return;
     }
-    const auto stap = static_cast<std::size_t>(i);
-    const Gebeurtenis& g = pad.gebeurtenissen()[stap];
-    int cel = -1;
+    const auto k = static_cast<std::size_t>(i);
+    const Verloop& v = pad.verloop()[k];
+    int cel = -1, cijfer = 0;
     std::bitset<81> eenheid;
-    // An undone guess has no cell: its board is the one from before the guess.
-    if (g.soort == Gebeurtenis::Soort::Stap && g.rij >= 1 && g.rij <= 9 && g.kol >= 1 &&
-        g.kol <= 9) {
-        cel = (g.rij - 1) * 9 + g.kol - 1;
-        eenheid = g.reden.eenheid.cellen();
+    std::string bord, uitleg;
+    if (v.soort == Verloop::Soort::Gebeurtenis) {
+        const Gebeurtenis& g = pad.gebeurtenissen()[v.index];
+        bord = pad.bordNa(v.index);
+        // An undone guess has no cell: its board is the one from before the guess.
+        if (g.soort == Gebeurtenis::Soort::Stap && g.rij >= 1 && g.rij <= 9 && g.kol >= 1 &&
+            g.kol <= 9) {
+            cel = (g.rij - 1) * 9 + g.kol - 1;
+            eenheid = g.reden.eenheid.cellen();
+            uitleg = teksten::stapUitleg(std::string(1, g.getal), pad.waarom(k));
+            if (const std::string b =
+                    teksten::bewijsInWoorden(g.rij, g.kol, g.getal - '0', g.reden);
+                !b.empty())
+                uitleg += std::string("\n\n") + teksten::BEWIJS_KOP + "\n" + b;
+        } else {
+            uitleg = teksten::GOK_ONGEDAAN_UITLEG;
+        }
+    } else {
+        bord = pad.bordVoor(k);
+        if (v.soort == Verloop::Soort::Uitsluiting) {
+            const Uitsluiting& u = pad.uitsluitingen()[v.index];
+            eenheid = u.eenheid.cellen();
+            cijfer = u.cijfer;
+            uitleg = pad.waarom(k) + "\n\n" + teksten::OORZAAK_KOP +
+                     teksten::cellenInWoorden(u.oorzaak) + "\n" + teksten::VALT_AF_KOP +
+                     teksten::cellenInWoorden(u.cellen);
+        } else {
+            uitleg = teksten::TABEL_GEWIST_UITLEG;
+        }
     }
-    bord_->toon(pad.bordNa(stap), pad.beginBord(), cel, eenheid);
-    bord_->setAccessibleDescription(q(pad.regel(stap)));
+    bord_->toon(bord, pad.beginBord(), cel, eenheid);
+    bord_->toonUitleg(bewijsMarken(pad, k), pad.verwijderdeCellen(k), cijfer);
+    const Kandidaten kand = kandidatenNa(pad, k);
+    bord_->toonKandidaten(metKandidaten ? &kand : nullptr);
+    uitleg_->setText(q(uitleg));
+    uitleg_->setAccessibleDescription(uitleg_->text());
+    bord_->setAccessibleDescription(lijst_->item(i)->text().trimmed());
 }
 
 QString VerslagVenster::tekst() const {

@@ -28,6 +28,7 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -230,4 +231,8 @@ private slots:
     void schermlezer();
     void toetsenbord();
     void nederlands();
+    void leesbaarInLichtEnDonker();
+    void stapMeldingLegtUit();
+    void tipVanWaarJeBent();
+    void verslagLegtUit();
 };

@@ -1,21 +1,24 @@
 // The report window after a solve.
 #include "venster_test.h"
 
-// The report of a solve with a failed guess: the command line's steps, level, uniqueness
-// and counts; the board after each step, moved through by keys and buttons while the grid
+// The report of a solve with a failed guess: the command line's steps with its exclusions
+// and emptied tables between them, level, uniqueness and counts; the board after each step, moved through by keys and buttons while the grid
 // stays; "Kopiëren"; emptied by "Herstart", a load, a paste and "Invoer".
 void VensterTest::verslagNaGok() {
     QTemporaryDir map;
     const QString pad = map.path() + "/gok.txt";
     std::ofstream(pad.toStdString()) << negenRegels(kMetGok);
     QProcess cli;
-    cli.start(SUDOKU_CLI_PROGRAMMA, {"--trial", "--stappen", "--verslag", pad});
+    cli.start(SUDOKU_CLI_PROGRAMMA, {"--trial", "--uitleg", "--verslag", pad});
     QVERIFY(cli.waitForFinished(60000));
-    QStringList stappen, kop;
+    QStringList stappen, kop, verloop;
     const QMap<QString, QString> zin{
         {"uniek", "uniek"}, {"meerdere", "meerdere oplossingen"}, {"geen", "geen oplossing"}};
     for (QString regel : QString::fromUtf8(cli.readAllStandardOutput()).split('\n')) {
         if (regel.startsWith("stap ") || regel.startsWith("gok ongedaan")) stappen << regel;
+        if (regel.startsWith("stap ") || regel.startsWith("gok ongedaan") ||
+            regel.startsWith("uitsluiting ") || regel == "tabel gewist")
+            verloop << regel;
         if (regel.startsWith("niveau ")) kop << "Niveau: " + regel.mid(7);
         if (regel.startsWith("oplossingen ")) kop << "Oplossingen: " + zin.value(regel.mid(12));
         if (regel.startsWith("techniek "))
@@ -34,9 +37,16 @@ void VensterTest::verslagNaGok() {
     klik(v.vinkVak(Vink::Uitproberen));
     klik(v.knop(Knop::Start));
     QCOMPARE(verslag->samenvatting()->text(), kop.join('\n'));
-    QStringList lijst;
-    for (int i = 0; i < verslag->lijst()->count(); ++i) lijst << verslag->lijst()->item(i)->text();
-    QCOMPARE(lijst, stappen);
+    QStringList lijst, alleenStappen;
+    for (int i = 0; i < verslag->lijst()->count(); ++i) {
+        const QString tekst = verslag->lijst()->item(i)->text();
+        lijst << tekst.split('\n').first().trimmed();
+        if (!tekst.startsWith(' ')) alleenStappen << tekst;
+    }
+    QCOMPARE(lijst, verloop);
+    QCOMPARE(alleenStappen, stappen);
+    const auto& opPad = v.verslag()->pad;
+    const auto stapVan = [&](int i) { return opPad.verloop()[static_cast<std::size_t>(i)].index; };
 
     const std::string opgelost = sudoku::bordRegel(v.form().veld);
     verslag->activateWindow();
@@ -52,25 +62,28 @@ void VensterTest::verslagNaGok() {
     klik(verslag->vorige());
     QCOMPARE(verslag->gekozen(), 1);
     klik(verslag->volgende());
-    QCOMPARE(verslag->bord()->bord(), v.verslag()->pad.bordNa(2));
+    QCOMPARE(verslag->bord()->bord(), opPad.bordVoor(3));
     // The guess shows its cell and block; the undo the board from before the guess, no cell.
     const int gok = static_cast<int>(lijst.indexOf(QRegularExpression(".*\\(gok\\)$")));
     const int ongedaan = static_cast<int>(lijst.indexOf(QRegularExpression("^gok ongedaan.*")));
     QVERIFY(gok > 0 && ongedaan > gok);
     verslag->kies(gok);
-    const sudoku::Gebeurtenis& g = v.verslag()->pad.gebeurtenissen()[static_cast<std::size_t>(gok)];
+    const sudoku::Gebeurtenis& g = opPad.gebeurtenissen()[stapVan(gok)];
     QCOMPARE(verslag->bord()->cel(), (g.rij - 1) * 9 + g.kol - 1);
     QCOMPARE(verslag->bord()->eenheid(), sudoku::Eenheid::blokVan(g.rij, g.kol).cellen());
     verslag->kies(ongedaan);
     QCOMPARE(verslag->bord()->cel(), -1);
-    QCOMPARE(verslag->bord()->bord(), v.verslag()->pad.bordNa(static_cast<std::size_t>(gok - 1)));
+    QCOMPARE(verslag->bord()->bord(), opPad.bordVoor(static_cast<std::size_t>(gok)));
     verslag->kies(laatste + 5);
     QVERIFY(verslag->bord()->bord() == opgelost && !verslag->volgende()->isEnabled());
     QCOMPARE(sudoku::bordRegel(v.form().veld), opgelost);
 
+    QStringList lijstTekst;
+    for (int i = 0; i < verslag->lijst()->count(); ++i)
+        lijstTekst << verslag->lijst()->item(i)->text();
     klik(verslag->kopieerKnop());
     QCOMPARE(klembord(), QString::fromStdString("Puzzel: " + kMetGok) + "\n" + kop.join('\n') +
-                             "\n\nStappen:\n" + stappen.join('\n') + "\n");
+                             "\n\nStappen:\n" + lijstTekst.join('\n') + "\n");
 
     // Whatever changes the board ends the report; "Start" makes a new one.
     const std::vector<std::pair<const char*, std::function<void()>>> legen = {
