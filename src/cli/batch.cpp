@@ -133,7 +133,7 @@ Antwoord beantwoord(const Regel& r, const BatchInstelling& instelling, std::ostr
     a.niveau = u.verslag.niveau;
     a.oplossingen = u.verslag.oplossingen;
     if (instelling.csv) {
-        const PuzzelVerslag& v = u.verslag;
+        const OplosVerslag& v = u.verslag;
         uit << r.nummer << ',' << v.puzzel << ',' << u.bord << ',' << csvVeld(u.status) << ','
             << teksten::niveauTekst(v.niveau) << ',' << teksten::oplossingenWoord(v.oplossingen)
             << ',' << v.stappen << ',' << v.gokken;
@@ -150,10 +150,10 @@ Antwoord beantwoord(const Regel& r, const BatchInstelling& instelling, std::ostr
 }
 
 // The counts, the flushing and the progress line, after each answered line in input order.
-class Verslag {
+class BatchUitvoer {
 public:
-    Verslag(std::ostream& uit, std::ostream& fout, const BatchInstelling& instelling,
-            BatchTelling& telling)
+    BatchUitvoer(std::ostream& uit, std::ostream& fout, const BatchInstelling& instelling,
+                 BatchTelling& telling)
         : uit_(uit), fout_(fout), instelling_(instelling), telling_(telling) {}
 
     void na(const Antwoord& a) {
@@ -222,7 +222,7 @@ bool volgendeRegel(RegelLezer& lezer, Regel& r) {
 }
 
 void naElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
-              Verslag& verslag) {
+              BatchUitvoer& verslag) {
     Regel r;
     // Once the output cannot be written (a reader that went away) the rest is not solved.
     while (uit && volgendeRegel(lezer, r)) verslag.na(beantwoord(r, instelling, uit));
@@ -234,7 +234,7 @@ void naElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& inste
 // for input. Each puzzle gets its own form and controls inside losPuzzelOp; the threads
 // share only the window, under the lock.
 void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
-                 Verslag& verslag, int taken) {
+                 BatchUitvoer& verslag, int taken) {
     struct Taak {
         Regel regel;
         std::string tekst;
@@ -302,7 +302,7 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& in
 
 bool draaiBatch(RegelLezer& lezer, std::ostream& uit, std::ostream& fout,
                 const BatchInstelling& instelling, BatchTelling& telling) {
-    Verslag verslag(uit, fout, instelling, telling);
+    BatchUitvoer verslag(uit, fout, instelling, telling);
     telling.metVerslag = instelling.opties.verslag;  // an empty batch has its counts too
     // No header for input that cannot be read at all.
     if (instelling.csv && lezer.kijk()) uit << csvKop() << CSV_EINDE;

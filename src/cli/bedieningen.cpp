@@ -65,13 +65,13 @@ void schrijfBedieningen(std::ostream& uit, std::string_view moment, const Headle
 }
 
 Uitkomst draaiMetBedieningen(SudokuForm& form, TellendeControls& ui,
-                             const GeladenTestcase& testcase, const Opties& opties, Oplospad* pad,
-                             std::ostream& uit) {
+                             const GeladenTestcase& testcase, const Opties& opties,
+                             OplosOpname* opname, std::ostream& uit) {
     form.testcaseVooraf = testcase;
     form.Form_Load();
     schrijfBedieningen(uit, "laden", ui);
     const long voor = ui.getoond();
-    const Uitkomst u = drukStart(form, ui, opties, pad);
+    const Uitkomst u = drukStart(form, ui, opties, opname);
     schrijfBedieningen(uit, "start", ui, ui.getoond() - voor);
     // A disabled or hidden button takes no click; the reload reads what the first load read.
     if (ui.knopEnabled(Knop::Herstart) && ui.knopVisible(Knop::Herstart)) {

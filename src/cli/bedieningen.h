@@ -36,7 +36,7 @@ void schrijfBedieningen(std::ostream& uit, std::string_view moment, const Headle
 // and "Start" pressed, dump, "Herstart" pressed (its load takes the same test case), dump.
 // Returns what "Start" left, as drukStart does. `ui` is the form's controls.
 Uitkomst draaiMetBedieningen(SudokuForm& form, TellendeControls& ui,
-                             const GeladenTestcase& testcase, const Opties& opties, Oplospad* pad,
-                             std::ostream& uit);
+                             const GeladenTestcase& testcase, const Opties& opties,
+                             OplosOpname* opname, std::ostream& uit);
 
 }  // namespace sudoku::cli

@@ -219,11 +219,11 @@ int enkel(const std::string& pad, const Opties& opties) {
         std::cerr << NAAM << ": " << pad << ": " << weigerReden(testcase) << "\n";
         return 2;
     }
-    std::optional<Oplospad> oplospad;
-    if (opties.stappen || opties.verslag) oplospad.emplace();
-    Oplospad* opname = oplospad ? &*oplospad : nullptr;
-    TellendeControls ui(opties.spoor && !geweigerd ? &std::cout : nullptr, opname,
-                        opties.stappen ? &std::cout : nullptr);
+    std::optional<OplosOpname> oplosOpname;
+    if (opties.stappen || opties.verslag) oplosOpname.emplace();
+    OplosOpname* opname = oplosOpname ? &*oplosOpname : nullptr;
+    TellendeControls ui(opties.spoor && !geweigerd ? &std::cout : nullptr,
+                        opname ? &opname->pad : nullptr, opties.stappen ? &std::cout : nullptr);
     ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
     if (geweigerd) {

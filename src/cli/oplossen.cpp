@@ -23,33 +23,21 @@ bool isCel(char c) { return (c >= '1' && c <= '9') || c == '.' || c == '0' || c 
 
 }  // namespace
 
-Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, Oplospad* pad) {
+Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, OplosOpname* opname) {
     ui.zetVink(Vink::Uitproberen, opties.uitproberen ? 1 : 0);
     ui.zetVink(Vink::Module, opties.modules ? 1 : 0);
     ui.zetVink(Vink::Tussenstap, 0);  // no message boxes without a window
     Uitkomst u;
     const bool start = ui.knopEnabled(Knop::Start);
-    if (pad != nullptr) pad->begin(bordRegel(form.veld));
-    if (start && opties.verslag) {
-        u.metVerslag = true;
-        u.verslag.puzzel = bordRegel(form.veld);
-        u.verslag.oplossingen = telOplossingen(u.verslag.puzzel, &u.verslag.oplossing);
-        if (u.verslag.oplossingen != Oplossingen::Uniek) u.verslag.oplossing.clear();
-        u.verslag.gegeven =
-            static_cast<int>(std::count_if(u.verslag.puzzel.begin(), u.verslag.puzzel.end(),
-                                           [](char c) { return c >= '1' && c <= '9'; }));
-    }
+    u.metVerslag = start && opties.verslag && opname != nullptr;
+    if (opname != nullptr) opname->begin(bordRegel(form.veld), u.metVerslag);
     if (start) form.StartCommand_Click();
     u.bord = bordRegel(form.veld);
     u.status = ui.opmerkTekst();
     u.afloop = form.afloop;
-    if (u.metVerslag && pad != nullptr) {
-        u.verslag.niveau = pad->niveau(isOpgelost(u.afloop));
-        u.verslag.stappen = pad->stappen();
-        u.verslag.gokken = pad->gokken();
-        for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
-            u.verslag.perTechniek[static_cast<std::size_t>(t)] =
-                pad->aantal(static_cast<Techniek>(t));
+    if (u.metVerslag) {
+        opname->eind(isOpgelost(u.afloop));
+        u.verslag = opname->verslag;
     }
     return u;
 }
@@ -69,21 +57,22 @@ GeladenTestcase puzzelAlsTestcase(std::string_view cellen) {
 }
 
 Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit) {
-    std::optional<Oplospad> pad;  // only when asked for: a plain batch records nothing
-    if (opties.verslag || opties.stappen) pad.emplace();
-    Oplospad* p = pad ? &*pad : nullptr;
+    std::optional<OplosOpname> opname;  // only when asked for: a plain batch records nothing
+    if (opties.verslag || opties.stappen) opname.emplace();
+    Oplospad* p = opname ? &opname->pad : nullptr;
     if (opties.bedieningen && uit != nullptr) {
         TellendeControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
         ui.zetUitleg(opties.uitleg);
         SudokuForm form(ui);
-        return draaiMetBedieningen(form, ui, puzzelAlsTestcase(cellen), opties, p, *uit);
+        return draaiMetBedieningen(form, ui, puzzelAlsTestcase(cellen), opties,
+                                   opname ? &*opname : nullptr, *uit);
     }
     SpoorControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
     ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
     form.testcaseVooraf = puzzelAlsTestcase(cellen);
     form.Form_Load();
-    return drukStart(form, ui, opties, p);
+    return drukStart(form, ui, opties, opname ? &*opname : nullptr);
 }
 
 std::string puzzelFout(std::string_view regel, std::size_t lengte) {

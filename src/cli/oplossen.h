@@ -9,8 +9,8 @@
 
 #include "board/sudoku_form.h"
 #include "cli/spoor_controls.h"
-#include "uitleg/oplospad.h"
 #include "uitleg/oplossingen.h"
+#include "uitleg/opname.h"
 
 namespace sudoku::cli {
 
@@ -24,31 +24,19 @@ struct Opties {
     bool bedieningen = false;  // every control after the load, after Start, after Herstart
 };
 
-// What --verslag reports of one solve.
-struct PuzzelVerslag {
-    std::string puzzel;  // the board as the solve began, 81 characters
-    Niveau niveau = Niveau::Onopgelost;
-    Oplossingen oplossingen = Oplossingen::Geen;
-    int stappen = 0;  // placements, the undone ones included
-    int gokken = 0;
-    std::array<int, AANTAL_TECHNIEKEN> perTechniek{};
-    int gegeven = 0;        // digits given in `puzzel`
-    std::string oplossing;  // with Oplossingen::Uniek its solution, 81 digits, else ""
-};
-
 struct Uitkomst {
     std::string bord;                         // 81 characters, row by row, "." for an empty cell
     std::string status;                       // the status line's text at the end
     Afloop afloop = Afloop::NogNietOpgelost;  // as the driver recorded it
     bool metVerslag = false;                  // the puzzle was solved with Opties::verslag
-    PuzzelVerslag verslag;
+    OplosVerslag verslag;
 };
 
 // Ticks the chosen options, presses "Start" once when it is enabled, and reads the outcome.
-// `pad` is the path the controls record into (with Opties::verslag or stappen); with
-// Opties::verslag the report is filled in, the solutions counted on the board as loaded.
+// `opname` is the recording whose path the controls feed (with Opties::verslag or stappen);
+// with Opties::verslag the report is filled in, the solutions counted on the board as loaded.
 Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties,
-                   Oplospad* pad = nullptr);
+                   OplosOpname* opname = nullptr);
 
 // One puzzle of a batch in a fresh program state: new controls and a new form, the
 // puzzle loaded as a nine-line test case, then "Start". `cellen` holds the 81 cells

@@ -19,6 +19,8 @@ struct OplosVerslag {
     int stappen = 0;  // placements, the undone ones included
     int gokken = 0;
     std::array<int, AANTAL_TECHNIEKEN> perTechniek{};
+    int gegeven = 0;        // digits given in `puzzel`
+    std::string oplossing;  // with Oplossingen::Uniek its solution, 81 digits, else ""
 };
 
 // The recording of one solve: begin() on the board as loaded, the controls hand what they
