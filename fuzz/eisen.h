@@ -7,8 +7,7 @@
 
 #include "board/bordregel.h"
 #include "board/sudoku_form.h"
-#include "ui/headless/headless_controls.h"
-#include "ui/teksten.h"
+#include "form/headless_controls.h"
 
 namespace sudoku::fuzz {
 

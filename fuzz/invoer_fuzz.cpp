@@ -1,5 +1,6 @@
 // Any 81 box texts of up to two characters on "Bevestig": either a clean board, or a
 // refusal that names a box and takes nothing over.
+#include "form/teksten.h"
 #include "fuzz/eisen.h"
 
 using namespace sudoku;

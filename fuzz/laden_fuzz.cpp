@@ -2,6 +2,7 @@
 // the board as it was.
 #include <sstream>
 
+#include "form/testcase_bestand.h"
 #include "fuzz/eisen.h"
 
 using namespace sudoku;
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::eis(
             u == TestcaseInhoud::Uitkomst::FoutTeken || u == TestcaseInhoud::Uitkomst::TeveelRegels,
             "reden van weigering");
-        fuzz::eis(ui.opmerk() == form.testcase.melding(), "melding", ui.opmerk());
+        fuzz::eis(ui.opmerk() == testcaseMelding(form.testcase), "melding", ui.opmerk());
     }
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k)

@@ -3,6 +3,7 @@
 // board without a repeated digit.
 #include <sstream>
 
+#include "board/teksten.h"
 #include "fuzz/eisen.h"
 
 using namespace sudoku;

@@ -1,29 +1,51 @@
-# Who may include whom (docs/ontwerp.md): fails, naming file and line, when a file includes
-# what its layer must not see. Run with -D BRON=<the src folder>.
+# Who may include whom (docs/ontwerp.md): every folder of src/ includes only its own headers
+# and those of the layers below it. Fails, naming file and line, on any other include.
+# Run with -D BRON=<the src folder>.
 set(fouten "")
-function(verbied map patroon_bestand verboden waarom)
-  file(GLOB_RECURSE bestanden "${BRON}/${map}/${patroon_bestand}")
+# laag(MAP TOEGESTAAN...): quoted includes in MAP must start with one of the folders given
+# (or be a file of MAP itself, named without its folder).
+function(laag map)
+  set(toegestaan ${ARGN})
+  file(GLOB_RECURSE bestanden "${BRON}/${map}/*.[ch]*")
   foreach(bestand ${bestanden})
-    if(map STREQUAL "ui" AND bestand MATCHES "/ui/(qt|headless)/")
-      continue()  # the window and the headless controls are layers of their own
-    endif()
+    get_filename_component(hier "${bestand}" DIRECTORY)
     file(STRINGS "${bestand}" regels REGEX "^#include")
     foreach(regel ${regels})
-      if(regel MATCHES "${verboden}")
-        set(fouten "${fouten}\n${bestand}: ${regel} (${waarom})")
+      if(regel MATCHES "^#include <Q")
+        if(NOT map STREQUAL "venster")
+          set(fouten "${fouten}\n${bestand}: ${regel} (only the window uses Qt)")
+        endif()
+        continue()
+      endif()
+      if(NOT regel MATCHES "^#include \"([^\"]+)\"")
+        continue()
+      endif()
+      set(doel "${CMAKE_MATCH_1}")
+      if(NOT doel MATCHES "/" AND EXISTS "${hier}/${doel}")
+        continue()
+      endif()
+      set(goed FALSE)
+      foreach(t ${toegestaan})
+        if(doel MATCHES "^${t}")
+          set(goed TRUE)
+        endif()
+      endforeach()
+      if(NOT goed)
+        set(fouten "${fouten}\n${bestand}: ${regel} (${map}/ stands on ${toegestaan} alone)")
       endif()
     endforeach()
   endforeach()
   set(fouten "${fouten}" PARENT_SCOPE)
 endfunction()
 
-foreach(kern board solver modules uitleg ui)
-  verbied(${kern} "*.[ch]*" "<Q|\"cli/|\"ui/qt/|\"ui/headless/|sudoku_venster" "the core knows no window and no front end")
-endforeach()
-verbied(uitleg "*.[ch]*" "board/sudoku_form.h" "the explanation never sees the form's fields")
-verbied(cli "*.[ch]*" "<Q|sudoku_venster" "the command line has no window")
-verbied(ui/headless "*.[ch]*" "<Q|\"cli/|\"ui/qt/" "the headless controls stand on the core alone")
-verbied(ui/qt "*.[ch]*" "\"cli/|\"ui/headless/" "the window is a front end of its own")
+laag(board board/)
+laag(modules board/ modules/)
+laag(solver board/ solver/)
+laag(uitleg "board/[^s]" uitleg/)  # never board/sudoku_form.h: it never sees the form's fields
+laag(form board/ modules/ solver/ uitleg/ form/)
+laag(cli board/ modules/ solver/ uitleg/ form/ cli/ sudoku_versie.h)
+# The window is a front end of its own: the core, not the command line or the headless controls.
+laag(venster board/ modules/ solver/ uitleg/ "form/[^h]" venster/ sudoku_versie.h)
 
 if(fouten)
   message(FATAL_ERROR "Includes across the layers:${fouten}")

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "board/reden.h"
 #include "board/waarden.h"
-#include "uitleg/reden.h"
 
 namespace sudoku {
 

@@ -1,6 +1,6 @@
 // Booking and showing a placed number: count, completed-digit row, grid, flags.
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
+#include "board/teksten.h"
 
 namespace sudoku {
 

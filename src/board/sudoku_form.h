@@ -17,10 +17,10 @@
 #include <optional>
 #include <string>
 
+#include "board/afloop.h"
+#include "board/controls.h"
+#include "board/testcase.h"
 #include "board/waarden.h"
-#include "solver/afloop.h"
-#include "ui/controls.h"
-#include "ui/testcase_bestand.h"
 
 namespace sudoku {
 

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "ui/teksten.h"
+#include "uitleg/teksten.h"
 
 namespace sudoku::cli {
 

@@ -8,7 +8,7 @@
 
 #include "cli/oplossen.h"
 #include "cli/spoor_controls.h"
-#include "ui/testcase_bestand.h"
+#include "form/testcase_bestand.h"
 
 namespace sudoku::cli {
 

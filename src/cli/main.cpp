@@ -22,9 +22,11 @@
 #include "cli/bedieningen.h"
 #include "cli/oplossen.h"
 #include "cli/spoor_controls.h"
+#include "cli/teksten.h"
+#include "form/teksten.h"
+#include "form/testcase_bestand.h"
 #include "sudoku_versie.h"
-#include "ui/teksten.h"
-#include "ui/testcase_bestand.h"
+#include "uitleg/teksten.h"
 
 namespace {
 

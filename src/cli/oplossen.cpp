@@ -7,7 +7,7 @@
 
 #include "board/bordregel.h"
 #include "cli/bedieningen.h"
-#include "ui/teksten.h"
+#include "cli/teksten.h"
 
 namespace sudoku::cli {
 

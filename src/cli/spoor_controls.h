@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "ui/headless/headless_controls.h"
-#include "ui/teksten.h"
+#include "form/headless_controls.h"
+#include "form/teksten.h"
 #include "uitleg/oplospad.h"
 
 namespace sudoku::cli {

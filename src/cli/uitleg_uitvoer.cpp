@@ -1,7 +1,7 @@
 #include "cli/uitleg_uitvoer.h"
 
 #include "board/waarden.h"
-#include "ui/teksten.h"
+#include "uitleg/teksten.h"
 
 namespace sudoku::cli {
 

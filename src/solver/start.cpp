@@ -2,7 +2,7 @@
 // and reports the outcome in Opmerk.
 #include "board/bordregel.h"
 #include "board/sudoku_form.h"
-#include "ui/teksten.h"
+#include "board/teksten.h"
 
 namespace sudoku {
 

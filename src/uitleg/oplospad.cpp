@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/teksten.h"
+#include "uitleg/teksten.h"
 
 namespace sudoku {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "uitleg/reden.h"
+#include "board/reden.h"
 
 namespace sudoku {
 

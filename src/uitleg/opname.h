@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
+#include "board/reden.h"
 #include "uitleg/oplospad.h"
 #include "uitleg/oplossingen.h"
-#include "uitleg/reden.h"
 
 namespace sudoku {
 

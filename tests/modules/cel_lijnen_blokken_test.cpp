@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/testhulp.h"
-#include "ui/teksten.h"
+#include "uitleg/teksten.h"
 
 namespace sudoku::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "board/sudoku_form.h"
-#include "ui/headless/headless_controls.h"
+#include "form/headless_controls.h"
 
 namespace sudoku::referentie {
 

@@ -6,8 +6,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "board/teksten.h"
 #include "support/testhulp.h"
-#include "ui/teksten.h"
 
 namespace sudoku::test {
 namespace {

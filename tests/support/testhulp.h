@@ -11,7 +11,7 @@
 
 #include "board/bordregel.h"
 #include "board/sudoku_form.h"
-#include "ui/headless/headless_controls.h"
+#include "form/headless_controls.h"
 
 namespace sudoku::test {
 

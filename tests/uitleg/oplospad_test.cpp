@@ -6,9 +6,10 @@
 #include <set>
 #include <sstream>
 
+#include "board/teksten.h"
 #include "support/testhulp.h"
-#include "ui/teksten.h"
 #include "uitleg/oplospad.h"
+#include "uitleg/teksten.h"
 
 namespace sudoku::test {
 namespace {

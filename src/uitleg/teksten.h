@@ -1,0 +1,62 @@
+// The explanation of a solve in words: a technique's name, a unit, a step's line and its
+// sentence, an exclusion's sentence, a proof item by item, and what the tip says when there
+// is no step. The command line's --uitleg, the window's step box, its report and its tip all
+// read them.
+#pragma once
+
+#include <bitset>
+#include <string>
+
+#include "board/reden.h"
+#include "uitleg/oplossingen.h"
+
+namespace sudoku::teksten {
+
+// The technique's name: its module's banner without the spaces at its ends
+// ("Module LIJNEN Horizontaal mbv uitz tabel"; "Fout hersteld na mislukte gok").
+const char* techniekNaam(Techniek t);
+// "rij 3", "kolom 7", "blok 5", "rijen 1-3, blok 2", "kolommen 4-6, blok 5"; the cell
+// module's unit: "rij 3, kolom 7 en blok 3".
+std::string eenheidTekst(const Eenheid& e);
+// "basis", "uitzonderingstabel", "naked", "gok", "onopgelost".
+const char* niveauTekst(Niveau n);
+// The command line's one word: "uniek", "meerdere", "geen".
+const char* oplossingenWoord(Oplossingen o);
+// The window's words: "uniek", "meerdere oplossingen", "geen oplossing".
+const char* oplossingenZin(Oplossingen o);
+// "stap 12: rij 3, kolom 7 = 5, Module LIJNEN Horizontaal, rij 3"; " (gok)" after the
+// guess itself, " (onder gok)" after a step made while a guess was in force.
+std::string stapRegel(int stap, int rij, int kol, const std::string& getal, const Reden& reden);
+// "gok ongedaan: terug naar stap 16".
+std::string gokOngedaanRegel(int terugNaarStap);
+// Why digit `getal` went to (rij, kol), from the step's proof, in a person's words, after
+// the technique's human name: "Alleen mogelijk in rij: in rij 1 kan de 7 alleen in kolom 2,
+// want kolom 5 heeft al een 7 (rij 4) en kolom 8 ook (rij 9)."
+std::string stapWaarom(int rij, int kol, int getal, const Reden& reden);
+// Why an exclusion holds: "Paar: in rij 3 hebben kolom 2 en kolom 5 samen alleen 4 en 7, dus
+// valt de 4 af in de rest van rij 3."
+std::string uitsluitingWaarom(const Uitsluiting& u);
+
+// "De 2. " and the step's sentence (only "De 2." without one).
+std::string stapUitleg(const std::string& getal, const std::string& waarom);
+// A step's proof in words, one item a line: "rij 3, kolom 1: de 2 staat al in rij 6,
+// kolom 1", "de 4 staat al in rij 3, kolom 7", "de 9 is uitgesloten (uitsluiting 2)", ...
+std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden);
+// "rij 1, kolom 5 en rij 2, kolom 5": the cells (bit celNummer - 1) in reading order.
+std::string cellenInWoorden(const std::bitset<81>& cellen);
+// An exclusion as a line of the report's list:
+// "uitsluiting 4: 5 valt af in r7k5 r9k5, Module BLOKKEN mbv uitz tabel, blok 2".
+std::string uitsluitingRegel(int nummer, const Uitsluiting& u);
+inline constexpr const char* TABEL_GEWIST = "tabel gewist";
+inline constexpr const char* TABEL_GEWIST_UITLEG =
+    "De uitzonderingstabel is leeggemaakt: wat erin stond, telt niet meer.";
+inline constexpr const char* GOK_ONGEDAAN_UITLEG =
+    "De gok liep vast: het bord gaat terug naar hoe het voor de gok stond.";
+inline constexpr const char* TIP_OPGELOST = "De puzzel is al helemaal ingevuld.";
+// The ladder places nothing: "Geen stap gevonden met deze technieken; de puzzel heeft één
+// oplossing" (or meer dan één, or geen).
+std::string tipGeenStap(Oplossingen o);
+inline constexpr const char* TIP_MET_GOK =
+    " Met \"uitproberen toestaan\" aangevinkt kan een gok verder helpen.";
+
+}  // namespace sudoku::teksten

@@ -1,0 +1,145 @@
+// The window as a map of the form: built part by part (venster_opbouw.cpp), the boxes and
+// their colours (venster_cellen.cpp), the step box (stap_melding.cpp), the user's input
+// (venster_invoer.cpp), files and the clipboard (venster_bestanden.cpp), and the windows and
+// boxes the menus open (venster_verslag.cpp).
+#include "sudoku_venster.h"
+
+#include <QCheckBox>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <utility>
+
+#include "board/bordregel.h"
+#include "toegankelijk.h"
+#include "uitleg/oplossingen.h"
+#include "uitleg/teksten.h"
+#include "venster_hulp.h"
+#include "verslag_venster.h"
+
+// The pictures live in a static library, whose resources are not registered by themselves.
+static void laadHulpbronnen() { Q_INIT_RESOURCE(sudoku_blad); }
+
+namespace sudoku {
+
+using venster::lettertype;
+using venster::px;
+using venster::q;
+
+SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* parent)
+    : QWidget(parent), form_(*this) {
+    laadHulpbronnen();
+    vensterRollenAanmelden();
+    setObjectName("SudokuForm");
+    setWindowTitle("Sudoku Blad");
+    QIcon icoon;
+    for (int maat : {16, 32, 48}) icoon.addFile(QString(":/sudoku-blad/icoon-%1.png").arg(maat));
+    setWindowIcon(icoon);
+    setFont(lettertype(9.75, true));
+
+    // The form keeps its size and every place in it; the menu bar comes on top of it.
+    bouwMenus();
+    formulier_ = new QWidget(this);
+    formulier_->setObjectName("Formulier");
+    const int menuHoogte = menuBalk_->sizeHint().height();
+    menuBalk_->setGeometry(0, 0, px(6615), menuHoogte);
+    formulier_->setGeometry(0, menuHoogte, px(6615), px(7980));
+    setFixedSize(px(6615), menuHoogte + px(7980));
+
+    bouwBanner();
+    bouwInvoer();
+    bouwStart();
+    bouwBord();
+    bouwOplossing();
+    bouwOpmerking();
+    zetTabVolgorde();
+
+    for (QPushButton* k : knoppen_) k->installEventFilter(this);  // Enter presses a button
+    setAcceptDrops(true);
+
+    wilUitleg_ = true;  // the step box and the report explain each step
+    form_.testcaseArgument = std::move(testcase);
+    form_.Form_Load();
+}
+
+SudokuVenster::~SudokuVenster() = default;
+
+void SudokuVenster::zetOplos(int i, const std::string& tekst) {
+    if (QLineEdit* v = oplosVak(i)) v->setText(q(tekst));
+}
+
+void SudokuVenster::zetOpmerk(const std::string& tekst) {
+    opmerk_->setText(q(tekst));
+    opmerk_->setCursorPosition(0);  // read from the first character
+    // The line is narrow: the whole text where the mouse and a screen reader find it.
+    opmerk_->setToolTip(q(tekst).trimmed());
+    opmerk_->setAccessibleDescription(q(tekst).trimmed());
+}
+
+std::string SudokuVenster::opmerk() const { return opmerk_->text().toStdString(); }
+
+void SudokuVenster::zetKnopEnabled(Knop k, bool aan) {
+    knop(k)->setEnabled(aan);
+    // "Bevestig" is on exactly while "Invoer" runs, the only time the cells take typing.
+    if (k == Knop::Bevestig)
+        for (int r = 1; r <= 9; ++r)
+            for (int c = 1; c <= 9; ++c) cel(r, c)->setReadOnly(!aan);
+}
+
+void SudokuVenster::zetKnopVisible(Knop k, bool zichtbaar) { knop(k)->setVisible(zichtbaar); }
+
+int SudokuVenster::vinkWaarde(Vink v) const { return vinkVak(v)->isChecked() ? 1 : 0; }
+
+void SudokuVenster::geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) {
+    // The step box that may follow is placed clear of this cell and shows its unit.
+    aangekondigdRij_ = rij;
+    aangekondigdKol_ = kol;
+    aangekondigd_ = {-1, reden.eenheid.cellen(), {}};
+    aangekondigdUitleg_.clear();
+    gevonden_.set(static_cast<std::size_t>((rij - 1) * 9 + kol - 1));
+    beschrijfCel(rij, kol);
+    if (opname_ == nullptr) return;
+    Oplospad& pad = opname_->pad;
+    pad.geplaatst(rij, kol, getal, reden);
+    // Read from the path, which knows the exclusions the proof rests on.
+    const std::size_t k = pad.verloop().size() - 1;
+    aangekondigd_.bewijs = bewijsMarken(pad, k);
+    aangekondigdUitleg_ = teksten::stapUitleg(getal, pad.waarom(k));
+}
+
+void SudokuVenster::gokOngedaan() {
+    if (opname_ != nullptr) opname_->pad.gokOngedaan();
+}
+
+void SudokuVenster::uitsluitingGemaakt(const Uitsluiting& u) {
+    if (opname_ != nullptr) opname_->pad.uitsluitingGemaakt(u);
+}
+
+void SudokuVenster::tabelGewist() {
+    if (opname_ != nullptr) opname_->pad.tabelGewist();
+}
+
+void SudokuVenster::start() {
+    if (bezig_) return;
+    tipSluiten();
+    // The report starts from the board as loaded and its exact count; the solve reads neither.
+    const std::string bord = bordRegel(form_.veld);
+    opname_ = std::make_shared<OplosOpname>();
+    opname_->begin(bord, true);
+    verslag_.reset();
+    if (verslagVenster_ != nullptr) verslagVenster_->toon(nullptr, true);
+    gevonden_.reset();
+    bezig_ = true;
+    form_.StartCommand_Click();
+    bezig_ = false;
+    // The verdict stands in the status line: the focus goes there ("Start" is off now), so
+    // that a screen reader reads it out.
+    if (!afsluiten_) opmerk_->setFocus(Qt::OtherFocusReason);
+    opname_->eind(isOpgelost(form_.afloop));
+    verslag_ = std::exchange(opname_, nullptr);
+    if (verslagVenster_ != nullptr) verslagVenster_->toon(verslag_);
+}
+
+}  // namespace sudoku
