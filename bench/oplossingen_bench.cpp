@@ -45,7 +45,7 @@ struct Zwaar {
     const char* naam;
     const char* bord;
 };
-constexpr Zwaar kZwaar[] = {
+constexpr Zwaar ZWAAR[] = {
     {"leeg", ""},
     {"een gegeven", "5"},
     {"zes gegevens",
@@ -82,13 +82,13 @@ constexpr Zwaar kZwaar[] = {
 // then the slowest board: max_ms, named in the label. max_ms_ruw is the slowest single
 // run, load included; takken the branches of that board.
 void zwaarsteBord(benchmark::State& state) {
-    constexpr std::size_t n = std::size(kZwaar);
+    constexpr std::size_t n = std::size(ZWAAR);
     std::vector<double> snelste(n, 1e9);
     double ruw = 0;
     for (auto _ : state)
         for (std::size_t i = 0; i < n; ++i) {
             const auto begin = std::chrono::steady_clock::now();
-            benchmark::DoNotOptimize(telOplossingen(kZwaar[i].bord));
+            benchmark::DoNotOptimize(telOplossingen(ZWAAR[i].bord));
             const double ms =
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
                     .count();
@@ -98,11 +98,11 @@ void zwaarsteBord(benchmark::State& state) {
     const std::size_t slechtste = static_cast<std::size_t>(
         std::max_element(snelste.begin(), snelste.end()) - snelste.begin());
     long takken = 0;
-    telOplossingen(kZwaar[slechtste].bord, nullptr, takken);
+    telOplossingen(ZWAAR[slechtste].bord, nullptr, takken);
     state.counters["max_ms"] = snelste[slechtste];
     state.counters["max_ms_ruw"] = ruw;
     state.counters["takken"] = static_cast<double>(takken);
-    state.SetLabel(kZwaar[slechtste].naam);
+    state.SetLabel(ZWAAR[slechtste].naam);
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
 }
 BENCHMARK(zwaarsteBord)->Name("oplossingen/zwaarste_bord")->Unit(benchmark::kMillisecond);

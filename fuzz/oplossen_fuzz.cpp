@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < 81; ++i)
         if (opgave[i] != '.')
             fuzz::eis(bord[i] == opgave[i], "een gegeven getal is overschreven", bord);
-    // The bounds the driver states for itself (SudokuForm::kMaxPassen).
+    // The bounds the driver states for itself (SudokuForm::MAX_PASSEN).
     fuzz::eis(ui.plaatsingen <= 82L * 82L, "te veel plaatsingen", std::to_string(ui.plaatsingen));
-    fuzz::eis(form.passen <= SudokuForm::kMaxPassen, "de grens van het aantal passen bereikt");
+    fuzz::eis(form.passen <= SudokuForm::MAX_PASSEN, "de grens van het aantal passen bereikt");
     if (data[0] & 1)
         fuzz::eis(static_cast<long>(ui.meldingen().size()) == ui.plaatsingen,
                   "meldingen per plaatsing");

@@ -19,13 +19,13 @@ namespace {
 // branches (without a solution, 23 givens); a branch costs a few microseconds, sparse
 // boards included. 5000 branches are then about 10 ms in a Release build, a fifth of the
 // 50 ms a board may take, and still four times the worst seen.
-constexpr long kMaxKnopen = 5000;
+constexpr long MAX_KNOPEN = 5000;
 
 // Backtracking without any reasoning beyond the digits a cell's row, column and block
-// leave: the empty cell with the fewest of them first. Gives up after `kMaxStappen`.
+// leave: the empty cell with the fewest of them first. Gives up after `MAX_STAPPEN`.
 class EenvoudigeTeller {
 public:
-    static constexpr long kMaxStappen = 20000;
+    static constexpr long MAX_STAPPEN = 20000;
     int aantal = 0;
     bool af = true;  // false: gave up before the answer was certain
     std::string eerste;
@@ -49,7 +49,7 @@ private:
     void zet(int i, unsigned bit) { rij_[i / 9] ^= bit, kol_[i % 9] ^= bit, blok_[blok(i)] ^= bit; }
 
     void zoek() {
-        if (++stappen_ > kMaxStappen) {
+        if (++stappen_ > MAX_STAPPEN) {
             af = false;
             return;
         }
@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string oplossing = "-";
     long knopen = 0;
     const Oplossingen uit = telOplossingen(tekst, &oplossing, knopen);
-    fuzz::eis(knopen <= kMaxKnopen, "te veel takken", std::to_string(knopen) + " " + bord);
+    fuzz::eis(knopen <= MAX_KNOPEN, "te veel takken", std::to_string(knopen) + " " + bord);
     fuzz::eis(telOplossingen(tekst) == uit, "andere uitkomst zonder oplossing", bord);
     if (!zonderDubbelen(bord))
         fuzz::eis(uit == Oplossingen::Geen, "oplossing met een dubbel gegeven", bord);

@@ -6,70 +6,11 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
-#include <optional>
 #include <string>
 
+#include "board/technieken.h"
+
 namespace sudoku {
-
-// The techniques, each named by its module's text, in the order of the escalation ladder:
-// the plain modules as a pass runs them, then the same with the exception table, then the
-// placements after a naked pair, triple and triple of three pairs, then the guess and the
-// other option placed after a failed guess. Those that only rule digits out follow; they
-// place nothing, so counts per placing technique stop at AANTAL_TECHNIEKEN.
-// What a technique shows, its stage and its name in an explanation come from one table
-// (reden.cpp): a module names the technique, the rest follows from it.
-enum class Techniek : std::uint8_t {
-    BlokLijnenH,
-    BlokLijnenV,
-    LijnenH,
-    LijnenV,
-    Blokken,
-    Cel,
-    LijnenHUitz,
-    LijnenVUitz,
-    BlokkenUitz,
-    CelUitz,
-    CelNakedPair,
-    LijnenHNakedPair,
-    LijnenVNakedPair,
-    CelNakedTriple,
-    LijnenHNakedTriple,
-    LijnenVNakedTriple,
-    CelNakedTriple3Pairs,
-    LijnenHNakedTriple3Pairs,
-    LijnenVNakedTriple3Pairs,
-    Uitproberen,
-    FoutHersteld,
-    // only rule out
-    NakedPair,
-    NakedTriple,
-    NakedTriple3Pairs,
-};
-inline constexpr int AANTAL_TECHNIEKEN = static_cast<int>(Techniek::FoutHersteld) + 1;
-inline constexpr int AANTAL_TECHNIEKEN_ALLE = static_cast<int>(Techniek::NakedTriple3Pairs) + 1;
-
-// The stage of the ladder a technique belongs to; a solve is rated by the highest stage
-// any of its placements needed, and Onopgelost when the board did not come out solved.
-enum class Niveau : std::uint8_t { Basis, Uitzonderingstabel, Naked, Gok, Onopgelost };
-
-// Where in the ladder a module works: plainly, with the exception table, or after the
-// naked pair (2), triple (3) or triple of three pairs (4), the values of `ctrl_NKD`.
-enum class Fase : std::uint8_t {
-    Gewoon,
-    Uitz,
-    NakedPair = 2,
-    NakedTriple = 3,
-    NakedTriple3Pairs = 4
-};
-
-Niveau niveauVan(Techniek t);
-// The module's text for it, spaces at the ends included (" Module CEL ").
-const std::string& bannerVan(Techniek t);
-// What a person calls it: "alleen mogelijk in rij", "enige kandidaat", ...
-const char* mensNaamVan(Techniek t);
-// The technique of module `basis` (its plain form) in stage `fase`; none when that module
-// shows no text of its own in that stage.
-std::optional<Techniek> techniekIn(Techniek basis, Fase fase);
 
 // The cells whose contents force a number, as a value a window can highlight.
 struct Eenheid {

@@ -163,7 +163,7 @@ public:
     // guess is made on a fuller board than the one before it (a failed guess is undone
     // onto its own board plus the other option), so there are at most 81 guesses. Hence
     // at most 82 * 82 placements and 12 passes each; the driver stops past this all the same.
-    static constexpr long kMaxPassen = 12L * 82L * 82L + 11L;
+    static constexpr long MAX_PASSEN = 12L * 82L * 82L + 11L;
     long passen = 0;  // passes of the last solve
 
     // ---- where the test case is looked up ----
@@ -268,6 +268,11 @@ private:
         if (vink(Vink::Module)) ui_.zetOpmerk(bannerVan(t));
     }
     Reden reden_;
+    // The naked stage a placement now belongs to: the variant that ran last, while the stage
+    // is on; none outside it.
+    std::optional<Fase> nakedNu() const {
+        return CONTROL_NAKED ? nakedFaseVan(ctrl_NKD) : std::nullopt;
+    }
 
     // ---- explanations, recorded only when the controls want them (bewijs.cpp) ----
     bool uitleg() const { return ui_.wilUitleg(); }

@@ -25,9 +25,9 @@ using String = std::string;
 inline std::atomic<long> indexBuitenBereik{0};
 
 #if !defined(NDEBUG) || defined(SUDOKU_INDEX_STOPT)
-inline constexpr bool kIndexStopt = true;
+inline constexpr bool INDEX_STOPT = true;
 #else
-inline constexpr bool kIndexStopt = false;
+inline constexpr bool INDEX_STOPT = false;
 #endif
 
 namespace detail {
@@ -89,7 +89,7 @@ public:
 
 private:
     int idx(int i) const {
-        if constexpr (kIndexStopt)
+        if constexpr (INDEX_STOPT)
             if (detail::buiten(i, N)) detail::indexStop(naam_.c_str(), {i});
         return detail::veiligIndex(i, N);
     }
@@ -111,7 +111,7 @@ public:
 
 private:
     int idx(int r, int c) const {
-        if constexpr (kIndexStopt)
+        if constexpr (INDEX_STOPT)
             if (detail::buiten(r, R) || detail::buiten(c, C))
                 detail::indexStop(naam_.c_str(), {r, c});
         return detail::veiligIndex(r, R) * (C + 1) + detail::veiligIndex(c, C);
@@ -177,14 +177,14 @@ public:
 
 private:
     int idx(int r, int c) const {
-        if constexpr (kIndexStopt)
+        if constexpr (INDEX_STOPT)
             if (detail::buiten(r, 9) || detail::buiten(c, 9))
                 detail::indexStop(naam_.c_str(), {r, c});
         return detail::veiligIndex(r, 9) * 10 + detail::veiligIndex(c, 9);
     }
-    static int blokNr(int r, int c) { return kBlokNr[r * 10 + c]; }
+    static int blokNr(int r, int c) { return BLOK_NR[r * 10 + c]; }
     // Block 0..8 of cell (r, c) at r * 10 + c.
-    static constexpr std::array<std::uint8_t, 100> kBlokNr = [] {
+    static constexpr std::array<std::uint8_t, 100> BLOK_NR = [] {
         std::array<std::uint8_t, 100> t{};
         for (int r = 1; r <= 9; ++r)
             for (int c = 1; c <= 9; ++c)
@@ -290,7 +290,7 @@ public:
 
 private:
     void controleer(int d, int r, int c) const {
-        if constexpr (kIndexStopt)
+        if constexpr (INDEX_STOPT)
             if (detail::buiten(d, 9) || detail::buiten(r, 9) || detail::buiten(c, 9))
                 detail::indexStop(naam_.c_str(), {d, r, c});
     }

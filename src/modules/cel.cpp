@@ -24,8 +24,7 @@ void SudokuForm::ModuleCel(Integer& rijArg, Integer& kolArg) {
     // The reason is the text the module leaves showing: the stage's, the naked one last.
     Techniek techniek = Techniek::Cel;
     if (CONTROL_UITZ) toonTechniek(techniek = *techniekIn(Techniek::Cel, Fase::Uitz));
-    if (CONTROL_NAKED && ctrl_NKD >= 2 && ctrl_NKD <= 4)
-        toonTechniek(techniek = *techniekIn(Techniek::Cel, static_cast<Fase>(ctrl_NKD)));
+    if (const auto naked = nakedNu()) toonTechniek(techniek = *techniekIn(Techniek::Cel, *naked));
     zetReden(techniek, Eenheid::cel(rijArg, kolArg));
     if (uitleg()) {
         // Each other digit, by the first test that rules it out: row, column, block, table.

@@ -54,8 +54,8 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                 Techniek techniek = basis;
                 if (CONTROL_UITZ) {
                     toonTechniek(techniek = *techniekIn(basis, Fase::Uitz));
-                    if (CONTROL_NAKED && ctrl_NKD >= 2 && ctrl_NKD <= 4)
-                        toonTechniek(techniek = *techniekIn(basis, static_cast<Fase>(ctrl_NKD)));
+                    if (const auto naked = nakedNu())
+                        toonTechniek(techniek = *techniekIn(basis, *naked));
                 }
                 zetReden(techniek, richting ? Eenheid::rij(lijn) : Eenheid::kolom(lijn));
                 if (uitleg()) {
@@ -104,11 +104,9 @@ void SudokuForm::ModuleLijnen(Boolean& richting, Integer& rijArg, Integer& kolAr
                         }
                         // As the module would name a placement now: the exception stage,
                         // or the naked variant that ran last.
-                        const bool naked = CONTROL_NAKED && ctrl_NKD >= 2 && ctrl_NKD <= 4;
-                        meldUitsluiting(
-                            Uitsluiting::Soort::LijnInBlok, n, oorzaak,
-                            richting ? Eenheid::rij(lijn) : Eenheid::kolom(lijn),
-                            *techniekIn(basis, naked ? static_cast<Fase>(ctrl_NKD) : Fase::Uitz));
+                        meldUitsluiting(Uitsluiting::Soort::LijnInBlok, n, oorzaak,
+                                        richting ? Eenheid::rij(lijn) : Eenheid::kolom(lijn),
+                                        *techniekIn(basis, nakedNu().value_or(Fase::Uitz)));
                     }
                     uitz_gedaan = plus(uitz_gedaan, 1);
                     uitzMOG = MOG;

@@ -20,8 +20,8 @@ void SudokuForm::StartCommand_Click() {
     beginOplossing();
     passen = 0;
     while (!KOMPLEET && (NWGETAL || uitz_gedaan <= 99)) {
-        if (++passen > kMaxPassen) {
-            // Cannot happen (see kMaxPassen); should it ever, the solve still ends.
+        if (++passen > MAX_PASSEN) {
+            // Cannot happen (see MAX_PASSEN); should it ever, the solve still ends.
             eindig(Afloop::NietGenoegKennis);
             break;
         }

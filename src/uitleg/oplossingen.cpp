@@ -26,14 +26,14 @@ namespace {
 
 using Bits = std::uint32_t;
 
-constexpr Bits kRij = 0x1FF;      // the first row of a band
-constexpr Bits kBlok = 0x1C0E07;  // the first block of a band
-constexpr Bits kBand = 0x7FFFFFF;
+constexpr Bits RIJ = 0x1FF;      // the first row of a band
+constexpr Bits BLOK = 0x1C0E07;  // the first block of a band
+constexpr Bits BAND = 0x7FFFFFF;
 
 // The cells of a band in the given columns (9 bits).
 constexpr Bits spreid(Bits kolommen) { return kolommen | kolommen << 9 | kolommen << 18; }
 // The columns of a band that hold a cell of `x`.
-constexpr Bits vouw(Bits x) { return (x | x >> 9 | x >> 18) & kRij; }
+constexpr Bits vouw(Bits x) { return (x | x >> 9 | x >> 18) & RIJ; }
 // At most one bit.
 constexpr bool hoogstensEen(Bits x) { return (x & (x - 1)) == 0; }
 // The number of bits; std::popcount would be a library call on the baseline x86-64 target.
@@ -58,11 +58,11 @@ struct Tabellen {
         for (unsigned r = 0; r < 512; ++r)
             blokkenVanRij[r] = static_cast<std::uint8_t>(((r & 7) != 0) | ((r & 070) != 0) << 1 |
                                                          ((r & 0700) != 0) << 2);
-        constexpr int kPerm[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
-                                     {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+        constexpr int PERM[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
+                                    {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
         for (unsigned m = 0; m < 512; ++m) {
             unsigned som = 0;
-            for (const auto& p : kPerm) {
+            for (const auto& p : PERM) {
                 const unsigned pm = 1u << p[0] | 1u << (3 + p[1]) | 1u << (6 + p[2]);
                 if ((m & pm) == pm) som |= pm;
             }
@@ -74,14 +74,13 @@ struct Tabellen {
             blokVanParen[m] = (m & 7) | (m & 070) << 6 | (m & 0700) << 12;
         }
         for (int p = 0; p < 27; ++p) {
-            bandBuren[p] =
-                ((kRij << (9 * (p / 9))) | (kBlok << (3 * (p % 9 / 3)))) & ~(Bits{1} << p);
+            bandBuren[p] = ((RIJ << (9 * (p / 9))) | (BLOK << (3 * (p % 9 / 3)))) & ~(Bits{1} << p);
             kolom[p] = spreid(Bits{1} << (p % 9));
         }
         for (int i = 0; i < 9; ++i) {
-            eenheid[i][i / 3] = kRij << (9 * (i % 3));
+            eenheid[i][i / 3] = RIJ << (9 * (i % 3));
             for (int b = 0; b < 3; ++b) eenheid[9 + i][b] = spreid(Bits{1} << i);
-            eenheid[18 + i][i / 3] = kBlok << (3 * (i % 3));
+            eenheid[18 + i][i / 3] = BLOK << (3 * (i % 3));
         }
     }
 };
@@ -177,8 +176,8 @@ public:
         for (unsigned werk = nieuw;;) {
             for (int b = 0; b < 3; ++b) {
                 if (!(werk >> b & 1)) continue;
-                const unsigned paren = T.blokkenVanRij[x[b] & kRij] |
-                                       T.blokkenVanRij[x[b] >> 9 & kRij] << 3 |
+                const unsigned paren = T.blokkenVanRij[x[b] & RIJ] |
+                                       T.blokkenVanRij[x[b] >> 9 & RIJ] << 3 |
                                        T.blokkenVanRij[x[b] >> 18] << 6;
                 x[b] &= T.cellenVanParen[T.permutaties[paren]];
                 if (!x[b]) {
@@ -193,8 +192,8 @@ public:
             const Bits kolommen = f[0] | f[1] << 9 | f[2] << 18;
             Bits dood = 0;
             for (int st = 0; st < 9; st += 3) {
-                const Bits y = kolommen >> st & kBlok;
-                const unsigned m = (y | y >> 6 | y >> 12) & kRij;
+                const Bits y = kolommen >> st & BLOK;
+                const unsigned m = (y | y >> 6 | y >> 12) & RIJ;
                 const unsigned a = T.permutaties[m];
                 if (!a) {
                     for (int b = 0; b < 3; ++b) {
@@ -208,7 +207,7 @@ public:
             // The band rule holds after its own pass; only cells the stack rule took can
             // make it find more.
             if (!dood) break;
-            const Bits weg[3] = {dood & kRij, dood >> 9 & kRij, dood >> 18};
+            const Bits weg[3] = {dood & RIJ, dood >> 9 & RIJ, dood >> 18};
             werk = (weg[0] != 0) | (weg[1] != 0) << 1 | (weg[2] != 0) << 2;
             for (int b = 0; b < 3; ++b) x[b] &= ~spreid(weg[b]);
             nieuw |= werk;
@@ -216,12 +215,12 @@ public:
         const Bits eenBand =
             (f[0] ^ f[1] ^ f[2]) & ~(f[0] & f[1] & f[2]);  // columns in one band only
         for (int b = 0; b < 3; ++b) {
-            const Bits v = x[b], r0 = v & kRij, r1 = v >> 9 & kRij, r2 = v >> 18;
+            const Bits v = x[b], r0 = v & RIJ, r1 = v >> 9 & RIJ, r2 = v >> 18;
             const Bits meer = (r0 & r1) | (r0 & r2) | (r1 & r2);  // columns with two rows here
             Bits los = v & spreid(eenBand & f[b] & ~meer);
             if (nieuw >> b & 1)
                 for (int i = 0; i < 3; ++i) {
-                    const Bits rij = v & kRij << (9 * i), blok = v & kBlok << (3 * i);
+                    const Bits rij = v & RIJ << (9 * i), blok = v & BLOK << (3 * i);
                     if (hoogstensEen(rij)) los |= rij;
                     if (hoogstensEen(blok)) los |= blok;
                 }
@@ -292,7 +291,7 @@ public:
                             << (3 * b);
                 } else {
                     const Bits y = v[(u - 18) / 3] >> (3 * ((u - 18) % 3));
-                    plekken = (y | y >> 6 | y >> 12) & kRij;
+                    plekken = (y | y >> 6 | y >> 12) & RIJ;
                 }
                 if (plekken) m[n++] = static_cast<std::uint16_t>(plekken);
             }
@@ -306,7 +305,7 @@ public:
             int n = 0;
             for (int b = 0; b < 3; ++b)
                 for (int i = 0; i < 3; ++i)
-                    if (const Bits kolommen = (s.plek[d][b] & s.open[b]) >> (9 * i) & kRij)
+                    if (const Bits kolommen = (s.plek[d][b] & s.open[b]) >> (9 * i) & RIJ)
                         m[n++] = static_cast<std::uint16_t>(kolommen);
             if (!Koppeling(m).past(n)) {
                 for (int u = 0; u < 18; ++u) ++eenheidGewicht[d][u];
@@ -380,7 +379,7 @@ public:
     // the matching check cut this node or its last branch: the parent checks itself then.
     bool zoek(Stand& s) {
         for (bool toets = false;;) {
-            if (toets || knopen - laatsteToets >= kToetsNa) {
+            if (toets || knopen - laatsteToets >= TOETS_NA) {
                 laatsteToets = knopen;
                 if (!koppelbaar(s)) return true;
             }
@@ -405,11 +404,11 @@ public:
     }
 
 private:
-    // The matching check costs about a branch: it runs after every kToetsNa branches, and
+    // The matching check costs about a branch: it runs after every TOETS_NA branches, and
     // again at each parent of a node it cut, so that a contradiction it sees is cut off
     // where it arose. Puzzles settled in fewer branches never pay for it; the hardest
     // ones pay a few percent.
-    static constexpr long kToetsNa = 16;
+    static constexpr long TOETS_NA = 16;
     long laatsteToets = 0;
     // How often a cell, or the places of a digit in a unit, took part in a contradiction.
     // A contradiction in a band or stack counts for all its open cells: the search then
@@ -427,9 +426,9 @@ private:
 
 Oplossingen telOplossingen(std::string_view bord, std::string* oplossing, long& knopen) {
     Stand s;
-    for (auto& x : s.plek) x[0] = x[1] = x[2] = kBand;
+    for (auto& x : s.plek) x[0] = x[1] = x[2] = BAND;
     for (auto& g : s.gezien) g[0] = g[1] = g[2] = 0;
-    s.open[0] = s.open[1] = s.open[2] = kBand;
+    s.open[0] = s.open[1] = s.open[2] = BAND;
     Zoeker z;
     z.oplossing = oplossing;
     knopen = 0;

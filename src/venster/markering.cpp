@@ -27,7 +27,7 @@ QColor meng(const QColor& a, const QColor& b, double deel) {
 
 // Unit tint and base stand this far apart: enough to be seen in a light and a dark palette,
 // little enough that grey and red numbers stay nearly as readable as on the base.
-constexpr double kTintContrast = 1.42;
+constexpr double TINT_CONTRAST = 1.42;
 
 }  // namespace
 
@@ -41,18 +41,18 @@ QColor markeerKleur(const QPalette& palet) {
     QColor naar = palet.color(QPalette::Active, QPalette::Highlight);
     // A highlight that cannot get far enough from the base (in a dark palette it often lies
     // close to it): towards the text colour then, which always can.
-    if (contrastVan(basis, naar) < kTintContrast * 1.1)
+    if (contrastVan(basis, naar) < TINT_CONTRAST * 1.1)
         naar = palet.color(QPalette::Active, QPalette::Text);
-    if (contrastVan(basis, naar) < kTintContrast) return naar;
+    if (contrastVan(basis, naar) < TINT_CONTRAST) return naar;
     // The least mixture that reaches the contrast, measured on the colour as it is stored.
     double laag = 0, hoog = 1;
     for (int i = 0; i < 30; ++i) {
         const double midden = (laag + hoog) / 2;
-        (contrastVan(basis, meng(basis, naar, midden).toRgb()) >= kTintContrast ? hoog : laag) =
+        (contrastVan(basis, meng(basis, naar, midden).toRgb()) >= TINT_CONTRAST ? hoog : laag) =
             midden;
     }
     QColor tint = meng(basis, naar, hoog).toRgb();
-    for (int i = 0; i < 4 && contrastVan(basis, tint) < kTintContrast; ++i)
+    for (int i = 0; i < 4 && contrastVan(basis, tint) < TINT_CONTRAST; ++i)
         tint = meng(basis, naar, std::min(1.0, hoog + 0.004 * (i + 1))).toRgb();
     return tint;
 }

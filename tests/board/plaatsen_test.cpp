@@ -12,7 +12,7 @@ namespace {
 // its number red while open.
 TEST(Boeken, CountsOplosBoxKompleetAndTheStepBox) {
     Opstelling o;
-    std::string bord = kOpgelost;
+    std::string bord = OPGELOST_BORD;
     bord[80] = '.';  // (9,9) misses its 2
     zetBord(o.form, bord);
     for (const char* vreemd : {"", " ", "0", "x", "12"}) o.form.TelGetal(vreemd);
@@ -98,7 +98,7 @@ TEST(ToonGevondenGetal, ReportsEachPlacementOnceInOrder) {
 
 // Release: a stray index is counted and lands in the spare slot, never outside a table.
 TEST(Waarden, StrayIndexesAreCountedAndStayInside) {
-    if (kIndexStopt) GTEST_SKIP() << "this build stops at a stray index";
+    if (INDEX_STOPT) GTEST_SKIP() << "this build stops at a stray index";
     Opstelling o;
     const long voor = indexBuitenBereik.load();
     o.form.plaats(10) = 5;
@@ -113,7 +113,7 @@ TEST(Waarden, StrayIndexesAreCountedAndStayInside) {
 
 // Debug and sanitizer builds: a stray index stops the program with the table and the index.
 TEST(WaardenDeathTest, StrayIndexStopsNamingTableAndIndex) {
-    if (!kIndexStopt) GTEST_SKIP() << "this build counts stray indexes";
+    if (!INDEX_STOPT) GTEST_SKIP() << "this build counts stray indexes";
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     Opstelling o;
     EXPECT_DEATH(o.form.plaats(10) = 5, "Index buiten de tabel: plaats\\(10\\)");

@@ -51,41 +51,41 @@ std::string negenRegels(const std::string& bord81) {
     return s;
 }
 
-const std::string kEenGat = std::string(kOpgelost).replace(2, 1, ".");  // (1,3) holds 3
+const std::string EEN_GAT = std::string(OPGELOST_BORD).replace(2, 1, ".");  // (1,3) holds 3
 
 TEST(Cli, SingleSolveWithTracePrintsEachPlacementStatusBoardAndResult) {
     TijdelijkeMap map;
-    const auto r = draai(map, "--trace " + map.schrijf("case.txt", negenRegels(kEenGat)).string());
+    const auto r = draai(map, "--trace " + map.schrijf("case.txt", negenRegels(EEN_GAT)).string());
     EXPECT_EQ(r.uit, "place 1 3 3\n"
                      "status \" Sudoku succesvol ingevuld! \"\n" +
-                         negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n");
+                         negenRegels(OPGELOST_BORD) + "result \" Sudoku succesvol ingevuld! \"\n");
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.fout, "");
     // In a batch each puzzle starts afresh: were the state carried over, the second
     // solve would not change the status line.
-    const std::string blok = "place 1 3 3\nstatus \" Sudoku succesvol ingevuld! \"\n" + kOpgelost +
-                             " \" Sudoku succesvol ingevuld! \"\n";
-    EXPECT_EQ(draai(map, "--trace --batch -", kEenGat + "\n" + kEenGat + "\n").uit, blok + blok);
+    const std::string blok = "place 1 3 3\nstatus \" Sudoku succesvol ingevuld! \"\n" +
+                             OPGELOST_BORD + " \" Sudoku succesvol ingevuld! \"\n";
+    EXPECT_EQ(draai(map, "--trace --batch -", EEN_GAT + "\n" + EEN_GAT + "\n").uit, blok + blok);
 }
 
 TEST(Cli, BatchSkipsCommentsAndNamesBadLinesByNumber) {
     TijdelijkeMap map;
-    const std::string invoer = "# proef\n"                         // 1
-                               "\n"                                // 2
-                               + kEenGat + "," + kOpgelost + "\n"  // 3: text after 81 ignored
-                               + "12x\n"                           // 4
-                               + kEenGat.substr(0, 80) + "\n"      // 5: one short
-                               + kOpgelost + "\r\n"                // 6: CRLF, nothing to place
-                               + std::string(kEenGat).replace(0, 1, "0");  // 7: no line end
+    const std::string invoer = "# proef\n"                             // 1
+                               "\n"                                    // 2
+                               + EEN_GAT + "," + OPGELOST_BORD + "\n"  // 3: text after 81 ignored
+                               + "12x\n"                               // 4
+                               + EEN_GAT.substr(0, 80) + "\n"          // 5: one short
+                               + OPGELOST_BORD + "\r\n"                // 6: CRLF, nothing to place
+                               + std::string(EEN_GAT).replace(0, 1, "0");  // 7: no line end
     const auto r = draai(map, "--batch -", invoer);
     EXPECT_EQ(
         r.uit,
-        kOpgelost +
+        OPGELOST_BORD +
             " \" Sudoku succesvol ingevuld! \"\n"
             "error 4 \"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"\n"
             "error 5 \"te kort: 80 tekens, een puzzel heeft er 81\"\n" +
-            kOpgelost + " \"Jammer, waarschijnlijk is de invoer niet kompleet\"\n" + kOpgelost +
-            " \" Sudoku succesvol ingevuld! \"\n");
+            OPGELOST_BORD + " \"Jammer, waarschijnlijk is de invoer niet kompleet\"\n" +
+            OPGELOST_BORD + " \" Sudoku succesvol ingevuld! \"\n");
     EXPECT_EQ(r.code, 2);  // a refused line fails the batch, after every other line is answered
     EXPECT_NE(r.fout.find("3 puzzels: 2 opgelost, 0 opgelost na een gok, 0 ingevuld maar niet "
                           "geldig, 1 niet opgelost; 2 regels afgewezen"),
@@ -95,10 +95,10 @@ TEST(Cli, BatchSkipsCommentsAndNamesBadLinesByNumber) {
 
 TEST(Cli, ExitCodes) {
     TijdelijkeMap map;
-    EXPECT_EQ(draai(map, map.schrijf("vol.txt", negenRegels(kOpgelost)).string()).code,
+    EXPECT_EQ(draai(map, map.schrijf("vol.txt", negenRegels(OPGELOST_BORD)).string()).code,
               1);  // unsolved
     // A batch of puzzles only, solved or not, succeeds; so does one of nothing but skipped lines.
-    EXPECT_EQ(draai(map, "--batch -", kOpgelost + "\n" + kEenGat + "\n# x\n").code, 0);
+    EXPECT_EQ(draai(map, "--batch -", OPGELOST_BORD + "\n" + EEN_GAT + "\n# x\n").code, 0);
     EXPECT_EQ(draai(map, "--batch -", "\n").code, 0);
     EXPECT_EQ(draai(map, "--batch --jobs 2 -", "1\n").code, 2);
     EXPECT_EQ(draai(map, "--version").code, 0);
@@ -126,7 +126,7 @@ TEST(Cli, ExitCodes) {
 // exit status 2, never an abort and never a silent success.
 TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
     TijdelijkeMap map;
-    const std::string geval = map.schrijf("case.txt", negenRegels(kEenGat)).string();
+    const std::string geval = map.schrijf("case.txt", negenRegels(EEN_GAT)).string();
     struct Geval {
         std::string args, in, uit, melding;
     };
@@ -147,7 +147,7 @@ TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
         {"--help", "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
     };
     for (const auto& g : gevallen) {
-        const auto r = draaiMet(map, g.args, negenRegels(kEenGat), g.in, g.uit);
+        const auto r = draaiMet(map, g.args, negenRegels(EEN_GAT), g.in, g.uit);
         EXPECT_EQ(r.code, 2) << g.args << " " << g.in << g.uit;
         EXPECT_NE(r.fout.find(g.melding), std::string::npos)
             << g.args << " " << g.in << g.uit << ": " << r.fout;
@@ -159,7 +159,7 @@ TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
 TEST(Cli, AReaderThatGoesAwayAndAnEmptyBatch) {
     TijdelijkeMap map;
     std::string veel;
-    for (int i = 0; i < 3000; ++i) veel += kEenGat + "\n";
+    for (int i = 0; i < 3000; ++i) veel += EEN_GAT + "\n";
     const auto invoer = map.schrijf("veel.txt", veel), fout = map.pad() / "fout.txt",
                code = map.pad() / "code.txt";
     ASSERT_EQ(std::system(("(" + std::string(SUDOKU_CLI) + " --verslag --batch " + invoer.string() +
@@ -183,8 +183,8 @@ TEST(Cli, AReaderThatGoesAwayAndAnEmptyBatch) {
 TEST(Cli, FileLayoutsAndRefusals) {
     TijdelijkeMap map;
     const std::string opgelost =
-        negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n";
-    const std::string eenRegel = kEenGat + "," + kOpgelost + "\r\n";
+        negenRegels(OPGELOST_BORD) + "result \" Sudoku succesvol ingevuld! \"\n";
+    const std::string eenRegel = EEN_GAT + "," + OPGELOST_BORD + "\r\n";
     const auto bestand = draai(map, map.schrijf("p.txt", eenRegel).string());
     EXPECT_EQ(bestand.uit, opgelost);
     EXPECT_EQ(bestand.code, 0);
@@ -207,7 +207,7 @@ TEST(Cli, FileLayoutsAndRefusals) {
 // found, nothing on stdout, and exit status 2; a pipe is read like a file.
 TEST(Cli, EachRefusalHasItsReason) {
     TijdelijkeMap map;
-    std::string tien = negenRegels(kEenGat) + "1\n";
+    std::string tien = negenRegels(EEN_GAT) + "1\n";
     const std::string fifo = (map.pad() / "pijp").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     struct Geval {
@@ -223,7 +223,7 @@ TEST(Cli, EachRefusalHasItsReason) {
         {(map.pad() / "weg.txt").string(), "", "bestaat niet"},
     };
     if (::geteuid() != 0) {  // root reads any file
-        const auto dicht = map.schrijf("dicht.txt", negenRegels(kEenGat));
+        const auto dicht = map.schrijf("dicht.txt", negenRegels(EEN_GAT));
         std::filesystem::permissions(dicht, std::filesystem::perms::none);
         gevallen.push_back({dicht.string(), "", "kan niet geopend worden"});
     }
@@ -233,11 +233,11 @@ TEST(Cli, EachRefusalHasItsReason) {
         EXPECT_EQ(r.fout, "sudoku-blad-cli: " + g.pad + ": " + g.reden + "\n");
         EXPECT_EQ(r.uit, "") << g.pad;
     }
-    const std::string geval = map.schrijf("gat.txt", negenRegels(kEenGat)).string();
+    const std::string geval = map.schrijf("gat.txt", negenRegels(EEN_GAT)).string();
     ASSERT_EQ(std::system(("cat " + geval + " > " + fifo + " &").c_str()), 0);
     const auto pijp = draai(map, fifo);
     EXPECT_EQ(pijp.code, 0) << pijp.fout;
-    EXPECT_EQ(pijp.uit, negenRegels(kOpgelost) + "result \" Sudoku succesvol ingevuld! \"\n");
+    EXPECT_EQ(pijp.uit, negenRegels(OPGELOST_BORD) + "result \" Sudoku succesvol ingevuld! \"\n");
 }
 
 std::vector<std::string> regelsVan(const std::string& tekst) {
@@ -462,9 +462,9 @@ TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
 
     // In a batch: the level and the answer after each line, the counts in the summary.
     const auto b = draai(map, "--verslag --batch -",
-                         kEenGat + "\n" + kOpgelost + "\n" + std::string(81, '.') + "\n");
+                         EEN_GAT + "\n" + OPGELOST_BORD + "\n" + std::string(81, '.') + "\n");
     EXPECT_EQ(b.uit,
-              kOpgelost + " \" Sudoku succesvol ingevuld! \" basis uniek\n" + kOpgelost +
+              OPGELOST_BORD + " \" Sudoku succesvol ingevuld! \" basis uniek\n" + OPGELOST_BORD +
                   " \"Jammer, waarschijnlijk is de invoer niet kompleet\" onopgelost uniek\n" +
                   std::string(81, '.') +
                   " \"Jammer, waarschijnlijk is de invoer niet kompleet\" onopgelost meerdere\n");
@@ -481,7 +481,7 @@ TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
 TEST(Cli, CsvRowsPerLine) {
     TijdelijkeMap map;
     const std::string dubbel = "11" + std::string(79, '.');
-    const auto r = draai(map, "--csv --batch -", kEenGat + "\n12x\n" + dubbel + "\n");
+    const auto r = draai(map, "--csv --batch -", EEN_GAT + "\n12x\n" + dubbel + "\n");
     auto regels = regelsVan(r.uit);
     ASSERT_EQ(regels.size(), 4u) << r.uit;
     for (auto& regel : regels) {
@@ -494,8 +494,8 @@ TEST(Cli, CsvRowsPerLine) {
                   0),
               0u);
     EXPECT_TRUE(regels[0].ends_with(",Fout hersteld na mislukte gok,gegeven,oplossing"));
-    EXPECT_TRUE(regels[1].ends_with(",80," + kOpgelost)) << regels[1];
-    EXPECT_EQ(regels[1].rfind("1," + kEenGat + "," + kOpgelost +
+    EXPECT_TRUE(regels[1].ends_with(",80," + OPGELOST_BORD)) << regels[1];
+    EXPECT_EQ(regels[1].rfind("1," + EEN_GAT + "," + OPGELOST_BORD +
                                   ",\" Sudoku succesvol ingevuld! \",basis,uniek,1,0,",
                               0),
               0u)
@@ -514,12 +514,12 @@ TEST(Cli, CsvRowsPerLine) {
     for (const char* args : {"--csv -", "--csv --trace --batch -", "--csv --stappen --batch -",
                              "--jobs 2 -", "--bedieningen --verslag -",
                              "--bedieningen --csv --batch -", "--bedieningen --jobs 1 --batch -"}) {
-        const auto fout = draai(map, args, kEenGat + "\n");
+        const auto fout = draai(map, args, EEN_GAT + "\n");
         EXPECT_EQ(fout.code, 2) << args;
         EXPECT_NE(fout.fout.find("gebruik:"), std::string::npos) << args;
         EXPECT_EQ(fout.uit, "") << args;
     }
-    EXPECT_EQ(draai(map, "--csv --verslag --batch -", kEenGat + "\n").uit,
+    EXPECT_EQ(draai(map, "--csv --verslag --batch -", EEN_GAT + "\n").uit,
               r.uit.substr(0, r.uit.find("\n2,") + 1));
     const auto dicht = draaiMet(map, "--csv --batch -", "", "<&-", "");
     EXPECT_EQ(dicht.code, 2);

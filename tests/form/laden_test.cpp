@@ -7,15 +7,15 @@
 namespace sudoku::test {
 namespace {
 
-const std::string kRegels[9] = {"5 92413 8", "    9   2", "1 48 6  7", "     7   ", "  64 2   ",
-                                "    1  79", "  2  9 45", "45   38  ", " 6       "};
-const std::string kVoorbeeldBord =
+const std::string REGELS[9] = {"5 92413 8", "    9   2", "1 48 6  7", "     7   ", "  64 2   ",
+                               "    1  79", "  2  9 45", "45   38  ", " 6       "};
+const std::string VOORBEELD_BORD =
     "5.92413.8....9...21.48.6..7.....7.....64.2.......1..79..2..9.4545...38...6.......";
-const std::string kGeenBestand = " Druk op: Invoer.  Voer daarna de Sudoku getallen in. ";
+const std::string GEEN_BESTAND = " Druk op: Invoer.  Voer daarna de Sudoku getallen in. ";
 
 std::string voorbeeld(const std::string& eind = "\n") {
     std::string s;
-    for (const auto& r : kRegels) s += r + eind;
+    for (const auto& r : REGELS) s += r + eind;
     return s;
 }
 
@@ -39,18 +39,18 @@ struct Laden : ::testing::Test {
 TEST_F(Laden, CrlfByteOrderMarkLongAndShortLinesLoadIntoBoardCountsAndBoxes) {
     std::string s = "\xEF\xBB\xBF";
     for (int i = 0; i < 9; ++i)  // characters 10 on are ignored; row 4 is a short line
-        s += (i == 0 ? kRegels[0] + "XYZ" : i == 3 ? "" : i == 4 ? "..64020" : kRegels[i]) + "\r\n";
+        s += (i == 0 ? REGELS[0] + "XYZ" : i == 3 ? "" : i == 4 ? "..64020" : REGELS[i]) + "\r\n";
     eerste(s);
     o.form.Form_Load();
     ASSERT_TRUE(o.form.FileAanwezig && o.ui.knopEnabled(Knop::Start)) << o.ui.opmerk();
-    EXPECT_EQ(bordRegel(o.form.veld), std::string(kVoorbeeldBord).replace(27, 9, 9, '.'));
+    EXPECT_EQ(bordRegel(o.form.veld), std::string(VOORBEELD_BORD).replace(27, 9, 9, '.'));
     EXPECT_EQ(o.form.veld(4, 6), " ");
     EXPECT_EQ(o.form.aantal(4), 5);
     EXPECT_EQ(o.ui.celTekst(1, 1) + o.ui.celTekst(1, 2), "5 ");
 
     // Nine full lines, no line end after the last: every digit shows in its Oplos box.
     std::string vol;
-    for (int r = 0; r < 9; ++r) vol += kOpgelost.substr(r * 9, 9) + (r < 8 ? "\n" : "");
+    for (int r = 0; r < 9; ++r) vol += OPGELOST_BORD.substr(r * 9, 9) + (r < 8 ? "\n" : "");
     eerste(vol);
     o.form.Form_Load();
     for (int d = 1; d <= 9; ++d) EXPECT_EQ(o.ui.oplos(d), getalTekst(d));
@@ -69,7 +69,7 @@ TEST_F(Laden, RejectedFilesGiveNothingToTheBoard) {
         eerste(inhoud);
         o.form.Form_Load();
         verwachtGeenBestand(opmerk);
-        EXPECT_EQ(bordRegel(o.form.veld), kVoorbeeldBord) << opmerk;
+        EXPECT_EQ(bordRegel(o.form.veld), VOORBEELD_BORD) << opmerk;
         EXPECT_EQ(o.ui.celTekst(1, 1), "5");
     }
     eerste(voorbeeld("\r\n") + "\r\n     \r\n");  // blank lines after the ninth are fine
@@ -107,7 +107,7 @@ TEST_F(Laden, ANamedFileThatIsMissingOrRefusedIsNamedInTheStatusLine) {
         o.form.testcaseArgument = pad;
         o.form.Form_Load();
         verwachtGeenBestand(opmerk);
-        EXPECT_EQ(bordRegel(o.form.veld), kVoorbeeldBord) << opmerk;
+        EXPECT_EQ(bordRegel(o.form.veld), VOORBEELD_BORD) << opmerk;
     }
 }
 
@@ -136,18 +136,18 @@ TEST_F(Laden, OneLineOf81CellsAndTheGridWithBarsSeparatorsAndComments) {
         return bordRegel(o.form.veld);
     };
     // One line, with text after the 81 cells, blank and comment lines around it, CRLF.
-    EXPECT_EQ(laad("\xEF\xBB\xBF# van een site\r\n\r\n" + kVoorbeeldBord + "," + kOpgelost +
+    EXPECT_EQ(laad("\xEF\xBB\xBF# van een site\r\n\r\n" + VOORBEELD_BORD + "," + OPGELOST_BORD +
                    "\r\n  \r\n"),
-              kVoorbeeldBord);
+              VOORBEELD_BORD);
     EXPECT_EQ(o.form.aantal(4), 5);
-    std::string spaties = kVoorbeeldBord;  // spaces as empty cells, no line end
+    std::string spaties = VOORBEELD_BORD;  // spaces as empty cells, no line end
     for (char& c : spaties) c = c == '.' ? ' ' : c;
-    EXPECT_EQ(laad(spaties), kVoorbeeldBord);
+    EXPECT_EQ(laad(spaties), VOORBEELD_BORD);
 
     std::string raster = "# kop\n";
     std::string omrand = "+---+---+---+\n";
     for (int r = 0; r < 9; ++r) {
-        const std::string& x = kRegels[r];
+        const std::string& x = REGELS[r];
         raster += x.substr(0, 3) + "|" + x.substr(3, 3) + "|" + x.substr(6, 3) + "\n";
         omrand += "|" + x.substr(0, 3) + "|" + x.substr(3, 3) + "|" + x.substr(6, 3) + "|\n";
         if (r % 3 == 2) {
@@ -155,9 +155,9 @@ TEST_F(Laden, OneLineOf81CellsAndTheGridWithBarsSeparatorsAndComments) {
             omrand += r == 8 ? "+===+===+===+\n" : "+---+---+---+\n";
         }
     }
-    EXPECT_EQ(laad(raster), kVoorbeeldBord);
-    EXPECT_EQ(laad(omrand), kVoorbeeldBord);
-    EXPECT_EQ(laad(omrand + "#\n   \n---\n"), kVoorbeeldBord);  // after the ninth row
+    EXPECT_EQ(laad(raster), VOORBEELD_BORD);
+    EXPECT_EQ(laad(omrand), VOORBEELD_BORD);
+    EXPECT_EQ(laad(omrand + "#\n   \n---\n"), VOORBEELD_BORD);  // after the ninth row
 
     // Lines that loaded before keep their meaning: dashes after nine spaces are an empty
     // row, and a first line without 81 cells is row 1 alone.
@@ -178,7 +178,7 @@ TEST_F(Laden, OtherLayoutsAreRefusedAtTheFilesOwnLineAndPosition) {
         {"5.9241|3.8\n", "regel 1, positie 7"},   // a lone bar after six
         {"123\n--\n", "regel 2, positie 1"},      // too short for a separator
         {"1 ---\n", "regel 1, positie 3"},        // a row with dashes in it
-        {kVoorbeeldBord + "\n" + kVoorbeeldBord + "\n" + kVoorbeeldBord.substr(0, 8) + "x",
+        {VOORBEELD_BORD + "\n" + VOORBEELD_BORD + "\n" + VOORBEELD_BORD.substr(0, 8) + "x",
          "regel 3, positie 9"},
     };
     for (const auto& [inhoud, waar] : gevallen) {
@@ -197,7 +197,7 @@ TEST_F(Laden, TheNameInAnotherCaseOrAnUnreadableNameIsNoFile) {
     map.schrijf("a/sudokutestcase.txt", voorbeeld());
     std::filesystem::create_directories(map.pad() / "b" / "SudokuTestCase.txt");
     o.form.Form_Load();
-    verwachtGeenBestand(kGeenBestand);
+    verwachtGeenBestand(GEEN_BESTAND);
     EXPECT_EQ(o.ui.celTekst(5, 5), "");  // never given a value: shows as an empty text
     // The folder lists the name, but it leads nowhere.
     std::filesystem::create_symlink(map.pad() / "weg", o.form.testcasePad1);
@@ -214,7 +214,7 @@ TEST_F(Laden, RestartWithTheFileReloadsItAndWithoutKeepsTheLastBoardOnScreen) {
     o.ui.zetKnopEnabled(Knop::Start, false);
     o.ui.zetKnopEnabled(Knop::Herstart, true);
     o.form.HerstartCommand_Click();
-    EXPECT_EQ(bordRegel(o.form.veld), kVoorbeeldBord);
+    EXPECT_EQ(bordRegel(o.form.veld), VOORBEELD_BORD);
     EXPECT_EQ(o.ui.celKleur(1, 1), KLEUR_VENSTERTEKST);
     EXPECT_TRUE(o.ui.knopEnabled(Knop::Start) && !o.ui.knopEnabled(Knop::Herstart));
     EXPECT_EQ(o.ui.opmerk(), " Begin opnieuw met: Start ");
@@ -223,7 +223,7 @@ TEST_F(Laden, RestartWithTheFileReloadsItAndWithoutKeepsTheLastBoardOnScreen) {
     std::filesystem::remove(o.form.testcasePad1);
     o.ui.zetKnopEnabled(Knop::Herstart, true);
     o.form.HerstartCommand_Click();
-    verwachtGeenBestand(kGeenBestand);
+    verwachtGeenBestand(GEEN_BESTAND);
     EXPECT_FALSE(o.ui.knopEnabled(Knop::Herstart));
     EXPECT_EQ(o.ui.celTekst(1, 1), "5");
 }

@@ -28,9 +28,10 @@ struct BlokLijnen : ::testing::Test {
 // The saved copy misses (3,5), (3,6) and (9,9); the guess went into (3,5), with 7 as
 // the other option.
 struct MislukteGok : BlokLijnen {
-    std::string bewaard = std::string(kOpgelost).replace(2 * 9 + 4, 2, "..").replace(80, 1, ".");
+    std::string bewaard =
+        std::string(OPGELOST_BORD).replace(2 * 9 + 4, 2, "..").replace(80, 1, ".");
     void SetUp() override {
-        zetBord(o.form, std::string(kOpgelost).replace(2 * 9 + 1, 1, "9"));
+        zetBord(o.form, std::string(OPGELOST_BORD).replace(2 * 9 + 1, 1, "9"));
         for (int i = 0; i < 81; ++i) {
             o.form.veld_bewaard(i / 9 + 1, i % 9 + 1) =
                 bewaard[i] == '.' ? " " : bewaard.substr(i, 1);

@@ -17,7 +17,7 @@ std::string transponeer(const std::string& b) {
 
 // Row 1 misses 1, 2, 3 at columns 1..3; 1 is shut out of columns 1 and 2, and 2 out of
 // columns 2 and 3, so 1 goes to column 3, then 2 to column 1, then 3 to column 2.
-const std::string kDrieEnkele = "...456789" + std::string(18, '.') + "1........" + ".2......." +
+const std::string DRIE_ENKELE = "...456789" + std::string(18, '.') + "1........" + ".2......." +
                                 std::string(9, '.') + ".1......." + "..2......" +
                                 std::string(9, '.');
 
@@ -72,8 +72,8 @@ TEST_F(Plaatsen, ExceptionStagePlacementEndsTheStageAndNamesIt) {
     const char cijfer[] = {'9', '1', '1', '8'};
     for (auto [module, naked, variant, tekst] : gevallen) {
         const std::string voor = module == 0   ? celBord
-                                 : module == 1 ? kDrieEnkele
-                                 : module == 2 ? transponeer(kDrieEnkele)
+                                 : module == 1 ? DRIE_ENKELE
+                                 : module == 2 ? transponeer(DRIE_ENKELE)
                                                : blokBord;
         bord(voor);
         o.form.uitz_tabel(8, 1, 1) = "8";  // rules 8 out of (1,1), but only in the stage

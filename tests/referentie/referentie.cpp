@@ -808,8 +808,8 @@ void ReferentieForm::StartCommand_Click() {
 
     passen = 0;
     while (!KOMPLEET && (NWGETAL || uitz_gedaan <= 99)) {
-        if (++passen > kMaxPassen) {
-            // Cannot happen (see kMaxPassen); should it ever, the solve still ends.
+        if (++passen > MAX_PASSEN) {
+            // Cannot happen (see MAX_PASSEN); should it ever, the solve still ends.
             controls().zetOpmerk("Jammer niet genoeg kennis om de reeks op te lossen");
             break;
         }

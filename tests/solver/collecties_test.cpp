@@ -12,8 +12,8 @@
 namespace sudoku::test {
 namespace {
 
-const std::string kSucces = " Sudoku succesvol ingevuld! ";
-const std::string kSuccesGok = " Sudoku succesvol ingevuld! (na een gok) ";
+const std::string SUCCES = " Sudoku succesvol ingevuld! ";
+const std::string SUCCES_GOK = " Sudoku succesvol ingevuld! (na een gok) ";
 
 TEST(Collecties, SolvesEndSoundlyWithTrialOffAndOn) {
     for (const char* naam :
@@ -33,7 +33,7 @@ TEST(Collecties, SolvesEndSoundlyWithTrialOffAndOn) {
                 zetBord(o.form, p.opgave);
                 o.form.StartCommand_Click();  // returning at all is the first check
                 const std::string bord = bordRegel(o.form.veld), opmerk = o.ui.opmerk();
-                const bool succes = opmerk == kSucces || opmerk == kSuccesGok;
+                const bool succes = opmerk == SUCCES || opmerk == SUCCES_GOK;
                 opgelost[gok] += succes;
                 bool goed = !succes || bord == p.oplossing;
                 // Every solve ends on its verdict; an incomplete board on one of the two
@@ -45,7 +45,7 @@ TEST(Collecties, SolvesEndSoundlyWithTrialOffAndOn) {
                         goed && o.form.afloop == (o.form.NWGETAL_OOIT ? Afloop::NietGenoegKennis
                                                                       : Afloop::InvoerNietKompleet);
                 for (int c = 0; c < 81 && !gok; ++c)
-                    goed = goed && opmerk != kSuccesGok &&
+                    goed = goed && opmerk != SUCCES_GOK &&
                            (bord[c] == '.' || bord[c] == p.oplossing[c]);
                 if (!goed && ++fouten <= 3)
                     ADD_FAILURE() << naam << " #" << i + 1 << (gok ? " (trial)" : "") << ": "
@@ -109,7 +109,7 @@ TEST(Collecties, NakedStageStopsAfterAPlacementAndAFailedGuessIsRepaired) {
                 ++hersteld;
             }
         }
-        EXPECT_TRUE(ui.opmerk() != kSuccesGok || bordRegel(form.veld) == p.oplossing) << p.opgave;
+        EXPECT_TRUE(ui.opmerk() != SUCCES_GOK || bordRegel(form.veld) == p.oplossing) << p.opgave;
     }
     EXPECT_TRUE(gezien[3] && gezien[4] && overgeslagen && latereRonden);
     EXPECT_GT(hersteld, 0);

@@ -89,7 +89,7 @@ TEST(Soak, GeneratedBoardsEndSoundlyWithAndWithoutAGuess) {
             form.StartCommand_Click();
             ++totaal;
 
-            ASSERT_LE(form.passen, SudokuForm::kMaxPassen) << opgave;
+            ASSERT_LE(form.passen, SudokuForm::MAX_PASSEN) << opgave;
             const std::string bord = bordRegel(form.veld);
             for (int i = 0; i < 81; ++i) {
                 if (opgave[i] != '.') {

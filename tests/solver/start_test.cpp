@@ -11,16 +11,16 @@
 namespace sudoku::test {
 namespace {
 
-const std::string kGeenKennis = "Jammer niet genoeg kennis om de reeks op te lossen";
-const std::string kNietKompleet = "Jammer, waarschijnlijk is de invoer niet kompleet";
+const std::string GEEN_KENNIS = "Jammer niet genoeg kennis om de reeks op te lossen";
+const std::string NIET_KOMPLEET = "Jammer, waarschijnlijk is de invoer niet kompleet";
 
 TEST(Start, VerdictInTheStatusLineAndTheRecord) {
     const auto easy = leesCollectie("easy50");
     ASSERT_GE(easy.size(), 42u);
-    const std::string eenGat = std::string(kOpgelost).replace(0, 1, ".");
+    const std::string eenGat = std::string(OPGELOST_BORD).replace(0, 1, ".");
     // Row 1 keeps its nine digits with (1,1) and (1,2) swapped, so columns 1 and 2 and the
     // first block hold a digit twice; the one gap, in row 9, is settled by its row.
-    std::string dubbel = kOpgelost;
+    std::string dubbel = OPGELOST_BORD;
     std::swap(dubbel[0], dubbel[1]);
     dubbel[80] = '.';
     // 5 stands in rows 1 and 2 in two blocks, and row 3's segment (columns 7..9) is full.
@@ -33,26 +33,27 @@ TEST(Start, VerdictInTheStatusLineAndTheRecord) {
         const char* opmerk;
     };
     const Geval gevallen[] = {
-        {kOpgelost, true, false, false, false, Afloop::InvoerNietKompleet, kNietKompleet.c_str()},
+        {OPGELOST_BORD, true, false, false, false, Afloop::InvoerNietKompleet,
+         NIET_KOMPLEET.c_str()},
         // After placements in an earlier solve a board that gives nothing is given up on,
         // though the escalation step alone took the counter past 99.
-        {kOpgelost, false, true, true, false, Afloop::NietGenoegKennis, kGeenKennis.c_str()},
+        {OPGELOST_BORD, false, true, true, false, Afloop::NietGenoegKennis, GEEN_KENNIS.c_str()},
         {eenGat, false, false, false, false, Afloop::Opgelost, " Sudoku succesvol ingevuld! "},
         // After a guess in an earlier solve, a solved board is solved "after a guess".
         {eenGat, false, false, false, true, Afloop::OpgelostNaGok,
          " Sudoku succesvol ingevuld! (na een gok) "},
         {dubbel, false, false, false, false, Afloop::NietGeldig,
          " Sudoku ingevuld, maar niet geldig "},
-        {tegenspraak, false, true, true, false, Afloop::NietGenoegKennis, kGeenKennis.c_str()},
+        {tegenspraak, false, true, true, false, Afloop::NietGenoegKennis, GEEN_KENNIS.c_str()},
         // Nothing ever placed: the final check has the last word.
         {tegenspraak, false, false, false, false, Afloop::InvoerNietKompleet,
-         kNietKompleet.c_str()},
+         NIET_KOMPLEET.c_str()},
         // easy50 #7 and #42 stick with the trial option off: #7 passes 99 in a pass
         // without a placement, #42 only through the +10 step, and both end on the give-up
         // text; a trial finishes #42.
-        {easy[6].opgave, false, false, false, false, Afloop::NietGenoegKennis, kGeenKennis.c_str()},
+        {easy[6].opgave, false, false, false, false, Afloop::NietGenoegKennis, GEEN_KENNIS.c_str()},
         {easy[41].opgave, false, false, false, false, Afloop::NietGenoegKennis,
-         kGeenKennis.c_str()},
+         GEEN_KENNIS.c_str()},
         {easy[41].opgave, true, false, false, false, Afloop::OpgelostNaGok,
          " Sudoku succesvol ingevuld! (na een gok) "},
     };
@@ -75,7 +76,7 @@ TEST(Start, VerdictInTheStatusLineAndTheRecord) {
             EXPECT_EQ(bordRegel(o.form.veld), tegenspraak);
         }
         // A load forgets the last solve's outcome.
-        std::istringstream bron(kOpgelost);
+        std::istringstream bron(OPGELOST_BORD);
         o.form.Form_LoadUit(bron);
         EXPECT_EQ(o.form.afloop, Afloop::NogNietOpgelost);
     }

@@ -16,7 +16,7 @@
 namespace sudoku::test {
 
 // A complete, valid grid, row by row.
-inline const std::string kOpgelost =
+inline const std::string OPGELOST_BORD =
     "483921657967345821251876493548132976729564138136798245372689514814253769695417382";
 
 // A form with headless controls whose test-case paths point nowhere, so no file on

@@ -113,7 +113,7 @@ TEST(Oplossingen, GivensTakenAwayAgreeWithAPlainCount) {
 }
 
 TEST(Oplossingen, NoSolution) {
-    const std::string kStart = "-";
+    const std::string START = "-";
     for (const std::string& bord : std::vector<std::string>{
              "11",                              // twice in a row
              "1.........1",                     // twice in a block
@@ -127,20 +127,20 @@ TEST(Oplossingen, NoSolution) {
              "98.7..6..7..4..9....5......4..6..8...3.....2...8.1....3....7....9..463....43...9.",
              ".......4...............5.....3..6......5.....5...841.....3......46....5....2.....",
          }) {
-        std::string o = kStart;
+        std::string o = START;
         long knopen = 0;
         EXPECT_EQ(telOplossingen(bord, &o, knopen), Oplossingen::Geen) << bord;
-        EXPECT_EQ(o, kStart) << bord;
+        EXPECT_EQ(o, START) << bord;
         EXPECT_LT(knopen, 1000) << bord;
     }
     // A unique puzzle with one more given that differs from its solution: hard ones,
     // where the contradiction shows only deep in the search.
     for (const auto& p : leesCollectie("top95")) {
-        std::string bord = p.opgave, o = kStart;
+        std::string bord = p.opgave, o = START;
         const std::size_t c = bord.find('.');
         bord[c] = p.oplossing[c] == '9' ? '1' : static_cast<char>(p.oplossing[c] + 1);
         EXPECT_EQ(telOplossingen(bord, &o), Oplossingen::Geen) << bord;
-        EXPECT_EQ(o, kStart);
+        EXPECT_EQ(o, START);
     }
 }
 

@@ -3,7 +3,7 @@
 #include "venster_test.h"
 
 void VensterTest::stapMelding() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     v.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v));
     klik(v.vinkVak(Vink::Tussenstap));
@@ -26,7 +26,7 @@ void VensterTest::stapMelding() {
 }
 
 void VensterTest::meldingNaastCel() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     v.move(0, 0);
     v.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v));
@@ -91,7 +91,7 @@ void VensterTest::meldingNaastCel() {
 void VensterTest::escapeStoptStappen() {
     QTemporaryDir map;
     const std::string metGok = uitVerzameling("top95.txt", 47);
-    std::vector<std::pair<std::string, bool>> gevallen{{kVoorbeeld, false}};
+    std::vector<std::pair<std::string, bool>> gevallen{{VOORBEELD, false}};
     if (!metGok.empty()) {
         std::ofstream(map.path().toStdString() + "/gok.txt") << negenRegels(metGok);
         gevallen.emplace_back(map.path().toStdString() + "/gok.txt", true);
@@ -141,7 +141,7 @@ void VensterTest::escapeStoptStappen() {
 }
 
 void VensterTest::sluitenTijdensOplossen() {
-    LoggendVenster v(kVoorbeeld);
+    LoggendVenster v(VOORBEELD);
     v.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v));
     klik(v.vinkVak(Vink::Tussenstap));
@@ -168,7 +168,7 @@ void VensterTest::sluitenTijdensOplossen() {
 // Every step box tints the unit of its reason, whichever of the six kinds, around the red
 // number; the tint goes with the box. Light and dark palettes keep the texts readable.
 void VensterTest::markeringPerEenheid() {
-    LoggendVenster v(kVoorbeeld);
+    LoggendVenster v(VOORBEELD);
     v.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v));
     klik(v.vinkVak(Vink::Tussenstap));

@@ -9,7 +9,7 @@ void VensterTest::initTestCase() {
 // Both windows are windows; cells say given, found or empty; the summary can be read; only
 // the cells during "Invoer" take typing; the verdict gets the focus, whole in the description.
 void VensterTest::schermlezer() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     toon(v);
     const auto wat = [&] {
         return v.cel(1, 1)->accessibleDescription() + "/" + v.cel(1, 2)->accessibleDescription();
@@ -38,7 +38,7 @@ void VensterTest::schermlezer() {
 // Alt and a letter for every button and option, none twice nor a menu's; F10; during
 // "Invoer" one character per cell, the focus moving on in reading order, arrows between cells.
 void VensterTest::toetsenbord() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     toon(v);
     QSet<QKeySequence> toetsen;
     for (QAction* menu : v.menuBalk()->actions()) toetsen << QKeySequence::mnemonic(menu->text());

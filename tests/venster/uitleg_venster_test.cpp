@@ -119,10 +119,10 @@ void VensterTest::leesbaarInLichtEnDonker() {
 // proving cells framed while it is open, proofs of each kind; nothing once it closes, by OK
 // or by Escape.
 void VensterTest::stapMeldingLegtUit() {
-    CliUitleg cli = cliUitleg(kMetGok, {"--trial"});
+    CliUitleg cli = cliUitleg(MET_GOK, {"--trial"});
     QTemporaryDir map;
     const QString pad = map.path() + "/gok.txt";
-    std::ofstream(pad.toStdString()) << negenRegels(kMetGok);
+    std::ofstream(pad.toStdString()) << negenRegels(MET_GOK);
     LoggendVenster v(pad.toStdString());
     toon(v);
     klik(v.vinkVak(Vink::Uitproberen));
@@ -170,7 +170,7 @@ void VensterTest::tipVanWaarJeBent() {
     const auto rijen = voorbeeldRijen();
     for (int r = 1; r <= 9; ++r) bord += rijen[r];
     std::replace(bord.begin(), bord.end(), ' ', '.');
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     toon(v);
     const auto zoalsCli = [&](const Tip& t) {
         CliUitleg cli = cliUitleg(bord, {});
@@ -218,7 +218,7 @@ void VensterTest::tipVanWaarJeBent() {
 void VensterTest::verslagLegtUit() {
     QTemporaryDir map;
     const QString pad = map.path() + "/gok.txt";
-    std::ofstream(pad.toStdString()) << negenRegels(kMetGok);
+    std::ofstream(pad.toStdString()) << negenRegels(MET_GOK);
     SudokuVenster v(pad.toStdString());
     toon(v);
     klik(v.vinkVak(Vink::Uitproberen));
@@ -226,7 +226,7 @@ void VensterTest::verslagLegtUit() {
     v.verslagTonen();
     sudoku::VerslagVenster* verslag = v.verslagVenster();
     const sudoku::Oplospad& p = v.verslag()->pad;
-    CliUitleg cli = cliUitleg(kMetGok, {"--trial"});
+    CliUitleg cli = cliUitleg(MET_GOK, {"--trial"});
     verslag->kies(0);
     QVERIFY(verslag->uitleg()->text().startsWith(verwacht(cli, 1) + "\n\n" +
                                                  sudoku::teksten::BEWIJS_KOP));

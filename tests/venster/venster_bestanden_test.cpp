@@ -16,13 +16,13 @@ bool plakGeeft(SudokuVenster& v, const QString& tekst, const std::string& puzzel
            v.opmerkVak()->text() == " Vul nu de velden in en sluit af met: Bevestig ";
 }
 
-const std::string kPuzzel =
+const std::string PUZZEL =
     "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
 
 }  // namespace
 
 void VensterTest::plakken() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     v.show();
     v.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&v));
@@ -46,28 +46,28 @@ void VensterTest::plakken() {
     for (int r = 0; r < 9; ++r) {
         if (r == 3 || r == 6) raster += "---+---+---\n";
         for (int k = 0; k < 9; ++k)
-            raster += (k == 3 || k == 6 ? "|" : "") + kPuzzel.substr(r * 9 + k, 1);
+            raster += (k == 3 || k == 6 ? "|" : "") + PUZZEL.substr(r * 9 + k, 1);
         raster += '\n';
     }
     for (const std::string& vorm :
-         {kPuzzel,
-          kPuzzel +
+         {PUZZEL,
+          PUZZEL +
               " 417369825632158947958724316825437169791586432346912758289643571573291684164875293",
           raster})
-        QVERIFY2(plakGeeft(v, QString::fromStdString(vorm), kPuzzel), vorm.c_str());
-    QVERIFY(plakGeeft(v, QString::fromStdString(negenRegels(kPuzzel)), kPuzzel));
+        QVERIFY2(plakGeeft(v, QString::fromStdString(vorm), PUZZEL), vorm.c_str());
+    QVERIFY(plakGeeft(v, QString::fromStdString(negenRegels(PUZZEL)), PUZZEL));
     QCOMPARE(QApplication::focusWidget(), v.knop(Knop::Bevestig));
     klik(v.knop(Knop::Bevestig));
-    QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
+    QCOMPARE(sudoku::bordRegel(v.form().veld), PUZZEL);
     klik(v.knop(Knop::Start));
     QCOMPARE(v.opmerkVak()->text(), QString(" Sudoku succesvol ingevuld! "));
     // "Herstart" brings the pasted puzzle back; after "Invoer" it is the test-case file again.
     klik(v.knop(Knop::Herstart));
-    QVERIFY(sudoku::bordRegel(v.form().veld) == kPuzzel && aan(v, Knop::Start) &&
+    QVERIFY(sudoku::bordRegel(v.form().veld) == PUZZEL && aan(v, Knop::Start) &&
             v.opmerkVak()->text() == " Begin opnieuw met: Start ");
     for (Knop k : {Knop::Invoer, Knop::Bevestig, Knop::Start, Knop::Herstart}) klik(v.knop(k));
     QCOMPARE(sudoku::bordRegel(v.form().veld), voorbeeld);
-    zetKlembord(QString::fromStdString(negenRegels(kPuzzel)));
+    zetKlembord(QString::fromStdString(negenRegels(PUZZEL)));
     QTest::keySequence(v.knop(Knop::Herstart), QKeySequence::Paste);
     QVERIFY(v.knop(Knop::Bevestig)->isEnabled());
     // No paste while a solve runs (a step box is open).
@@ -87,8 +87,8 @@ void VensterTest::plakken() {
 void VensterTest::slepenVanBestand() {
     QTemporaryDir map;
     const QString puzzel = map.path() + "/puzzel.txt";
-    std::ofstream(puzzel.toStdString()) << negenRegels(kPuzzel);
-    SudokuVenster v(kVoorbeeld);
+    std::ofstream(puzzel.toStdString()) << negenRegels(PUZZEL);
+    SudokuVenster v(VOORBEELD);
     v.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v));
     const auto laat = [&](QWidget* op, const QString& pad) {
@@ -104,17 +104,17 @@ void VensterTest::slepenVanBestand() {
     // Dropped in the middle of a manual entry, on a cell box: loaded, not typed into the box.
     klik(v.knop(Knop::Invoer));
     QVERIFY(laat(v.cel(2, 2), puzzel));
-    QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
+    QCOMPARE(sudoku::bordRegel(v.form().veld), PUZZEL);
     QVERIFY(aan(v, Knop::Start) && !v.knop(Knop::Start)->isHidden() && !aan(v, Knop::Bevestig) &&
             aan(v, Knop::Invoer));
     klik(v.knop(Knop::Start));
     QCOMPARE(v.opmerkVak()->text(), QString(" Sudoku succesvol ingevuld! "));
     // "Herstart" reloads the dropped file.
     klik(v.knop(Knop::Herstart));
-    QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
+    QCOMPARE(sudoku::bordRegel(v.form().veld), PUZZEL);
     // A missing file only says so, as "Openen…" does; the board stays.
     QVERIFY(laat(&v, map.path() + "/weg.txt"));
-    QVERIFY(aan(v, Knop::Start) && sudoku::bordRegel(v.form().veld) == kPuzzel);
+    QVERIFY(aan(v, Knop::Start) && sudoku::bordRegel(v.form().veld) == PUZZEL);
     QCOMPARE(v.opmerkVak()->text(), QString(" weg.txt bestaat niet "));
 }
 
@@ -125,8 +125,8 @@ void VensterTest::openenGeweigerd() {
     QTemporaryDir map;
     const QString slecht = map.path() + "/slecht.txt", goed = map.path() + "/goed.txt";
     std::ofstream(slecht.toStdString()) << "123456789\n12x\n";
-    std::ofstream(goed.toStdString()) << negenRegels(kPuzzel);
-    SudokuVenster v(kVoorbeeld);
+    std::ofstream(goed.toStdString()) << negenRegels(PUZZEL);
+    SudokuVenster v(VOORBEELD);
     toon(v);
     QString kies;
     v.kiesBestand = [&] { return kies; };
@@ -143,12 +143,12 @@ void VensterTest::openenGeweigerd() {
         QCOMPARE(v.opmerkVak()->text(), verwacht);
         QVERIFY(sudoku::bordRegel(v.form().veld) == voorbeeld && v.cel(1, 1)->text() == "5");
         QVERIFY(aan(v, Knop::Start) && !aan(v, Knop::Bevestig) &&
-                v.form().testcaseArgument == kVoorbeeld);
+                v.form().testcaseArgument == VOORBEELD);
     }
     kies = goed;
     v.openen();
     klik(v.knop(Knop::Start));
     klik(v.knop(Knop::Herstart));
-    QCOMPARE(sudoku::bordRegel(v.form().veld), kPuzzel);
+    QCOMPARE(sudoku::bordRegel(v.form().veld), PUZZEL);
     QVERIFY(aan(v, Knop::Start));
 }

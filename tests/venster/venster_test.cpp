@@ -3,7 +3,7 @@
 #include "venster/teksten.h"
 
 void VensterTest::tabVolgorde() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     for (Knop k : {Knop::Invoer, Knop::Bevestig, Knop::Start, Knop::Herstart})
         v.knop(k)->setEnabled(true);
     v.show();
@@ -42,7 +42,7 @@ void VensterTest::sessie() {
     QCOMPARE(leeg.opmerkVak()->text(), QString(" puzzel.txt bestaat niet "));
     QVERIFY(aan(leeg, Knop::Invoer) && !aan(leeg, Knop::Bevestig) && !aan(leeg, Knop::Start));
 
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     v.show();
     v.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&v));
@@ -96,7 +96,7 @@ void VensterTest::sessie() {
 }
 
 void VensterTest::ongeldigeInvoer() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     v.show();
     v.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&v));
@@ -132,7 +132,7 @@ void VensterTest::versie() {
 void VensterTest::statusVanafBegin() {
     // Start-up and "Herstart" without a file.
     QTemporaryDir map;
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     zonderBestand(v, map);
     v.show();
     QVERIFY(QTest::qWaitForWindowExposed(&v));
@@ -179,7 +179,7 @@ void VensterTest::statusVanafBegin() {
 }
 
 void VensterTest::toegankelijkeNamen() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k)
             QCOMPARE(v.cel(r, k)->accessibleName(), QString("rij %1, kolom %2").arg(r).arg(k));
@@ -228,7 +228,7 @@ void VensterTest::toegankelijkeNamen() {
 // The menu bar above the unchanged form, its items and their keys; none of them works
 // while a step box is open.
 void VensterTest::menus() {
-    SudokuVenster v(kVoorbeeld);
+    SudokuVenster v(VOORBEELD);
     toon(v);
     QMenuBar* balk = v.menuBalk();
     QCOMPARE(v.formulier()->geometry(), QRect(0, balk->height(), 441, 532));

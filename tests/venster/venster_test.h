@@ -44,12 +44,12 @@ using sudoku::Knop;
 using sudoku::SudokuVenster;
 using sudoku::Vink;
 
-inline const std::string kVoorbeeld = SUDOKU_VOORBEELD;
+inline const std::string VOORBEELD = SUDOKU_VOORBEELD;
 
 // The example puzzle, row by row (1..9), nine characters each.
 inline std::array<std::string, 10> voorbeeldRijen() {
     std::array<std::string, 10> rijen{};
-    std::ifstream in(kVoorbeeld);
+    std::ifstream in(VOORBEELD);
     for (int r = 1; r <= 9; ++r) {
         std::getline(in, rijen[r]);
         rijen[r].resize(9, ' ');
@@ -150,7 +150,7 @@ inline void zonderBestand(SudokuVenster& v, const QTemporaryDir& map) {
 inline void zetKlembord(const QString& tekst) { QGuiApplication::clipboard()->setText(tekst); }
 
 // A puzzle that needs a guess, one of which fails and is undone.
-inline const std::string kMetGok =
+inline const std::string MET_GOK =
     ".2......6....41.....78....1......7....37.....6..412....1..74..5..8.5..7......39..";
 
 // The cells whose box shows the tint of the window's palette.

@@ -8,7 +8,7 @@
 void VensterTest::verslagNaGok() {
     QTemporaryDir map;
     const QString pad = map.path() + "/gok.txt";
-    std::ofstream(pad.toStdString()) << negenRegels(kMetGok);
+    std::ofstream(pad.toStdString()) << negenRegels(MET_GOK);
     QProcess cli;
     cli.start(SUDOKU_CLI_PROGRAMMA, {"--trial", "--uitleg", "--verslag", pad});
     QVERIFY(cli.waitForFinished(60000));
@@ -83,7 +83,7 @@ void VensterTest::verslagNaGok() {
     for (int i = 0; i < verslag->lijst()->count(); ++i)
         lijstTekst << verslag->lijst()->item(i)->text();
     klik(verslag->kopieerKnop());
-    QCOMPARE(klembord(), QString::fromStdString("Puzzel: " + kMetGok) + "\n" + kop.join('\n') +
+    QCOMPARE(klembord(), QString::fromStdString("Puzzel: " + MET_GOK) + "\n" + kop.join('\n') +
                              "\n\nStappen:\n" + lijstTekst.join('\n') + "\n");
 
     // Whatever changes the board ends the report; "Start" makes a new one.
@@ -92,7 +92,7 @@ void VensterTest::verslagNaGok() {
         {"laden", [&] { v.laadBestand(pad); }},
         {"plakken",
          [&] {
-             zetKlembord(QString::fromStdString(kMetGok)), v.plakken(),
+             zetKlembord(QString::fromStdString(MET_GOK)), v.plakken(),
                  klik(v.knop(Knop::Bevestig));
          }},
         {"Invoer", [&] { klik(v.knop(Knop::Invoer)); }},
