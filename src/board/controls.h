@@ -39,6 +39,12 @@ public:
 
     // Modal information box with an OK button; returns when it is closed.
     virtual void meldingsvenster(const std::string& titel, const std::string& tekst) = 0;
+    // The step box for the number just placed at (rij, kol) for `reden` (after `geplaatst`):
+    // the information box, which a window that explains shows with the reason.
+    virtual void meldStap(const std::string& titel, const std::string& tekst, int /*rij*/,
+                          int /*kol*/, const Reden& /*reden*/) {
+        meldingsvenster(titel, tekst);
+    }
 
     // A number has just been placed at (rij, kol), for `reden`: called once per placement,
     // when its box has been given the number and red, before the step box.

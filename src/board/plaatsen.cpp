@@ -30,8 +30,13 @@ void SudokuForm::ToonGevondenGetal(int rijNr, int kolNr) {
         reden_.onderGok = PROBEERUIT;
         ui_.geplaatst(rijNr, kolNr, veld(rijNr, kolNr), reden_);
     }
-    if (vink(Vink::Tussenstap))
-        ui_.meldingsvenster(teksten::STAP_TITEL, teksten::stapTekst(rijNr, kolNr));
+    if (vink(Vink::Tussenstap)) {
+        if (box)
+            ui_.meldStap(teksten::STAP_TITEL, teksten::stapTekst(rijNr, kolNr), rijNr, kolNr,
+                         reden_);
+        else
+            ui_.meldingsvenster(teksten::STAP_TITEL, teksten::stapTekst(rijNr, kolNr));
+    }
     if (box) {
         ui_.zetCelTekst(rijNr, kolNr, veld(rijNr, kolNr));
         ui_.zetCelKleur(rijNr, kolNr, KLEUR_VENSTERTEKST);

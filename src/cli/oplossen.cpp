@@ -3,21 +3,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
-#include <streambuf>
 
 #include "board/bordregel.h"
 #include "cli/bedieningen.h"
 #include "cli/teksten.h"
+#include "form/bordstand.h"
 
 namespace sudoku::cli {
 
 namespace {
-
-// Reads straight from a character buffer, without copying it into a string stream.
-class GeheugenBron : public std::streambuf {
-public:
-    GeheugenBron(char* begin, std::size_t n) { setg(begin, begin, begin + n); }
-};
 
 bool isCel(char c) { return (c >= '1' && c <= '9') || c == '.' || c == '0' || c == ' '; }
 
@@ -42,20 +36,6 @@ Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties, Op
     return u;
 }
 
-GeladenTestcase puzzelAlsTestcase(std::string_view cellen) {
-    // Nine lines of nine cells; "." and "0" are read as empty by the test-case loader.
-    char tekst[90];
-    for (int r = 0; r < 9; ++r) {
-        for (int k = 0; k < 9; ++k) tekst[r * 10 + k] = cellen[r * 9 + k];
-        tekst[r * 10 + 9] = '\n';
-    }
-    GeheugenBron buf(tekst, sizeof tekst);
-    std::istream bron(&buf);
-    GeladenTestcase g;
-    g.inhoud = leesTestcase(bron);
-    return g;
-}
-
 Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit) {
     std::optional<OplosOpname> opname;  // only when asked for: a plain batch records nothing
     if (opties.verslag || opties.stappen) opname.emplace();
@@ -64,13 +44,13 @@ Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream
         TellendeControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
         ui.zetUitleg(opties.uitleg);
         SudokuForm form(ui);
-        return draaiMetBedieningen(form, ui, puzzelAlsTestcase(cellen), opties,
+        return draaiMetBedieningen(form, ui, testcaseVanCellen(cellen), opties,
                                    opname ? &*opname : nullptr, *uit);
     }
     SpoorControls ui(opties.spoor ? uit : nullptr, p, opties.stappen ? uit : nullptr);
     ui.zetUitleg(opties.uitleg);
     SudokuForm form(ui);
-    form.testcaseVooraf = puzzelAlsTestcase(cellen);
+    form.testcaseVooraf = testcaseVanCellen(cellen);
     form.Form_Load();
     return drukStart(form, ui, opties, opname ? &*opname : nullptr);
 }

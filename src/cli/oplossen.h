@@ -44,9 +44,6 @@ Uitkomst drukStart(SudokuForm& form, SpoorControls& ui, const Opties& opties,
 // (--bedieningen) go to `uit` when it is not null.
 Uitkomst losPuzzelOp(std::string_view cellen, const Opties& opties, std::ostream* uit);
 
-// A batch line's 81 cells as the nine-line test case the loader reads.
-GeladenTestcase puzzelAlsTestcase(std::string_view cellen);
-
 // Why a batch line is not a puzzle, or "" when its first 81 characters are cells.
 // `lengte` is the length of the whole line; `regel` may hold only its beginning.
 std::string puzzelFout(std::string_view regel, std::size_t lengte);

@@ -16,6 +16,8 @@
 #include <utility>
 
 #include "sudoku_venster.h"
+#include "uitleg/opname.h"
+#include "uitleg/teksten.h"
 #include "venster_hulp.h"
 
 namespace sudoku {
@@ -61,19 +63,41 @@ void StapMelding::showEvent(QShowEvent* e) {
 }
 
 void SudokuVenster::meldingsvenster(const std::string& titel, const std::string& tekst) {
+    toonStapMelding(titel, tekst, 0, 0, "", {});
+}
+
+void SudokuVenster::meldStap(const std::string& titel, const std::string& tekst, int rij, int kol,
+                             const Reden& reden) {
+    // The step's unit, and from the path, which knows the exclusions the proof rests on, its
+    // proving cells and its sentence.
+    Markering m{-1, reden.eenheid.cellen(), {}};
+    std::string uitleg;
+    if (opname_ != nullptr && !opname_->pad.verloop().empty()) {
+        const Oplospad& pad = opname_->pad;
+        const std::size_t k = pad.verloop().size() - 1;
+        const Gebeurtenis& g = pad.gebeurtenissen()[pad.verloop()[k].index];
+        m.bewijs = bewijsMarken(pad, k);
+        uitleg = teksten::stapUitleg(std::string(1, g.getal), pad.waarom(k));
+    }
+    toonStapMelding(titel, tekst, rij, kol, uitleg, m);
+}
+
+void SudokuVenster::toonStapMelding(const std::string& titel, const std::string& tekst, int rij,
+                                    int kol, const std::string& uitleg, const Markering& m) {
     if (afsluiten_) return;  // the window is gone: the solve finishes unseen
     StapMelding box(
-        q(titel), q(tekst), this, [this](QSize maat) { return meldingPlek(maat); }, vensterRand());
+        q(titel), q(tekst), this,
+        [this, rij, kol](QSize maat) { return meldingPlek(maat, rij, kol); }, vensterRand());
     QEventLoop lus;
     connect(&box, &QDialog::finished, &lus, &QEventLoop::quit);
     melding_ = &box;
     qApp->installEventFilter(this);
     // Under the box's own text the digit and why it goes there, for the eye and the ear.
-    if (!aangekondigdUitleg_.empty()) box.setInformativeText(q(aangekondigdUitleg_));
-    markeer(aangekondigd_);
+    if (!uitleg.empty()) box.setInformativeText(q(uitleg));
+    markeer(m);
     box.show();
     // Once shown, with its buttons: a screen reader that hears of the box finds them there.
-    box.setAccessibleDescription(q(tekst + "\n" + aangekondigdUitleg_));
+    box.setAccessibleDescription(q(tekst + "\n" + uitleg));
     lus.exec();
     // However the box went (OK, Escape, its close button, the window closed): the marks go with it.
     markeer({});
@@ -85,16 +109,15 @@ void SudokuVenster::meldingsvenster(const std::string& titel, const std::string&
     if (box.gestopt() && !afsluiten_) vinkVak(Vink::Tussenstap)->setChecked(false);
 }
 
-std::optional<QPoint> SudokuVenster::meldingPlek(QSize binnen) const {
-    QLineEdit* c = cel(aangekondigdRij_, aangekondigdKol_);
+std::optional<QPoint> SudokuVenster::meldingPlek(QSize binnen, int rijNr, int kolNr) const {
+    QLineEdit* c = cel(rijNr, kolNr);
     if (c == nullptr || screen() == nullptr) return std::nullopt;
     const auto opScherm = [](const QWidget* w) {
         return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
     };
     const QRect celVak = opScherm(c);
-    const QRect rij = opScherm(cel(aangekondigdRij_, 1)).united(opScherm(cel(aangekondigdRij_, 9)));
-    const QRect kolom =
-        opScherm(cel(1, aangekondigdKol_)).united(opScherm(cel(9, aangekondigdKol_)));
+    const QRect rij = opScherm(cel(rijNr, 1)).united(opScherm(cel(rijNr, 9)));
+    const QRect kolom = opScherm(cel(1, kolNr)).united(opScherm(cel(9, kolNr)));
 
     // The box's frame is not known before it is shown; the window's own frame is the best guess.
     const QRect venster = frameGeometry();

@@ -15,7 +15,6 @@
 #include "board/bordregel.h"
 #include "toegankelijk.h"
 #include "uitleg/oplossingen.h"
-#include "uitleg/teksten.h"
 #include "venster_hulp.h"
 #include "verslag_venster.h"
 
@@ -93,20 +92,9 @@ void SudokuVenster::zetKnopVisible(Knop k, bool zichtbaar) { knop(k)->setVisible
 int SudokuVenster::vinkWaarde(Vink v) const { return vinkVak(v)->isChecked() ? 1 : 0; }
 
 void SudokuVenster::geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) {
-    // The step box that may follow is placed clear of this cell and shows its unit.
-    aangekondigdRij_ = rij;
-    aangekondigdKol_ = kol;
-    aangekondigd_ = {-1, reden.eenheid.cellen(), {}};
-    aangekondigdUitleg_.clear();
     gevonden_.set(static_cast<std::size_t>((rij - 1) * 9 + kol - 1));
     beschrijfCel(rij, kol);
-    if (opname_ == nullptr) return;
-    Oplospad& pad = opname_->pad;
-    pad.geplaatst(rij, kol, getal, reden);
-    // Read from the path, which knows the exclusions the proof rests on.
-    const std::size_t k = pad.verloop().size() - 1;
-    aangekondigd_.bewijs = bewijsMarken(pad, k);
-    aangekondigdUitleg_ = teksten::stapUitleg(getal, pad.waarom(k));
+    if (opname_ != nullptr) opname_->pad.geplaatst(rij, kol, getal, reden);
 }
 
 void SudokuVenster::gokOngedaan() {

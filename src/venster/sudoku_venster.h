@@ -19,6 +19,7 @@
 
 #include "board/controls.h"
 #include "board/sudoku_form.h"
+#include "form/bordstand.h"
 #include "markering.h"
 #include "tip_venster.h"
 
@@ -127,6 +128,8 @@ public:
     void zetKnopVisible(Knop knop, bool zichtbaar) override;
     int vinkWaarde(Vink vink) const override;
     void meldingsvenster(const std::string& titel, const std::string& tekst) override;
+    void meldStap(const std::string& titel, const std::string& tekst, int rij, int kol,
+                  const Reden& reden) override;
     void geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) override;
     void gokOngedaan() override;
     void uitsluitingGemaakt(const Uitsluiting& u) override;
@@ -161,7 +164,11 @@ private:
     // stap_melding.cpp: where the step box of `maat` (without its frame) goes: clear of the
     // announced cell and, where the screen allows, of its row and column. Empty: leave it
     // centred.
-    std::optional<QPoint> meldingPlek(QSize maat) const;
+    // Where a step box of this size goes for the number at (rij, kol).
+    std::optional<QPoint> meldingPlek(QSize maat, int rij, int kol) const;
+    // The step box itself: under its text `uitleg`, while it is open the marks `m`.
+    void toonStapMelding(const std::string& titel, const std::string& tekst, int rij, int kol,
+                         const std::string& uitleg, const Markering& m);
     // The frame the window manager put around this window.
     QMargins vensterRand() const;
     // venster_invoer.cpp
@@ -190,21 +197,14 @@ private:
     QMessageBox* melding_ = nullptr;
     bool bezig_ = false;      // a solve is running
     bool afsluiten_ = false;  // the window was closed during a solve
-    // The cell where the core last placed a number: the one the next step box announces.
-    int aangekondigdRij_ = 0;
-    int aangekondigdKol_ = 0;
-    // Its unit and proving cells, marked while its step box is open, and the digit and
-    // sentence the box shows under its own text.
-    Markering aangekondigd_;
-    std::string aangekondigdUitleg_;
     Markering markering_;
     BordMarken* marken_ = nullptr;
     // Made anew for each tip once closed: a screen reader then meets it as a new window.
     QPointer<TipVenster> tipVenster_;
     // The cells the running or last solve placed a number in (row by row).
     std::bitset<81> gevonden_;
-    // The last puzzle pasted, as nine lines of a test-case file, while "Herstart" reloads it.
-    std::optional<std::string> geplakt_;
+    // The last puzzle pasted, while "Herstart" reloads it.
+    std::optional<Bordstand> geplakt_;
     // Where the user dragged a step box to; later boxes open there while it suits.
     std::optional<QPoint> gesleeptNaar_;
 

@@ -4,26 +4,11 @@
 
 #include <QDialog>
 
-#include <cstddef>
-#include <optional>
-#include <string>
-
 #include "markering.h"
-#include "uitleg/oplospad.h"
 
 class QLabel;
 
 namespace sudoku {
-
-class SudokuForm;
-
-// The first step a solve of `bord` (81 characters) would make with the options as given,
-// on a form and controls of its own: nothing of the window's form is touched.
-struct TipUitkomst {
-    Oplospad pad;
-    std::optional<std::size_t> stap;  // the step's entry in pad.verloop(); none: no placement
-};
-TipUitkomst zoekTip(const std::string& bord, bool uitproberen, bool modules);
 
 class TipVenster : public QDialog {
     Q_OBJECT

@@ -7,9 +7,8 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
-#include <sstream>
-
 #include "board/bordregel.h"
+#include "form/bordstand.h"
 #include "form/invoer.h"
 #include "form/teksten.h"
 #include "form/testcase_bestand.h"
@@ -93,18 +92,9 @@ void SudokuVenster::laadBestand(const QString& pad) {
 
 void SudokuVenster::herstart() {
     if (bezig_) return;
-    if (!geplakt_) {
-        form_.HerstartCommand_Click();
-    } else {
-        // What the form's "Herstart" does, with the pasted puzzle for the file.
-        for (int r = 1; r <= 9; ++r)
-            for (int k = 1; k <= 9; ++k) zetCelKleur(r, k, KLEUR_VENSTERTEKST);
-        zetKnopEnabled(Knop::Start, true);
-        zetKnopEnabled(Knop::Herstart, false);
-        zetOpmerk(teksten::BEGIN_OPNIEUW);
-        std::istringstream bron(*geplakt_);
-        form_.Form_LoadUit(bron);
-    }
+    // After a paste the pasted puzzle is what "Herstart" loads, as a file would be.
+    if (geplakt_) form_.testcaseVooraf = geplakt_->alsTestcase();
+    form_.HerstartCommand_Click();
     verslagLegen();
 }
 
@@ -118,14 +108,8 @@ void SudokuVenster::plakken() {
     const TestcaseInhoud& inhoud = plak.inhoud;
     form_.InvoerCommand_Click();
     verslagLegen();
-    // What "Herstart" reloads from now on: the puzzle as a test-case file would give it.
-    std::string regels;
-    for (int r = 1; r <= 9; ++r) {
-        std::string rij = r <= inhoud.regels ? inhoud.rijen[r] : std::string();
-        rij.resize(9, ' ');
-        regels += rij + "\n";
-    }
-    geplakt_ = regels;
+    // What "Herstart" reloads from now on.
+    geplakt_ = standVan(inhoud);
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
             const std::string& rij = inhoud.rijen[r];

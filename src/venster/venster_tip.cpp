@@ -1,5 +1,5 @@
-// "Tip" (F3): a solve of a copy of the board on controls without a window, whose first
-// placement is shown in the Tip window and marked in the grid.
+// "Tip" (F3): the first placement of a solve of the board as it stands (form/tip.h), shown in
+// the Tip window and marked in the grid.
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,10 +7,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <sstream>
-
 #include "board/bordregel.h"
 #include "form/teksten.h"
+#include "form/tip.h"
 #include "sudoku_venster.h"
 #include "tip_venster.h"
 #include "uitleg/oplossingen.h"
@@ -21,81 +20,6 @@
 namespace sudoku {
 
 using venster::q;
-
-namespace {
-
-// Controls that show nothing: they tick the options as the window has them, keep what the
-// core writes so that it reads back what it wrote, and record the path of the solve.
-class TipControls : public Controls {
-public:
-    TipControls(bool uitproberen, bool modules) : uitproberen_(uitproberen), modules_(modules) {
-        wilUitleg_ = true;
-    }
-    Oplospad pad;
-
-    void zetCelTekst(int rij, int kol, const std::string& tekst) override {
-        if (geldig(rij) && geldig(kol)) cellen_[rij][kol] = tekst;
-    }
-    std::string celTekst(int rij, int kol) const override {
-        return geldig(rij) && geldig(kol) ? cellen_[rij][kol] : std::string();
-    }
-    void zetCelKleur(int, int, Kleur) override {}
-    void focusCel(int, int) override {}
-    void zetOplos(int, const std::string&) override {}
-    void zetOpmerk(const std::string& tekst) override { opmerk_ = tekst; }
-    std::string opmerk() const override { return opmerk_; }
-    void zetKnopEnabled(Knop, bool) override {}
-    void zetKnopVisible(Knop, bool) override {}
-    // No step boxes: the tip wants the step, not a box for every number.
-    int vinkWaarde(Vink v) const override {
-        if (v == Vink::Uitproberen) return uitproberen_ ? 1 : 0;
-        if (v == Vink::Module) return modules_ ? 1 : 0;
-        return 0;
-    }
-    void meldingsvenster(const std::string&, const std::string&) override {}
-    void geplaatst(int rij, int kol, const std::string& getal, const Reden& reden) override {
-        pad.geplaatst(rij, kol, getal, reden);
-    }
-    void gokOngedaan() override { pad.gokOngedaan(); }
-    void uitsluitingGemaakt(const Uitsluiting& u) override { pad.uitsluitingGemaakt(u); }
-    void tabelGewist() override { pad.tabelGewist(); }
-
-private:
-    static bool geldig(int i) { return i >= 1 && i <= 9; }
-    bool uitproberen_, modules_;
-    std::array<std::array<std::string, 10>, 10> cellen_{};
-    std::string opmerk_;
-};
-
-}  // namespace
-
-TipUitkomst zoekTip(const std::string& bord, bool uitproberen, bool modules) {
-    TipControls ui(uitproberen, modules);
-    SudokuForm kopie(ui);
-    // Loaded as a test-case file of nine lines, as the command line loads a board.
-    std::string tekst;
-    for (std::size_t r = 0; r < 9; ++r) {
-        for (std::size_t k = 0; k < 9; ++k) {
-            const char c = r * 9 + k < bord.size() ? bord[r * 9 + k] : '.';
-            tekst += c >= '1' && c <= '9' ? c : ' ';
-        }
-        tekst += '\n';
-    }
-    std::istringstream bron(tekst);
-    kopie.Form_LoadUit(bron);
-    ui.pad.begin(bordRegel(kopie.veld));
-    if (kopie.FileAanwezig) kopie.StartCommand_Click();
-    TipUitkomst u{std::move(ui.pad), std::nullopt};
-    for (std::size_t k = 0; k < u.pad.verloop().size(); ++k) {
-        const Verloop& v = u.pad.verloop()[k];
-        if (v.soort == Verloop::Soort::Gebeurtenis &&
-            u.pad.gebeurtenissen()[v.index].soort == Gebeurtenis::Soort::Stap) {
-            u.stap = k;
-            break;
-        }
-    }
-    return u;
-}
 
 TipVenster::TipVenster(QWidget* ouder) : QDialog(ouder) {
     setObjectName("Tip");
