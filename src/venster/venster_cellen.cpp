@@ -21,6 +21,11 @@ public:
     BordMarken(SudokuVenster* venster, QWidget* ouder) : QWidget(ouder), venster_(venster) {
         setObjectName("BordMarken");
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Only frames are drawn: the board shows through, whatever background a style sheet
+        // or palette gives the window's widgets (its own rule outweighs theirs).
+        setAttribute(Qt::WA_NoSystemBackground);
+        setAutoFillBackground(false);
+        setStyleSheet("background: transparent;");
         setFocusPolicy(Qt::NoFocus);
         hide();
     }

@@ -262,3 +262,21 @@ void VensterTest::verslagLegtUit() {
     verslag->kandidatenVak()->setChecked(false);
     QVERIFY(!verslag->bord()->kandidaten().has_value());
 }
+
+// A style sheet that gives every widget a background leaves the board visible under the
+// frames of a tip: the layer that draws them paints nothing else.
+void VensterTest::markeringDoorzichtig() {
+    const QColor achter(0x33, 0x44, 0x55);
+    qApp->setStyleSheet("QWidget { background-color: #334455; }");
+    SudokuVenster v(VOORBEELD);
+    toon(v);
+    vraagTip(v);
+    QLineEdit* gegeven = v.cel(1, 1);  // holds the example's 5
+    const QImage beeld = v.grab(QRect(gegeven->mapTo(&v, QPoint(0, 0)), gegeven->size())).toImage();
+    int anders = 0;
+    for (int y = 0; y < beeld.height(); ++y)
+        for (int x = 0; x < beeld.width(); ++x) anders += beeld.pixelColor(x, y) != achter;
+    v.tipVenster()->close();
+    qApp->setStyleSheet("");
+    QVERIFY2(anders > 10, "the digit is hidden under the marks");
+}

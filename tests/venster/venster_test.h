@@ -235,4 +235,5 @@ private slots:
     void stapMeldingLegtUit();
     void tipVanWaarJeBent();
     void verslagLegtUit();
+    void markeringDoorzichtig();
 };
