@@ -124,13 +124,18 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
         return;
     }
 
+    // A single empty cell whose crossing line already holds the number (only after a wrong
+    // guess, or on a board without a solution) leaves the number nowhere to go, as a full
+    // segment does; placing it would put it twice in that line.
+    const bool enkeleBezet = leegAantal == 1 && (kruisBits(enkelePositie) & bit) != 0;
+
     bool melden = true;
     // The band and the block of its segment force the number.
     const int segmentBlok =
         richting ? Eenheid::blokNummer(bandBegin, begin) : Eenheid::blokNummer(begin, bandBegin);
     zetReden(techniek,
              {richting ? Eenheid::Soort::Band : Eenheid::Soort::Stapel, bandBegin, segmentBlok});
-    if (uitleg() && (leegAantal == 1 || gekozen != 0)) {
+    if (uitleg() && ((leegAantal == 1 && !enkeleBezet) || gekozen != 0)) {
         // The band's two cells with the number, then each other candidate of the segment
         // by the cell of its crossing line that holds the number.
         Bewijs& bw = reden_.bewijs;
@@ -148,7 +153,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
             bw.voegToe({celOp(bandArg, p), cijferWaarde, door, 0});
         }
     }
-    if (leegAantal == 1) {
+    if (leegAantal == 1 && !enkeleBezet) {
         kruisArg = static_cast<Integer>(enkelePositie);
         veld(rijArg, kolArg) = getal;
         TelGetal(getal);
