@@ -74,26 +74,31 @@ constexpr const char* HULP =
     "                   bijvoorbeeld\n"
     "                     stap 1: rij 6, kolom 2 = 7, Module BLOKLIJNEN Horizontaal, rijen 4-6, "
     "blok 4\n"
-    "                       waarom: Kruisen in een band: in blok 4 moet de 7 in rij 6, ...\n"
+    "                       waarom: Kruisen langs de rijen: in blok 4 moet de 7 in rij 6, ...\n"
     "                       bewijs: band: r4k7 r5k4; r6k3: r3k3\n"
     "                     uitsluiting 1: 1 valt af in r2k1 r2k2 r2k3 r3k1 r3k2, Module LIJNEN\n"
     "                     Horizontaal mbv uitz tabel, rij 1\n"
-    "                       waarom: Alleen mogelijk in rij: in rij 1 kan de 1 alleen in blok 1, "
-    "...\n"
+    "                       waarom: Opeisen: in rij 1 kan de 1 alleen nog in r1k1 en r1k3, ...\n"
     "                       oorzaak: r1k1 r1k3\n"
+    "                       weg: r2k1 r3k2\n"
     "                     tabel gewist\n"
-    "                   het bewijs noemt per ander leeg vak de cel die het cijfer al heeft\n"
-    "                   (rRkK: rRkK) of de uitsluiting (rRkK: uitsluiting N); bij Module CEL\n"
-    "                   per ander cijfer (E: rRkK, E: uitsluiting N); band: de twee cellen van\n"
-    "                   de band met het cijfer; enige lege vak; gok: D1 of D2 (D1 geprobeerd);\n"
-    "                   herstel: gok van stap N, andere optie D\n"
+    "                   weg: de vakken waar wie met potlood meedoet het cijfer nog had (of\n"
+    "                   geen); steunt op: de eerdere uitsluitingen waarop de oorzaak rust;\n"
+    "                   wat weggestreept is, blijft dat (ook na tabel gewist), behalve na een\n"
+    "                   ongedaan gemaakte gok; het bewijs noemt per ander leeg vak de cel die\n"
+    "                   het cijfer al heeft (rRkK: rRkK) of de uitsluiting die het daar het\n"
+    "                   eerst wegstreepte (rRkK: uitsluiting N); bij een naakte enkeling per\n"
+    "                   ander cijfer (E: rRkK, E: uitsluiting N); band: de twee cellen van de\n"
+    "                   band met het cijfer; enige lege vak; gok: D1 of D2 (D1 geprobeerd);\n"
+    "                   herstel: gok van stap N, andere optie D; tegenspraak: C in blok B en\n"
+    "                   per leeg vak van dat blok de cel met C die het ziet (rRkK: rRkK)\n"
     "  --verslag        een verslag per puzzel: het niveau (de hoogste trap die een plaatsing\n"
     "                   nodig had: basis, uitzonderingstabel, naked, gok, of onopgelost), het\n"
     "                   aantal oplossingen (uniek, meerdere, geen) en het aantal plaatsingen\n"
     "                   per techniek, na de result-regel, bijvoorbeeld\n"
     "                     niveau basis\n"
     "                     oplossingen uniek\n"
-    "                     techniek \"Module LIJNEN Horizontaal\" 23\n"
+    "                     techniek \"verborgen enkeling in rij\" 23\n"
     "                   in een batch: NIVEAU OPLOSSINGEN achter elke regel, en de aantallen\n"
     "                   per niveau en per antwoord in de samenvatting\n"
     "  --csv            (met --batch) een kopregel, dan een CSV-rij per regel: regel, puzzel,\n"
@@ -251,8 +256,8 @@ int enkel(const std::string& pad, const Opties& opties) {
         // One line per technique that placed a number, in the ladder's order.
         for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
             if (const int n = u.verslag.perTechniek[static_cast<std::size_t>(t)]; n > 0)
-                std::cout << "techniek \"" << teksten::techniekNaam(static_cast<Techniek>(t))
-                          << "\" " << n << '\n';
+                std::cout << "techniek \"" << mensNaamVan(static_cast<Techniek>(t)) << "\" " << n
+                          << '\n';
     }
     if (!uitvoerGeschreven()) return 2;
     return isOpgelost(u.afloop) ? 0 : 1;

@@ -164,11 +164,28 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     } else {
         // The number has nowhere to go in its segment.
         if (PROBEERUIT) {
+            // What ended the guess, as the board shows it before the undo: the segment's
+            // block lacks the number and every empty cell of it sees one.
+            Bewijs tegenspraak;
+            if (uitleg()) {
+                tegenspraak.soort = Bewijs::Soort::Herstel;
+                tegenspraak.tegenspraakCijfer = cijferWaarde;
+                tegenspraak.tegenspraakBlok = segmentBlok;
+                const int boven = (segmentBlok - 1) / 3 * 3 + 1;
+                const int links = (segmentBlok - 1) % 3 * 3 + 1;
+                for (int r = boven; r < boven + 3; ++r)
+                    for (int k = links; k < links + 3; ++k) {
+                        if (veld.celTeken(r, k) != ' ') continue;
+                        int door = eersteInRij(cijferWaarde, r);
+                        if (door == 0) door = eersteInKolom(cijferWaarde, k);
+                        tegenspraak.voegToe({celNummer(r, k), cijferWaarde, door, 0});
+                    }
+            }
             herstelMislukteGok();
             // With the guess undone, the guessed cell's block can only take the other option.
             zetReden(Techniek::FoutHersteld, Eenheid::blokVan(rijArg, kolArg));
             if (uitleg()) {
-                reden_.bewijs.soort = Bewijs::Soort::Herstel;
+                reden_.bewijs = tegenspraak;
                 reden_.bewijs.opties = {cijfer(uitprobeeroptie2), 0};
             }
         } else {

@@ -459,7 +459,7 @@ TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
     ASSERT_NE(result, regels.end());
     EXPECT_EQ(*(result + 1), "niveau gok");
     EXPECT_EQ(*(result + 2), "oplossingen uniek");
-    EXPECT_EQ((result + 3)->rfind("techniek \"Module BLOKLIJNEN Horizontaal\" ", 0),
+    EXPECT_EQ((result + 3)->rfind("techniek \"kruisen langs de rijen\" ", 0),
               0u);  // the ladder's order
 
     // In a batch: the level and the answer after each line, the counts in the summary.
