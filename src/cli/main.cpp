@@ -23,6 +23,8 @@
 #include "cli/oplossen.h"
 #include "cli/spoor_controls.h"
 #include "cli/teksten.h"
+#include "cli/tip_uitvoer.h"
+#include "form/bordstand.h"
 #include "form/teksten.h"
 #include "form/testcase_bestand.h"
 #include "sudoku_versie.h"
@@ -42,6 +44,7 @@ constexpr const char* GEBRUIK =
     "                         [--jobs N] --batch BESTAND\n"
     "         sudoku-blad-cli [--trial] [--modules] [--verslag] [--jobs N] --csv --batch BESTAND\n"
     "         sudoku-blad-cli [--trial] [--modules] [--trace] --bedieningen [--batch] BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] --tip BESTAND\n"
     "         sudoku-blad-cli --help | --version\n";
 
 constexpr const char* HULP =
@@ -113,6 +116,13 @@ constexpr const char* HULP =
     "                   zichtbaar|verborgen), de vinkjes (vink NAAM 0|1), de statusregel\n"
     "                   (opmerk) en na Start het aantal stapmeldingen (meldingen N); in een\n"
     "                   batch na een regel puzzel N per puzzel\n"
+    "  --tip            een tip voor het bord zoals het staat, in drie stappen:\n"
+    "                     tip 1: Verborgen enkeling in rij: kijk naar rij 3.\n"
+    "                     tip 2: Verborgen enkeling in rij: in rij 3 kan de 7 maar op één plek:\n"
+    "                     r3k5.\n"
+    "                     tip 3: (de zin van de eerste stap, als bij --uitleg)\n"
+    "                   zonder stap (de technieken plaatsen niets, het bord is vol of breekt\n"
+    "                   de regels) een regel tip: TEKST en afsluitcode 1\n"
     "  --jobs N         een batch op N draden oplossen (standaard: het aantal kernen);\n"
     "                   de uitvoer is dezelfde als met --jobs 1, in dezelfde volgorde\n"
     "  --help           deze hulp\n"
@@ -263,6 +273,25 @@ int enkel(const std::string& pad, const Opties& opties) {
     return isOpgelost(u.afloop) ? 0 : 1;
 }
 
+// --tip: the test case read as for a single solve, then the tip for its board.
+int tipVoor(const std::string& pad, const Opties& opties) {
+    GeladenTestcase testcase;
+    if (pad == "-") {
+        std::string invoer;
+        if (!leesStandaardinvoer(invoer)) return 2;
+        std::istringstream bron(invoer);
+        testcase.inhoud = leesTestcase(bron);
+    } else {
+        testcase = laadTestcase(pad, true);
+    }
+    if (testcase.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
+        std::cerr << NAAM << ": " << pad << ": " << weigerReden(testcase) << "\n";
+        return 2;
+    }
+    const int code = schrijfTip(std::cout, standVan(testcase.inhoud).bord, opties);
+    return uitvoerGeschreven() ? code : 2;
+}
+
 int batch(const std::string& pad, const Opties& opties, bool csv, int taken) {
     int fd = 0;
     if (pad != "-") {
@@ -335,6 +364,7 @@ int main(int argc, char** argv) {
     Opties opties;
     bool isBatch = false;
     bool csv = false;
+    bool tip = false;
     std::vector<std::string> bestanden;
     bool geenOptiesMeer = false;
     const unsigned kernen = std::thread::hardware_concurrency();
@@ -361,6 +391,8 @@ int main(int argc, char** argv) {
             opties.verslag = true;
         } else if (a == "--bedieningen") {
             opties.bedieningen = true;
+        } else if (a == "--tip") {
+            tip = true;
         } else if (a == "--csv") {
             csv = true;
         } else if (a == "--batch") {
@@ -391,5 +423,9 @@ int main(int argc, char** argv) {
     // Event and step lines would break the rows apart.
     if (csv && (opties.spoor || opties.stappen))
         return gebruiksfout("--csv gaat niet samen met --trace, --stappen of --uitleg");
+    if (tip && (isBatch || csv || takenGegeven || opties.spoor || opties.stappen ||
+                opties.verslag || opties.bedieningen))
+        return gebruiksfout("--tip gaat alleen samen met --trial en --modules");
+    if (tip) return tipVoor(bestanden[0], opties);
     return isBatch ? batch(bestanden[0], opties, csv, taken) : enkel(bestanden[0], opties);
 }

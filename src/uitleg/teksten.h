@@ -61,6 +61,17 @@ inline constexpr const char* TABEL_GEWIST_UITLEG =
 inline constexpr const char* GOK_ONGEDAAN_UITLEG =
     "De gok liep vast: het bord gaat terug naar hoe het voor de gok stond, en wat je na die "
     "stap hebt weggestreept, komt terug.";
+// The tip's first two steps (the third is the step's sentence): where to look, a unit and
+// for a band the digit, never the cell ("Verborgen enkeling in rij: kijk naar rij 3."), with
+// what must be struck first when the step rests on struck candidates; then the cell and the
+// digit ("Verborgen enkeling in rij: in rij 3 kan de 7 maar op één plek: r3k5."). The unit
+// of the first step: the step's own, the block of a naked single, a band without its block.
+std::string tipWaarKijken(int rij, int kol, int getal, const Reden& reden,
+                          std::span<const Uitsluiting> alle);
+std::string tipCelEnCijfer(int rij, int kol, int getal, const Reden& reden);
+Eenheid tipEenheid(int rij, int kol, const Reden& reden);
+// A board that breaks the rules: "De 5 staat twee keer in rij 1."
+std::string dubbelZin(int cijfer, const Eenheid& e);
 inline constexpr const char* TIP_OPGELOST = "De puzzel is al helemaal ingevuld.";
 // The ladder places nothing: "Geen stap gevonden met deze technieken; de puzzel heeft één
 // oplossing" (or meer dan één, or geen).

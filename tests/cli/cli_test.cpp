@@ -479,6 +479,40 @@ TEST(Cli, StepsFollowTheirPlacementsAndTheReportAddsUp) {
 // --csv: a header, a row per line ending in CR LF with its fields quoted where needed, a
 // refused line's reason in the outcome column, the givens and the one solution last;
 // options that would break the rows are refused, and unreadable input gets no header.
+// --tip: three lines whose third is the first step's sentence as --uitleg prints it, exit 0;
+// one line and exit 1 when there is nothing to give; only with --trial and --modules.
+TEST(Cli, TipInThreeStepsOrOneLine) {
+    TijdelijkeMap map;
+    const auto top95 = leesCollectie("top95");
+    ASSERT_GE(top95.size(), 61u) << SUDOKU_PUZZELS;
+    const std::string pad = map.schrijf("p.txt", top95[4].opgave + "\n").string();
+    const auto tip = draai(map, "--modules --tip " + pad);
+    EXPECT_EQ(tip.code, 0);
+    const auto regels = regelsVan(tip.uit);
+    ASSERT_EQ(regels.size(), 3u) << tip.uit;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(regels[i].rfind("tip " + std::to_string(i + 1) + ": ", 0), 0u);
+    const auto uitleg = regelsVan(draai(map, "--modules --uitleg " + pad).uit);
+    const auto waarom = std::find_if(uitleg.begin(), uitleg.end(), [](const std::string& r) {
+        return r.rfind("  waarom: ", 0) == 0;
+    });
+    ASSERT_NE(waarom, uitleg.end());
+    EXPECT_EQ(regels[2].substr(7), waarom->substr(10));
+
+    const auto vol = draai(map, "--tip -", negenRegels(OPGELOST_BORD));
+    EXPECT_EQ(vol.uit, "tip: De puzzel is al helemaal ingevuld.\n");
+    EXPECT_EQ(vol.code, 1);
+    const auto leeg = draai(map, "--tip -", negenRegels(std::string(81, '.')));
+    EXPECT_EQ(leeg.uit, "tip: Geen stap gevonden met deze technieken; de puzzel heeft meer dan één "
+                        "oplossing\n");
+    EXPECT_EQ(leeg.code, 1);
+    EXPECT_EQ(draai(map, "--tip " + (map.pad() / "weg.txt").string()).code, 2);
+    const auto samen = draai(map, "--tip --stappen " + pad);
+    EXPECT_EQ(samen.code, 2);
+    EXPECT_NE(samen.fout.find("--tip gaat alleen samen met --trial en --modules"),
+              std::string::npos);
+}
+
 TEST(Cli, CsvRowsPerLine) {
     TijdelijkeMap map;
     const std::string dubbel = "11" + std::string(79, '.');
