@@ -64,13 +64,20 @@ struct Bewijs {
         Cel,      // the cell module: each of the other eight digits is ruled out
         Band,     // the block-line module: the band's two cells, then the segment's other cells
         Gok,      // the guess: opties[0] tried, opties[1] the other
-        Herstel,  // the other option after a failed guess: opties[0]
+        // The other option after a failed guess, opties[0], and the contradiction that ended
+        // the guess: on the board just before the undo, digit tegenspraakCijfer has no place
+        // left in block tegenspraakBlok, which lacks it; gronden holds for each empty cell of
+        // that block the cell holding the digit that sees it.
+        Herstel,
     };
     Soort soort = Soort::Geen;
     bool enigeLegeVak = false;       // Eenheid, Band: no other empty cell to rule out
     std::array<int, 2> band{};       // Band: the cells holding the digit in the other two lines
     std::array<int, 2> opties{};     // Gok, Herstel
+    bool ladderLeeg = false;         // Gok: nothing else placed a number in the guessing pass
     int gokStap = 0;                 // Herstel: the step of the guess undone (filled by the path)
+    int tegenspraakCijfer = 0;       // Herstel
+    int tegenspraakBlok = 0;         // Herstel
     std::uint8_t aantal = 0;         // gronden in use
     std::array<Grond, 8> gronden{};  // at most eight other cells of a unit, or eight digits
 
@@ -103,5 +110,17 @@ struct Uitsluiting {
     Eenheid eenheid;
     bool operator==(const Uitsluiting&) const = default;
 };
+
+// What a person calls the way an exclusion strikes its digit: the naked set's technique, or
+// the block and the line that confine it (their banner is the placing module's).
+inline const char* mensNaamVan(const Uitsluiting& u) {
+    switch (u.soort) {
+        case Uitsluiting::Soort::BlokInLijn: return teksten::NAAM_AANWIJZEND_PAAR;
+        case Uitsluiting::Soort::LijnInBlok: return teksten::NAAM_OPEISEN;
+        case Uitsluiting::Soort::Paar:
+        case Uitsluiting::Soort::Drietal: break;
+    }
+    return mensNaamVan(u.techniek);
+}
 
 }  // namespace sudoku

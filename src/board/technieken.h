@@ -34,37 +34,43 @@ enum class Fase : std::uint8_t {
 //     whether it places a number)
 // A new technique is a new row here, in ladder order (docs/ontwerp.md, "Where a new thing
 // goes").
-#define SUDOKU_TECHNIEKEN(X)                                                                     \
-    X(BlokLijnenH, BlokLijnenH, Gewoon, MODULE_BLOKLIJNEN_H, Basis, NAAM_BAND, true)             \
-    X(BlokLijnenV, BlokLijnenV, Gewoon, MODULE_BLOKLIJNEN_V, Basis, NAAM_BAND, true)             \
-    X(LijnenH, LijnenH, Gewoon, MODULE_LIJNEN_H, Basis, NAAM_RIJ, true)                          \
-    X(LijnenV, LijnenV, Gewoon, MODULE_LIJNEN_V, Basis, NAAM_KOLOM, true)                        \
-    X(Blokken, Blokken, Gewoon, MODULE_BLOKKEN, Basis, NAAM_BLOK, true)                          \
-    X(Cel, Cel, Gewoon, MODULE_CEL, Basis, NAAM_CEL, true)                                       \
-    X(LijnenHUitz, LijnenH, Uitz, MODULE_LIJNEN_H_UITZ, Uitzonderingstabel, NAAM_RIJ, true)      \
-    X(LijnenVUitz, LijnenV, Uitz, MODULE_LIJNEN_V_UITZ, Uitzonderingstabel, NAAM_KOLOM, true)    \
-    X(BlokkenUitz, Blokken, Uitz, MODULE_BLOKKEN_UITZ, Uitzonderingstabel, NAAM_BLOK, true)      \
-    X(CelUitz, Cel, Uitz, MODULE_CEL_UITZ, Uitzonderingstabel, NAAM_CEL, true)                   \
-    X(CelNakedPair, Cel, NakedPair, MODULE_CEL_NAKED_PAIR, Naked, NAAM_CEL, true)                \
-    X(LijnenHNakedPair, LijnenH, NakedPair, MODULE_LIJNEN_H_NAKED_PAIR, Naked, NAAM_RIJ, true)   \
-    X(LijnenVNakedPair, LijnenV, NakedPair, MODULE_LIJNEN_V_NAKED_PAIR, Naked, NAAM_KOLOM, true) \
-    X(CelNakedTriple, Cel, NakedTriple, MODULE_CEL_NAKED_TRIPLE, Naked, NAAM_CEL, true)          \
-    X(LijnenHNakedTriple, LijnenH, NakedTriple, MODULE_LIJNEN_H_NAKED_TRIPLE, Naked, NAAM_RIJ,   \
-      true)                                                                                      \
-    X(LijnenVNakedTriple, LijnenV, NakedTriple, MODULE_LIJNEN_V_NAKED_TRIPLE, Naked, NAAM_KOLOM, \
-      true)                                                                                      \
-    X(CelNakedTriple3Pairs, Cel, NakedTriple3Pairs, MODULE_CEL_NAKED_TRIPLE_3PAIRS, Naked,       \
-      NAAM_CEL, true)                                                                            \
-    X(LijnenHNakedTriple3Pairs, LijnenH, NakedTriple3Pairs, MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS, \
-      Naked, NAAM_RIJ, true)                                                                     \
-    X(LijnenVNakedTriple3Pairs, LijnenV, NakedTriple3Pairs, MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS, \
-      Naked, NAAM_KOLOM, true)                                                                   \
-    X(Uitproberen, Uitproberen, Gewoon, MODULE_UITPROBEREN, Gok, NAAM_GOK, true)                 \
-    X(FoutHersteld, FoutHersteld, Gewoon, FOUT_HERSTELD, Gok, NAAM_HERSTEL, true)                \
-    X(NakedPair, NakedPair, Gewoon, MODULE_NAKED_PAIR, Naked, NAAM_PAAR, false)                  \
-    X(NakedTriple, NakedTriple, Gewoon, MODULE_NAKED_TRIPLE, Naked, NAAM_DRIETAL, false)         \
-    X(NakedTriple3Pairs, NakedTriple3Pairs, Gewoon, MODULE_NAKED_TRIPLE_3PAIRS, Naked,           \
-      NAAM_DRIE_PAREN, false)
+#define SUDOKU_TECHNIEKEN(X)                                                                       \
+    X(BlokLijnenH, BlokLijnenH, Gewoon, MODULE_BLOKLIJNEN_H, Basis, NAAM_KRUISEN_RIJEN, true)      \
+    X(BlokLijnenV, BlokLijnenV, Gewoon, MODULE_BLOKLIJNEN_V, Basis, NAAM_KRUISEN_KOLOMMEN, true)   \
+    X(LijnenH, LijnenH, Gewoon, MODULE_LIJNEN_H, Basis, NAAM_VERBORGEN_RIJ, true)                  \
+    X(LijnenV, LijnenV, Gewoon, MODULE_LIJNEN_V, Basis, NAAM_VERBORGEN_KOLOM, true)                \
+    X(Blokken, Blokken, Gewoon, MODULE_BLOKKEN, Basis, NAAM_VERBORGEN_BLOK, true)                  \
+    X(Cel, Cel, Gewoon, MODULE_CEL, Basis, NAAM_NAAKTE_ENKELING, true)                             \
+    X(LijnenHUitz, LijnenH, Uitz, MODULE_LIJNEN_H_UITZ, Uitzonderingstabel,                        \
+      NAAM_VERBORGEN_RIJ_WEG, true)                                                                \
+    X(LijnenVUitz, LijnenV, Uitz, MODULE_LIJNEN_V_UITZ, Uitzonderingstabel,                        \
+      NAAM_VERBORGEN_KOLOM_WEG, true)                                                              \
+    X(BlokkenUitz, Blokken, Uitz, MODULE_BLOKKEN_UITZ, Uitzonderingstabel,                         \
+      NAAM_VERBORGEN_BLOK_WEG, true)                                                               \
+    X(CelUitz, Cel, Uitz, MODULE_CEL_UITZ, Uitzonderingstabel, NAAM_NAAKTE_ENKELING_WEG, true)     \
+    X(CelNakedPair, Cel, NakedPair, MODULE_CEL_NAKED_PAIR, Naked, NAAM_NAAKTE_ENKELING_PAAR, true) \
+    X(LijnenHNakedPair, LijnenH, NakedPair, MODULE_LIJNEN_H_NAKED_PAIR, Naked,                     \
+      NAAM_VERBORGEN_RIJ_PAAR, true)                                                               \
+    X(LijnenVNakedPair, LijnenV, NakedPair, MODULE_LIJNEN_V_NAKED_PAIR, Naked,                     \
+      NAAM_VERBORGEN_KOLOM_PAAR, true)                                                             \
+    X(CelNakedTriple, Cel, NakedTriple, MODULE_CEL_NAKED_TRIPLE, Naked,                            \
+      NAAM_NAAKTE_ENKELING_DRIETAL, true)                                                          \
+    X(LijnenHNakedTriple, LijnenH, NakedTriple, MODULE_LIJNEN_H_NAKED_TRIPLE, Naked,               \
+      NAAM_VERBORGEN_RIJ_DRIETAL, true)                                                            \
+    X(LijnenVNakedTriple, LijnenV, NakedTriple, MODULE_LIJNEN_V_NAKED_TRIPLE, Naked,               \
+      NAAM_VERBORGEN_KOLOM_DRIETAL, true)                                                          \
+    X(CelNakedTriple3Pairs, Cel, NakedTriple3Pairs, MODULE_CEL_NAKED_TRIPLE_3PAIRS, Naked,         \
+      NAAM_NAAKTE_ENKELING_DRIE_PAREN, true)                                                       \
+    X(LijnenHNakedTriple3Pairs, LijnenH, NakedTriple3Pairs, MODULE_LIJNEN_H_NAKED_TRIPLE_3PAIRS,   \
+      Naked, NAAM_VERBORGEN_RIJ_DRIE_PAREN, true)                                                  \
+    X(LijnenVNakedTriple3Pairs, LijnenV, NakedTriple3Pairs, MODULE_LIJNEN_V_NAKED_TRIPLE_3PAIRS,   \
+      Naked, NAAM_VERBORGEN_KOLOM_DRIE_PAREN, true)                                                \
+    X(Uitproberen, Uitproberen, Gewoon, MODULE_UITPROBEREN, Gok, NAAM_GOK, true)                   \
+    X(FoutHersteld, FoutHersteld, Gewoon, FOUT_HERSTELD, Gok, NAAM_HERSTEL, true)                  \
+    X(NakedPair, NakedPair, Gewoon, MODULE_NAKED_PAIR, Naked, NAAM_NAAKT_PAAR, false)              \
+    X(NakedTriple, NakedTriple, Gewoon, MODULE_NAKED_TRIPLE, Naked, NAAM_NAAKT_DRIETAL, false)     \
+    X(NakedTriple3Pairs, NakedTriple3Pairs, Gewoon, MODULE_NAKED_TRIPLE_3PAIRS, Naked,             \
+      NAAM_NAAKT_DRIETAL_DRIE_PAREN, false)
 
 enum class Techniek : std::uint8_t {
 #define SUDOKU_TECHNIEK_NAAM(t, ...) t,
@@ -111,7 +117,7 @@ constexpr const TechniekRij& rijVan(Techniek t) {
     return TECHNIEKEN[i < std::size(TECHNIEKEN) ? i : 0];
 }
 constexpr Niveau niveauVan(Techniek t) { return rijVan(t).niveau; }
-// What a person calls it: "alleen mogelijk in rij", "enige kandidaat", ...
+// What a person calls it: "verborgen enkeling in rij", "naakte enkeling", "naakt paar", ...
 constexpr const char* mensNaamVan(Techniek t) { return rijVan(t).naam; }
 // The module's text for it, spaces at the ends included (" Module CEL ").
 const std::string& bannerVan(Techniek t);

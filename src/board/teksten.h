@@ -53,17 +53,44 @@ inline constexpr const char* MODULE_NAKED_TRIPLE_3PAIRS = " Module Naked Triple 
 inline constexpr const char* MODULE_UITPROBEREN = " Module Uitproberen ";
 inline constexpr const char* FOUT_HERSTELD = " Fout hersteld na mislukte gok ";
 
-// What a person calls each technique, beside its module's text.
-inline constexpr const char* NAAM_RIJ = "alleen mogelijk in rij";
-inline constexpr const char* NAAM_KOLOM = "alleen mogelijk in kolom";
-inline constexpr const char* NAAM_BLOK = "alleen mogelijk in blok";
-inline constexpr const char* NAAM_CEL = "enige kandidaat";
-inline constexpr const char* NAAM_BAND = "kruisen in een band";
-inline constexpr const char* NAAM_PAAR = "paar";
-inline constexpr const char* NAAM_DRIETAL = "drietal";
-inline constexpr const char* NAAM_DRIE_PAREN = "drietal van drie paren";
+// What a person calls each technique, beside its module's text: one name each, in the words
+// of Dutch puzzle books, and never the same for a technique that places and one that only
+// strikes candidates. The stages of the ladder after the first say what was struck first.
+inline constexpr const char* NAAM_KRUISEN_RIJEN = "kruisen langs de rijen";
+inline constexpr const char* NAAM_KRUISEN_KOLOMMEN = "kruisen langs de kolommen";
+inline constexpr const char* NAAM_VERBORGEN_RIJ = "verborgen enkeling in rij";
+inline constexpr const char* NAAM_VERBORGEN_KOLOM = "verborgen enkeling in kolom";
+inline constexpr const char* NAAM_VERBORGEN_BLOK = "verborgen enkeling in blok";
+inline constexpr const char* NAAM_NAAKTE_ENKELING = "naakte enkeling";
+inline constexpr const char* NAAM_VERBORGEN_RIJ_WEG = "verborgen enkeling in rij na wegstrepen";
+inline constexpr const char* NAAM_VERBORGEN_KOLOM_WEG = "verborgen enkeling in kolom na wegstrepen";
+inline constexpr const char* NAAM_VERBORGEN_BLOK_WEG = "verborgen enkeling in blok na wegstrepen";
+inline constexpr const char* NAAM_NAAKTE_ENKELING_WEG = "naakte enkeling na wegstrepen";
+inline constexpr const char* NAAM_NAAKTE_ENKELING_PAAR = "naakte enkeling na naakt paar";
+inline constexpr const char* NAAM_VERBORGEN_RIJ_PAAR = "verborgen enkeling in rij na naakt paar";
+inline constexpr const char* NAAM_VERBORGEN_KOLOM_PAAR =
+    "verborgen enkeling in kolom na naakt paar";
+inline constexpr const char* NAAM_NAAKTE_ENKELING_DRIETAL = "naakte enkeling na naakt drietal";
+inline constexpr const char* NAAM_VERBORGEN_RIJ_DRIETAL =
+    "verborgen enkeling in rij na naakt drietal";
+inline constexpr const char* NAAM_VERBORGEN_KOLOM_DRIETAL =
+    "verborgen enkeling in kolom na naakt drietal";
+inline constexpr const char* NAAM_NAAKTE_ENKELING_DRIE_PAREN =
+    "naakte enkeling na naakt drietal van drie paren";
+inline constexpr const char* NAAM_VERBORGEN_RIJ_DRIE_PAREN =
+    "verborgen enkeling in rij na naakt drietal van drie paren";
+inline constexpr const char* NAAM_VERBORGEN_KOLOM_DRIE_PAREN =
+    "verborgen enkeling in kolom na naakt drietal van drie paren";
 inline constexpr const char* NAAM_GOK = "gok";
 inline constexpr const char* NAAM_HERSTEL = "herstel na een mislukte gok";
+// The techniques that only strike candidates: the naked sets, and the two ways a block and a
+// line confine a digit (the block module's pair on one line, the line module's places in one
+// block).
+inline constexpr const char* NAAM_NAAKT_PAAR = "naakt paar";
+inline constexpr const char* NAAM_NAAKT_DRIETAL = "naakt drietal";
+inline constexpr const char* NAAM_NAAKT_DRIETAL_DRIE_PAREN = "naakt drietal van drie paren";
+inline constexpr const char* NAAM_AANWIJZEND_PAAR = "aanwijzend paar";
+inline constexpr const char* NAAM_OPEISEN = "opeisen";
 
 // The step box, shown for every placed number when "weergave tussenstappen" is ticked.
 inline constexpr const char* STAP_TITEL = "Gevonden SUDOKU getal !";

@@ -23,6 +23,8 @@
 #include "cli/oplossen.h"
 #include "cli/spoor_controls.h"
 #include "cli/teksten.h"
+#include "cli/tip_uitvoer.h"
+#include "form/bordstand.h"
 #include "form/teksten.h"
 #include "form/testcase_bestand.h"
 #include "sudoku_versie.h"
@@ -42,6 +44,7 @@ constexpr const char* GEBRUIK =
     "                         [--jobs N] --batch BESTAND\n"
     "         sudoku-blad-cli [--trial] [--modules] [--verslag] [--jobs N] --csv --batch BESTAND\n"
     "         sudoku-blad-cli [--trial] [--modules] [--trace] --bedieningen [--batch] BESTAND\n"
+    "         sudoku-blad-cli [--trial] [--modules] --tip BESTAND\n"
     "         sudoku-blad-cli --help | --version\n";
 
 constexpr const char* HULP =
@@ -74,26 +77,31 @@ constexpr const char* HULP =
     "                   bijvoorbeeld\n"
     "                     stap 1: rij 6, kolom 2 = 7, Module BLOKLIJNEN Horizontaal, rijen 4-6, "
     "blok 4\n"
-    "                       waarom: Kruisen in een band: in blok 4 moet de 7 in rij 6, ...\n"
+    "                       waarom: Kruisen langs de rijen: in blok 4 moet de 7 in rij 6, ...\n"
     "                       bewijs: band: r4k7 r5k4; r6k3: r3k3\n"
     "                     uitsluiting 1: 1 valt af in r2k1 r2k2 r2k3 r3k1 r3k2, Module LIJNEN\n"
     "                     Horizontaal mbv uitz tabel, rij 1\n"
-    "                       waarom: Alleen mogelijk in rij: in rij 1 kan de 1 alleen in blok 1, "
-    "...\n"
+    "                       waarom: Opeisen: in rij 1 kan de 1 alleen nog in r1k1 en r1k3, ...\n"
     "                       oorzaak: r1k1 r1k3\n"
+    "                       weg: geen\n"
     "                     tabel gewist\n"
-    "                   het bewijs noemt per ander leeg vak de cel die het cijfer al heeft\n"
-    "                   (rRkK: rRkK) of de uitsluiting (rRkK: uitsluiting N); bij Module CEL\n"
-    "                   per ander cijfer (E: rRkK, E: uitsluiting N); band: de twee cellen van\n"
-    "                   de band met het cijfer; enige lege vak; gok: D1 of D2 (D1 geprobeerd);\n"
-    "                   herstel: gok van stap N, andere optie D\n"
+    "                   weg: de vakken waar wie met potlood meedoet het cijfer nog had (of\n"
+    "                   geen); steunt op: de eerdere uitsluitingen waarop de oorzaak rust;\n"
+    "                   wat weggestreept is, blijft dat (ook na tabel gewist), behalve na een\n"
+    "                   ongedaan gemaakte gok; het bewijs noemt per ander leeg vak de cel die\n"
+    "                   het cijfer al heeft (rRkK: rRkK) of de uitsluiting die het daar het\n"
+    "                   eerst wegstreepte (rRkK: uitsluiting N); bij een naakte enkeling per\n"
+    "                   ander cijfer (E: rRkK, E: uitsluiting N); band: de twee cellen van de\n"
+    "                   band met het cijfer; enige lege vak; gok: D1 of D2 (D1 geprobeerd);\n"
+    "                   herstel: gok van stap N, andere optie D; tegenspraak: C in blok B en\n"
+    "                   per leeg vak van dat blok de cel met C die het ziet (rRkK: rRkK)\n"
     "  --verslag        een verslag per puzzel: het niveau (de hoogste trap die een plaatsing\n"
     "                   nodig had: basis, uitzonderingstabel, naked, gok, of onopgelost), het\n"
     "                   aantal oplossingen (uniek, meerdere, geen) en het aantal plaatsingen\n"
     "                   per techniek, na de result-regel, bijvoorbeeld\n"
     "                     niveau basis\n"
     "                     oplossingen uniek\n"
-    "                     techniek \"Module LIJNEN Horizontaal\" 23\n"
+    "                     techniek \"verborgen enkeling in rij\" 23\n"
     "                   in een batch: NIVEAU OPLOSSINGEN achter elke regel, en de aantallen\n"
     "                   per niveau en per antwoord in de samenvatting\n"
     "  --csv            (met --batch) een kopregel, dan een CSV-rij per regel: regel, puzzel,\n"
@@ -108,6 +116,14 @@ constexpr const char* HULP =
     "                   zichtbaar|verborgen), de vinkjes (vink NAAM 0|1), de statusregel\n"
     "                   (opmerk) en na Start het aantal stapmeldingen (meldingen N); in een\n"
     "                   batch na een regel puzzel N per puzzel\n"
+    "  --tip            (alleen met --trial en --modules) een tip voor het bord zoals het\n"
+    "                   staat, in drie stappen, zoals de Tip van het venster:\n"
+    "                     tip 1: Verborgen enkeling in rij: kijk naar rij 3.\n"
+    "                     tip 2: Verborgen enkeling in rij: in rij 3 kan de 7 maar op één plek:\n"
+    "                     r3k5.\n"
+    "                     tip 3: (de zin van de eerste stap, als bij --uitleg)\n"
+    "                   zonder stap (de technieken plaatsen niets, het bord is vol of breekt\n"
+    "                   de regels) een regel tip: TEKST en afsluitcode 1\n"
     "  --jobs N         een batch op N draden oplossen (standaard: het aantal kernen);\n"
     "                   de uitvoer is dezelfde als met --jobs 1, in dezelfde volgorde\n"
     "  --help           deze hulp\n"
@@ -251,11 +267,30 @@ int enkel(const std::string& pad, const Opties& opties) {
         // One line per technique that placed a number, in the ladder's order.
         for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
             if (const int n = u.verslag.perTechniek[static_cast<std::size_t>(t)]; n > 0)
-                std::cout << "techniek \"" << teksten::techniekNaam(static_cast<Techniek>(t))
-                          << "\" " << n << '\n';
+                std::cout << "techniek \"" << mensNaamVan(static_cast<Techniek>(t)) << "\" " << n
+                          << '\n';
     }
     if (!uitvoerGeschreven()) return 2;
     return isOpgelost(u.afloop) ? 0 : 1;
+}
+
+// --tip: the test case read as for a single solve, then the tip for its board.
+int tipVoor(const std::string& pad, const Opties& opties) {
+    GeladenTestcase testcase;
+    if (pad == "-") {
+        std::string invoer;
+        if (!leesStandaardinvoer(invoer)) return 2;
+        std::istringstream bron(invoer);
+        testcase.inhoud = leesTestcase(bron);
+    } else {
+        testcase = laadTestcase(pad, true);
+    }
+    if (testcase.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
+        std::cerr << NAAM << ": " << pad << ": " << weigerReden(testcase) << "\n";
+        return 2;
+    }
+    const int code = schrijfTip(std::cout, standVan(testcase.inhoud).bord, opties);
+    return uitvoerGeschreven() ? code : 2;
 }
 
 int batch(const std::string& pad, const Opties& opties, bool csv, int taken) {
@@ -330,6 +365,7 @@ int main(int argc, char** argv) {
     Opties opties;
     bool isBatch = false;
     bool csv = false;
+    bool tip = false;
     std::vector<std::string> bestanden;
     bool geenOptiesMeer = false;
     const unsigned kernen = std::thread::hardware_concurrency();
@@ -356,6 +392,8 @@ int main(int argc, char** argv) {
             opties.verslag = true;
         } else if (a == "--bedieningen") {
             opties.bedieningen = true;
+        } else if (a == "--tip") {
+            tip = true;
         } else if (a == "--csv") {
             csv = true;
         } else if (a == "--batch") {
@@ -386,5 +424,9 @@ int main(int argc, char** argv) {
     // Event and step lines would break the rows apart.
     if (csv && (opties.spoor || opties.stappen))
         return gebruiksfout("--csv gaat niet samen met --trace, --stappen of --uitleg");
+    if (tip && (isBatch || csv || takenGegeven || opties.spoor || opties.stappen ||
+                opties.verslag || opties.bedieningen))
+        return gebruiksfout("--tip gaat alleen samen met --trial en --modules");
+    if (tip) return tipVoor(bestanden[0], opties);
     return isBatch ? batch(bestanden[0], opties, csv, taken) : enkel(bestanden[0], opties);
 }

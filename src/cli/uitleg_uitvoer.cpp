@@ -49,7 +49,14 @@ void bewijs(std::string& s, const Reden& reden) {
             getal(s, b.gokStap);
             s += ", andere optie ";
             getal(s, b.opties[0]);
-            return;
+            if (b.tegenspraakBlok == 0) return;
+            // The contradiction, then for each empty cell of its block the cell that rules
+            // the digit out there.
+            s += "; tegenspraak: ";
+            getal(s, b.tegenspraakCijfer);
+            s += " in blok ";
+            getal(s, b.tegenspraakBlok);
+            break;
         case Bewijs::Soort::Band:
             s += "band: ";
             cel(s, b.band[0]);
@@ -119,6 +126,21 @@ void schrijfUitleg(std::ostream& uit, const Oplospad& pad, std::size_t k) {
             s += pad.waarom(k);
             s += "\n  oorzaak: ";
             cellen(s, u.oorzaak);
+            // What it struck for a person, and the earlier strikes its cause rests on.
+            s += "\n  weg: ";
+            const int n = static_cast<int>(v.index + 1);
+            if (const std::bitset<81> weg = pad.wegVan(n); weg.any())
+                cellen(s, weg);
+            else
+                s += "geen";
+            if (const std::vector<int> steun = pad.steuntOp(n); !steun.empty()) {
+                s += "\n  steunt op: ";
+                for (std::size_t i = 0; i < steun.size(); ++i) {
+                    if (i > 0) s += ", ";
+                    s += "uitsluiting ";
+                    getal(s, steun[i]);
+                }
+            }
             s += '\n';
             break;
         }

@@ -3,6 +3,8 @@
 #include "board/bordregel.h"
 #include "form/bordstand.h"
 #include "form/headless_controls.h"
+#include "uitleg/oplossingen.h"
+#include "uitleg/teksten.h"
 
 namespace sudoku {
 
@@ -47,6 +49,42 @@ TipUitkomst zoekTip(std::string_view bord, bool uitproberen, bool modules) {
         }
     }
     return u;
+}
+
+Tip geefTip(std::string_view bord, bool uitproberen, bool modules) {
+    Tip t;
+    std::string cellen(bord.substr(0, std::min<std::size_t>(bord.size(), 81)));
+    cellen.resize(81, '.');
+    for (char& c : cellen)
+        if (c < '1' || c > '9') c = '.';
+    if (const auto dubbel = eersteDubbel(cellen)) {
+        t.soort = Tip::Soort::Ongeldig;
+        t.melding = teksten::dubbelZin(dubbel->cijfer, dubbel->eenheid);
+        return t;
+    }
+    if (cellen.find('.') == std::string::npos) {
+        t.soort = Tip::Soort::Vol;
+        t.melding = teksten::TIP_OPGELOST;
+        return t;
+    }
+    t.zoektocht = zoekTip(cellen, uitproberen, modules);
+    if (!t.zoektocht.stap) {
+        t.melding = teksten::tipGeenStap(telOplossingen(cellen));
+        t.gokHelpt = !uitproberen && zoekTip(cellen, true, modules).stap.has_value();
+        return t;
+    }
+    const Oplospad& pad = t.zoektocht.pad;
+    const std::size_t k = *t.zoektocht.stap;
+    const Gebeurtenis& g = pad.gebeurtenissen()[pad.verloop()[k].index];
+    const int d = g.getal - '0';
+    t.soort = Tip::Soort::Stap;
+    t.tekst = {teksten::tipWaarKijken(g.rij, g.kol, d, g.reden, pad.uitsluitingen()),
+               teksten::tipCelEnCijfer(g.rij, g.kol, d, g.reden), pad.waarom(k)};
+    t.eenheid = teksten::tipEenheid(g.rij, g.kol, g.reden);
+    t.eenheidCellen = t.eenheid.cellen();
+    t.cel = celNummer(g.rij, g.kol);
+    t.bewijsCellen = pad.bewijsCellen(k);
+    return t;
 }
 
 }  // namespace sudoku

@@ -124,13 +124,18 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
         return;
     }
 
+    // A single empty cell whose crossing line already holds the number (only after a wrong
+    // guess, or on a board without a solution) leaves the number nowhere to go, as a full
+    // segment does; placing it would put it twice in that line.
+    const bool enkeleBezet = leegAantal == 1 && (kruisBits(enkelePositie) & bit) != 0;
+
     bool melden = true;
     // The band and the block of its segment force the number.
     const int segmentBlok =
         richting ? Eenheid::blokNummer(bandBegin, begin) : Eenheid::blokNummer(begin, bandBegin);
     zetReden(techniek,
              {richting ? Eenheid::Soort::Band : Eenheid::Soort::Stapel, bandBegin, segmentBlok});
-    if (uitleg() && (leegAantal == 1 || gekozen != 0)) {
+    if (uitleg() && ((leegAantal == 1 && !enkeleBezet) || gekozen != 0)) {
         // The band's two cells with the number, then each other candidate of the segment
         // by the cell of its crossing line that holds the number.
         Bewijs& bw = reden_.bewijs;
@@ -148,7 +153,7 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
             bw.voegToe({celOp(bandArg, p), cijferWaarde, door, 0});
         }
     }
-    if (leegAantal == 1) {
+    if (leegAantal == 1 && !enkeleBezet) {
         kruisArg = static_cast<Integer>(enkelePositie);
         veld(rijArg, kolArg) = getal;
         TelGetal(getal);
@@ -159,11 +164,28 @@ void SudokuForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer& rij
     } else {
         // The number has nowhere to go in its segment.
         if (PROBEERUIT) {
+            // What ended the guess, as the board shows it before the undo: the segment's
+            // block lacks the number and every empty cell of it sees one.
+            Bewijs tegenspraak;
+            if (uitleg()) {
+                tegenspraak.soort = Bewijs::Soort::Herstel;
+                tegenspraak.tegenspraakCijfer = cijferWaarde;
+                tegenspraak.tegenspraakBlok = segmentBlok;
+                const int boven = (segmentBlok - 1) / 3 * 3 + 1;
+                const int links = (segmentBlok - 1) % 3 * 3 + 1;
+                for (int r = boven; r < boven + 3; ++r)
+                    for (int k = links; k < links + 3; ++k) {
+                        if (veld.celTeken(r, k) != ' ') continue;
+                        int door = eersteInRij(cijferWaarde, r);
+                        if (door == 0) door = eersteInKolom(cijferWaarde, k);
+                        tegenspraak.voegToe({celNummer(r, k), cijferWaarde, door, 0});
+                    }
+            }
             herstelMislukteGok();
             // With the guess undone, the guessed cell's block can only take the other option.
             zetReden(Techniek::FoutHersteld, Eenheid::blokVan(rijArg, kolArg));
             if (uitleg()) {
-                reden_.bewijs.soort = Bewijs::Soort::Herstel;
+                reden_.bewijs = tegenspraak;
                 reden_.bewijs.opties = {cijfer(uitprobeeroptie2), 0};
             }
         } else {

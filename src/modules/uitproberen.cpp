@@ -37,6 +37,8 @@ void SudokuForm::ModuleUitproberen() {
         if (uitleg()) {
             reden_.bewijs.soort = Bewijs::Soort::Gok;
             reden_.bewijs.opties = {cijfer(uitprobeeroptie1), cijfer(uitprobeeroptie2)};
+            // Whether every technique of the pass, up the whole ladder, came up empty.
+            reden_.bewijs.ladderLeeg = !NWGETAL;
         }
         PlaatsGetal(posUPR, posUPK, uitprobeeroptie1);
         SluitUitzFaseAf();

@@ -19,6 +19,13 @@ bool geldigIngevuld(const Bord& veld) {
 void SudokuForm::StartCommand_Click() {
     beginOplossing();
     passen = 0;
+    if (bordRegel(veld).find('.') == std::string::npos) {
+        // Nothing left to place: the passes could only climb the ladder to a wrong verdict,
+        // so a full board is judged at once.
+        KOMPLEET = true;
+        eindig(zonderDubbelen(bordRegel(veld)) ? Afloop::Opgelost : Afloop::NietGeldig);
+        return;
+    }
     while (!KOMPLEET && (NWGETAL || uitz_gedaan <= 99)) {
         if (++passen > MAX_PASSEN) {
             // Cannot happen (see MAX_PASSEN); should it ever, the solve still ends.

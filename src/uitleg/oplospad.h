@@ -6,10 +6,13 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "board/reden.h"
+#include "uitleg/potlood.h"
 
 namespace sudoku {
 
@@ -22,6 +25,9 @@ struct Gebeurtenis {
     int rij = 0, kol = 0;  // Stap: the cell and the digit placed there
     char getal = '.';
     Reden reden;
+    // GokOngedaan: how many exclusions were made up to the step it returns to; the strikes
+    // of the later ones are given back.
+    std::size_t uitsluitingenBlijven = 0;
 };
 
 // Everything the path heard, in order: steps and undone guesses (index into
@@ -33,8 +39,18 @@ struct Verloop {
     std::size_t gebeurtenissenVoor = 0;  // how many steps and undone guesses came before it
 };
 
-// The digits ruled out per cell as the ladder sees them: bit celNummer - 1 of entry d - 1.
+// The digits ruled out per cell: bit celNummer - 1 of entry d - 1.
 using Uitgesloten = std::array<std::bitset<81>, 9>;
+
+// The contradiction that ended a guess, as the repair after it shows it: on `bord`, the board
+// just before the undo, digit `cijfer` has no place left in block `blok`, which lacks it.
+struct Tegenspraak {
+    int cijfer = 0;
+    int blok = 0;
+    std::bitset<81> legeCellen;  // the block's empty cells
+    std::bitset<81> zienCellen;  // for each of them a cell holding the digit that sees it
+    std::string bord;
+};
 
 class Oplospad {
 public:
@@ -68,8 +84,23 @@ public:
     std::string waarom(std::size_t k) const;
     // The board just before entry k.
     std::string bordVoor(std::size_t k) const;
-    // The exclusions in force just before entry k.
+    // The exclusions in the program's table just before entry k (a wipe ends them).
     Uitgesloten uitgeslotenVoor(std::size_t k) const;
+
+    // The explanation as a person with pencil marks follows it (uitleg/potlood.h): what they
+    // have struck just before entry k; a wipe of the table gives nothing back, an undone
+    // guess gives back what was struck after the step it returns to.
+    Uitgesloten weggestreeptVoor(std::size_t k) const;
+    // Exclusion n (from 1): the cells where it struck its digit for the person (none when the
+    // digit was gone there already), and the earlier strikes its cause rests on, as (cell,
+    // digit, the exclusion that struck it) in cell order; steuntOp(n) those exclusions'
+    // numbers, ascending. A step's proof that rests on an exclusion names the one that first
+    // struck the digit there for the person.
+    std::bitset<81> wegVan(int n) const;
+    std::span<const Grond> steunVan(int n) const;
+    std::vector<int> steuntOp(int n) const;
+    // For a repair (entry k), the contradiction that ended the guess; none for other entries.
+    std::optional<Tegenspraak> tegenspraak(std::size_t k) const;
     // The cells entry k rests on: a step's proof (the band's cells, the cells that rule the
     // digit out, the cells ruled out) or an exclusion's cause; and the cells an exclusion
     // removes the digit from.
@@ -85,8 +116,14 @@ private:
     Niveau hoogste_ = Niveau::Basis;
     std::vector<Uitsluiting> uitsluitingen_;
     std::vector<Verloop> verloop_;
-    // The exclusion in force per digit and cell (index (d - 1) * 81 + celNummer - 1), 0: none.
-    std::array<std::uint16_t, 9 * 81> inWerking_{};
+    // The person's pencil marks as the path stands, and per exclusion what it struck and
+    // rested on (steun_ from steunBegin_[n - 1] to steunBegin_[n], or to its end).
+    Potlood potlood_;
+    std::vector<std::bitset<81>> weg_;
+    std::vector<Grond> steun_;
+    std::vector<std::size_t> steunBegin_;
+    std::size_t uitsluitingenNaStap_ = 0;   // exclusions made up to the latest step
+    std::size_t uitsluitingenVoorGok_ = 0;  // up to the step before the latest guess
 };
 
 }  // namespace sudoku

@@ -95,13 +95,13 @@ std::string stapUitleg(const std::string& getal, const std::string& waarom) {
 namespace {
 
 std::string celInWoorden(int cel) {
-    return "rij " + getalTekst((cel - 1) / 9 + 1) + ", kolom " + getalTekst((cel - 1) % 9 + 1);
+    return "r" + getalTekst((cel - 1) / 9 + 1) + "k" + getalTekst((cel - 1) % 9 + 1);
 }
 
 // Why `cijfer` cannot go where a ground says: the cell holding it, or the exclusion.
 std::string grondInWoorden(const Grond& g) {
     if (g.door != 0) return "de " + getalTekst(g.cijfer) + " staat al in " + celInWoorden(g.door);
-    std::string s = "de " + getalTekst(g.cijfer) + " is uitgesloten";
+    std::string s = "de " + getalTekst(g.cijfer) + " is weggestreept";
     if (g.uitsluiting != 0) s += " (uitsluiting " + getalTekst(g.uitsluiting) + ")";
     return s;
 }
@@ -114,7 +114,7 @@ std::string cellenInWoorden(const std::bitset<81>& cellen) {
     std::size_t gehad = 0;
     for (std::size_t c = 0; c < 81; ++c) {
         if (!cellen.test(c)) continue;
-        if (gehad > 0) s += gehad + 1 == n ? " en " : "; ";
+        if (gehad > 0) s += gehad + 1 == n ? " en " : ", ";
         s += celInWoorden(static_cast<int>(c) + 1);
         ++gehad;
     }
@@ -138,7 +138,10 @@ std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden) {
         case Bewijs::Soort::Herstel:
             regel("de gok van stap " + getalTekst(b.gokStap) +
                   " liep vast; de andere optie is de " + getalTekst(b.opties[0]));
-            return s;
+            if (b.tegenspraakBlok == 0) return s;
+            regel("vlak voor het herstel kon de " + getalTekst(b.tegenspraakCijfer) +
+                  " nergens meer in blok " + getalTekst(b.tegenspraakBlok) + ":");
+            break;
         case Bewijs::Soort::Band:
             regel("de " + getalTekst(getal) + " staat in " + celInWoorden(b.band[0]) + " en in " +
                   celInWoorden(b.band[1]));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <bitset>
+#include <span>
 #include <string>
 
 #include "board/reden.h"
@@ -30,28 +31,47 @@ std::string stapRegel(int stap, int rij, int kol, const std::string& getal, cons
 // "gok ongedaan: terug naar stap 16".
 std::string gokOngedaanRegel(int terugNaarStap);
 // Why digit `getal` went to (rij, kol), from the step's proof, in a person's words, after
-// the technique's human name: "Alleen mogelijk in rij: in rij 1 kan de 7 alleen in kolom 2,
-// want kolom 5 heeft al een 7 (rij 4) en kolom 8 ook (rij 9)."
-std::string stapWaarom(int rij, int kol, int getal, const Reden& reden);
-// Why an exclusion holds: "Paar: in rij 3 hebben kolom 2 en kolom 5 samen alleen 4 en 7, dus
-// valt de 4 af in de rest van rij 3."
-std::string uitsluitingWaarom(const Uitsluiting& u);
+// the technique's human name: "Verborgen enkeling in rij: in rij 1 kan de 7 alleen in r1k2,
+// want kolom 5 heeft al een 7 (r4k5) en in r1k8 is de 7 weggestreept door het naakte paar 4
+// en 7 in rij 1 (uitsluiting 3)." `alle` are the solve's exclusions so far (number n is
+// alle[n - 1]): a struck candidate is said in words, with what struck it.
+std::string stapWaarom(int rij, int kol, int getal, const Reden& reden,
+                       std::span<const Uitsluiting> alle);
+// Why an exclusion holds, and what it strikes for a person: its `weg` cells, or that the
+// digit was gone there already; `steun` the earlier strikes its cause rests on (Oplospad):
+// "Naakt paar: in rij 3 hebben r3k2 en r3k5 samen alleen de kandidaten 4 en 7, dus streep je
+// de 4 weg in r3k1 en r3k9."
+std::string uitsluitingWaarom(const Uitsluiting& u, const std::bitset<81>& weg,
+                              std::span<const Grond> steun, std::span<const Uitsluiting> alle);
 
 // "De 2. " and the step's sentence (only "De 2." without one).
 std::string stapUitleg(const std::string& getal, const std::string& waarom);
-// A step's proof in words, one item a line: "rij 3, kolom 1: de 2 staat al in rij 6,
-// kolom 1", "de 4 staat al in rij 3, kolom 7", "de 9 is uitgesloten (uitsluiting 2)", ...
+// A step's proof in words, one item a line: "r3k1: de 2 staat al in r6k1", "de 4 staat al
+// in r3k7", "de 9 is weggestreept (uitsluiting 2)", ...
 std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden);
-// "rij 1, kolom 5 en rij 2, kolom 5": the cells (bit celNummer - 1) in reading order.
+// "r1k5 en r2k5": the cells (bit celNummer - 1) in reading order.
 std::string cellenInWoorden(const std::bitset<81>& cellen);
 // An exclusion as a line of the report's list:
 // "uitsluiting 4: 5 valt af in r7k5 r9k5, Module BLOKKEN mbv uitz tabel, blok 2".
 std::string uitsluitingRegel(int nummer, const Uitsluiting& u);
 inline constexpr const char* TABEL_GEWIST = "tabel gewist";
 inline constexpr const char* TABEL_GEWIST_UITLEG =
-    "De uitzonderingstabel is leeggemaakt: wat erin stond, telt niet meer.";
+    "Het programma maakt zijn uitzonderingstabel leeg en zoekt opnieuw; wat je hebt "
+    "weggestreept, blijft weggestreept.";
 inline constexpr const char* GOK_ONGEDAAN_UITLEG =
-    "De gok liep vast: het bord gaat terug naar hoe het voor de gok stond.";
+    "De gok liep vast: het bord gaat terug naar hoe het voor de gok stond, en wat je na die "
+    "stap hebt weggestreept, komt terug.";
+// The tip's first two steps (the third is the step's sentence): where to look, a unit and
+// for a band the digit, never the cell ("Verborgen enkeling in rij: kijk naar rij 3."), with
+// what must be struck first when the step rests on struck candidates; then the cell and the
+// digit ("Verborgen enkeling in rij: in rij 3 kan de 7 maar op één plek: r3k5."). The unit
+// of the first step: the step's own, the block of a naked single, a band without its block.
+std::string tipWaarKijken(int rij, int kol, int getal, const Reden& reden,
+                          std::span<const Uitsluiting> alle);
+std::string tipCelEnCijfer(int rij, int kol, int getal, const Reden& reden);
+Eenheid tipEenheid(int rij, int kol, const Reden& reden);
+// A board that breaks the rules: "De 5 staat twee keer in rij 1."
+std::string dubbelZin(int cijfer, const Eenheid& e);
 inline constexpr const char* TIP_OPGELOST = "De puzzel is al helemaal ingevuld.";
 // The ladder places nothing: "Geen stap gevonden met deze technieken; de puzzel heeft één
 // oplossing" (or meer dan één, or geen).

@@ -42,7 +42,7 @@ std::string verslagOplossingen(Oplossingen o) {
 }
 
 std::string verslagTechniek(Techniek t, int aantal) {
-    return std::string(techniekNaam(t)) + ": " + getalTekst(aantal);
+    return std::string(mensNaamVan(t)) + ": " + getalTekst(aantal);
 }
 
 std::string verslagPuzzel(const std::string& bord) { return "Puzzel: " + bord; }

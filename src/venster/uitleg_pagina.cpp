@@ -29,36 +29,43 @@ tot het eind.</li>
 </ul>
 
 <h3>De technieken, van eenvoudig naar zwaar</h3>
-<p>Elke ronde probeert het programma eerst de vier gewone technieken, in deze volgorde:</p>
+<p>Elke techniek heeft één naam; de uitleg bij een stap begint ermee. Tussen haakjes staat wat de
+regel "Opmerking" toont bij "weergave modules". Een vak heet kort r3k7 (rij 3, kolom 7). Elke ronde probeert het programma eerst de gewone technieken, in deze
+volgorde:</p>
 <ol>
-<li><b>BLOKLIJNEN</b>: staat een cijfer al in twee van de drie rijen van een band (of twee van de drie
-kolommen van een stapel), dan moet het in de derde, en wel in het blok van de band waar het nog
-ontbreekt. Past het daar maar op één plek, dan komt het daar.</li>
-<li><b>LIJNEN</b>: een cijfer dat in een rij of kolom ontbreekt en daar nog maar op één plek kan
-staan, komt op die plek.</li>
-<li><b>BLOKKEN</b>: hetzelfde voor een blok van 3 × 3.</li>
-<li><b>CEL</b>: een lege cel waar acht van de negen cijfers al in de rij, kolom of het blok staan,
-krijgt het negende.</li>
+<li><b>Kruisen langs de rijen</b> en <b>langs de kolommen</b> (Module BLOKLIJNEN): staat een cijfer al in twee van de
+drie rijen van een band (of twee van de drie kolommen), dan moet het in de derde, en wel in het
+blok waar het nog ontbreekt. Kan het daar maar op één plek, dan komt het daar.</li>
+<li><b>Verborgen enkeling in rij</b>, <b>in kolom</b> (Module LIJNEN): een cijfer dat in een rij of kolom ontbreekt
+en daar nog maar op één plek kan staan, komt op die plek.</li>
+<li><b>Verborgen enkeling in blok</b> (Module BLOKKEN): hetzelfde voor een blok van 3 × 3.</li>
+<li><b>Naakte enkeling</b> (Module CEL): een leeg vak waar acht van de negen cijfers al in de rij, kolom of het
+blok staan, krijgt het negende: de enige kandidaat.</li>
 </ol>
-<p>Loopt dat vast, dan schakelt het programma een trap hoger:</p>
+<p>Loopt dat vast, dan gaat het programma kandidaten wegstrepen, zoals u dat met potlood doet, en
+probeert het de technieken opnieuw ("na wegstrepen", "na naakt paar", ...):</p>
 <ul>
-<li><b>Uitzonderingstabel</b>: het programma noteert welke cijfers in welke cellen niet meer
-kunnen (bijvoorbeeld omdat een cijfer in een blok alleen nog in één rij past, en dus uit de rest
-van die rij valt) en probeert de technieken opnieuw met die tabel erbij.</li>
-<li><b>Naked pair</b>: twee cellen van een rij of kolom die allebei alleen dezelfde twee cijfers
-kunnen hebben, nemen die twee cijfers in; de andere cellen van die rij of kolom krijgen ze niet.</li>
-<li><b>Naked triple</b>: drie cellen van een rij, kolom of blok die samen alleen dezelfde drie cijfers
-kunnen hebben, nemen die drie in. Een bijzonder geval zijn drie cellen van een rij of kolom met elk
-twee van de drie cijfers (*3pairs*).</li>
-<li><b>Uitproberen</b> (alleen met "uitproberen toestaan"): in een blok met twee lege cellen wordt
-het kleinste ontbrekende cijfer geprobeerd. Leidt dat tot een tegenspraak, dan wordt de gok
-ongedaan gemaakt: het bord gaat terug naar hoe het voor de gok stond en de cel krijgt het andere
-cijfer ("Fout hersteld na mislukte gok").</li>
+<li><b>Aanwijzend paar</b>: kan een cijfer in een blok alleen nog in twee vakken van één rij of
+kolom, dan streept u het weg in de rest van die rij of kolom.</li>
+<li><b>Opeisen</b>: kan een cijfer in een rij of kolom alleen nog in één blok, dan streept u het
+weg in de rest van dat blok.</li>
+<li><b>Naakt paar</b> (Module Naked Pair): twee vakken van een rij of kolom die samen alleen dezelfde twee kandidaten
+hebben, nemen die twee cijfers in; in de andere vakken streept u ze weg.</li>
+<li><b>Naakt drietal</b> (Module Naked Triple): drie vakken van een rij, kolom of blok met samen alleen dezelfde drie
+kandidaten nemen die drie in. Een bijzonder geval is het <b>naakt drietal van drie paren</b>: drie
+vakken van een rij of kolom met elk twee van de drie cijfers.</li>
+<li><b>Gok</b> (Module Uitproberen, alleen met "uitproberen toestaan"): vindt geen techniek nog een getal, dan wordt in
+een blok met twee lege vakken het kleinste ontbrekende cijfer geprobeerd. Kan daarna een cijfer in
+een blok nergens meer, dan was de gok fout en wordt hij ongedaan gemaakt: het bord gaat terug naar
+hoe het voor de gok stond en het vak krijgt het andere cijfer (<b>herstel na een mislukte gok</b>, "Fout hersteld na mislukte gok").</li>
 </ul>
+<p>Wat u hebt weggestreept, blijft weggestreept, ook als het programma zijn eigen tabel leegmaakt;
+alleen een mislukte gok geeft terug wat na de stap van voor de gok is weggestreept.</p>
 
 <h3>Het niveau</h3>
 <p>Het niveau van een puzzel is de hoogste trap die een getal nodig had: <i>basis</i> (alleen de
-vier gewone technieken), <i>uitzonderingstabel</i>, <i>naked</i> of <i>gok</i>. Een puzzel die
+gewone technieken), <i>uitzonderingstabel</i> (na wegstrepen), <i>naked</i> (na een naakt paar
+of drietal) of <i>gok</i>. Een puzzel die
 niet helemaal opgelost werd, is <i>onopgelost</i>.</p>
 
 <h3>Menu's en toetsen</h3>

@@ -1,6 +1,8 @@
 #!/bin/sh
 # --uitleg over a sample of the collections, with and without --trial and --modules, checked
-# by the independent checker. Skipped (77) when the checker or the collections are not there.
+# by the independent checker as a person with pencil marks follows it (--leerling): every
+# proof, every cause, what each exclusion strikes and rests on, every repair's contradiction.
+# Skipped (77) when the checker or the collections are not there.
 cli=$1 checker=$2 puzzels=$3
 [ -x "$checker" ] && command -v python3 >/dev/null && [ -r "$puzzels/top95.txt" ] || exit 77
 monster=$(mktemp) uit=$(mktemp)
@@ -11,5 +13,5 @@ done >"$monster"
 for opties in "" "--trial" "--modules" "--modules --trial"; do
   # shellcheck disable=SC2086
   "$cli" $opties --uitleg --batch "$monster" >"$uit" 2>/dev/null
-  "$checker" "$monster" "$uit" || { echo "check-uitleg failed with options [$opties]"; exit 1; }
+  "$checker" --leerling "$monster" "$uit" || { echo "check-uitleg failed with options [$opties]"; exit 1; }
 done

@@ -618,8 +618,17 @@ void ReferentieForm::ModuleBlokLijnen(Boolean& gevonden, String& getal, Integer&
             herhaal = plus(herhaal, -1);
     }
 
+    // The single empty cell's crossing line, walked with a counter of its own so that no
+    // field changes: when it holds the number already, the segment is as full as one
+    // without an empty cell.
+    bool kruisHeeftGetal = false;
+    if (agvm == 1)
+        for (int p = 1; p <= 9; ++p)
+            if ((richting ? veld(p, enkelePositie) : veld(enkelePositie, p)) == getal)
+                kruisHeeftGetal = true;
+
     bool melden = true;
-    if (agvm == 1) {
+    if (agvm == 1 && !kruisHeeftGetal) {
         kruisArg = static_cast<Integer>(enkelePositie);
         veld(rijArg, kolArg) = getal;
         TelGetal(getal);
@@ -763,6 +772,17 @@ void ReferentieForm::StartCommand_Click() {
     CONTROL_UITZ = false;
     CONTROL_NAKED = false;
     uitz_gedaan = 0;
+
+    bool leegVak = false;
+    for (int i = 1; i <= 9; ++i)
+        for (int k = 1; k <= 9; ++k)
+            if (cijfer(veld(i, k)) == 0) leegVak = true;
+    if (!leegVak) {
+        KOMPLEET = true;
+        controls().zetOpmerk(geldigIngevuld(veld) ? " Sudoku succesvol ingevuld! "
+                                                  : " Sudoku ingevuld, maar niet geldig ");
+        return;
+    }
 
     auto celSweep = [&] {
         rij = 1;

@@ -32,12 +32,18 @@ TEST(Start, VerdictInTheStatusLineAndTheRecord) {
         Afloop afloop;
         const char* opmerk;
     };
+    // A full board is judged at once, whatever came before; a digit twice spoils it.
+    std::string volDubbel = OPGELOST_BORD;
+    std::swap(volDubbel[0], volDubbel[1]);
     const Geval gevallen[] = {
-        {OPGELOST_BORD, true, false, false, false, Afloop::InvoerNietKompleet,
-         NIET_KOMPLEET.c_str()},
+        {OPGELOST_BORD, true, true, false, false, Afloop::Opgelost, " Sudoku succesvol ingevuld! "},
+        {OPGELOST_BORD, false, false, true, true, Afloop::Opgelost, " Sudoku succesvol ingevuld! "},
+        {volDubbel, false, true, false, false, Afloop::NietGeldig,
+         " Sudoku ingevuld, maar niet geldig "},
         // After placements in an earlier solve a board that gives nothing is given up on,
-        // though the escalation step alone took the counter past 99.
-        {OPGELOST_BORD, false, true, true, false, Afloop::NietGenoegKennis, GEEN_KENNIS.c_str()},
+        // though the escalation step alone took the counter past 99 (an empty board).
+        {std::string(81, '.'), false, true, true, false, Afloop::NietGenoegKennis,
+         GEEN_KENNIS.c_str()},
         {eenGat, false, false, false, false, Afloop::Opgelost, " Sudoku succesvol ingevuld! "},
         // After a guess in an earlier solve, a solved board is solved "after a guess".
         {eenGat, false, false, false, true, Afloop::OpgelostNaGok,
@@ -64,7 +70,13 @@ TEST(Start, VerdictInTheStatusLineAndTheRecord) {
         o.ui.zetVink(Vink::Uitproberen, g.gok);
         o.ui.zetVink(Vink::Module, g.module);
         zetBord(o.form, g.bord);
+        const std::size_t meldingen = o.ui.meldingen().size();
         o.form.StartCommand_Click();
+        if (g.bord.find('.') == std::string::npos) {  // no pass ran: no banner, one verdict
+            EXPECT_TRUE(o.form.KOMPLEET);
+            EXPECT_EQ(o.form.passen, 0);
+            EXPECT_EQ(o.ui.meldingen().size(), meldingen);
+        }
         EXPECT_EQ(o.form.afloop, g.afloop) << g.bord;
         EXPECT_EQ(o.ui.opmerk(), g.opmerk) << g.bord;
         if (g.afloop == Afloop::Opgelost || g.afloop == Afloop::OpgelostNaGok) {

@@ -81,6 +81,11 @@ TEST(VerschilOplossen, RandomAndHalfFilledBoards) {
         }
         if (::testing::Test::HasFatalFailure()) return;
     }
+    // Full boards, solved and with a digit twice, are judged before any pass.
+    std::string dubbel = test::OPGELOST_BORD;
+    std::swap(dubbel[0], dubbel[1]);
+    for (const std::string& vol : {std::string(test::OPGELOST_BORD), dubbel})
+        for (int modules : {0, 1}) losBeideOp(vol, true, modules == 1);
 }
 
 }  // namespace

@@ -144,49 +144,57 @@ TEST(Oplospad, EveryReasonHoldsOnItsBoardAndThePathEndsOnTheFinalBoard) {
     EXPECT_EQ(technieken, verwacht);
 }
 
-// A proof names the exclusion that made its entry, numbered per puzzle from 1; an emptied
-// table or an undone guess ends what was in force, and a repair names the guess it undoes.
-TEST(Oplospad, ProofsNameTheExclusionInForceAndClearingsEndIt) {
+// A proof names the exclusion that first struck the digit there for a person. A wiped table
+// gives nothing back; an undone guess gives back what was struck after the step it returns
+// to, and a repair names the guess it undoes.
+TEST(Oplospad, ProofsNameTheFirstStrikeWhichOnlyAnUndoneGuessGivesBack) {
     Oplospad pad;
     pad.begin(std::string(81, '.'));
-    Uitsluiting u;
-    u.cijfer = 5;
-    u.cellen.set(1);  // r1k2
-    pad.uitsluitingGemaakt(u);
-    u.cellen.reset();
-    u.cellen.set(2);  // r1k3
-    pad.uitsluitingGemaakt(u);
-    auto stap = [&](int kol, std::initializer_list<Grond> gronden,
+    auto streep = [&](int d, int cel) {
+        Uitsluiting u;
+        u.cijfer = d;
+        u.cellen.set(static_cast<std::size_t>(cel - 1));
+        pad.uitsluitingGemaakt(u);
+        return pad.wegVan(static_cast<int>(pad.uitsluitingen().size()));
+    };
+    auto stap = [&](int cel, int d, std::initializer_list<Grond> gronden,
                     Techniek t = Techniek::LijnenHUitz) {
         Reden r;
         r.techniek = t;
         r.bewijs.soort = Bewijs::Soort::Eenheid;
         for (const Grond& g : gronden) r.bewijs.voegToe(g);
-        pad.geplaatst(1, kol, "5", r);
+        pad.geplaatst((cel - 1) / 9 + 1, (cel - 1) % 9 + 1, std::to_string(d), r);
         return pad.gebeurtenissen().back().reden.bewijs;
     };
-    Bewijs b = stap(1, {{2, 5, 0, 0}, {3, 5, 0, 0}, {4, 5, 40, 0}});
+    EXPECT_TRUE(streep(5, 2).test(1));  // 1: the 5 in r1k2
+    EXPECT_TRUE(streep(5, 3).test(2));  // 2: the 5 in r1k3
+    Bewijs b = stap(1, 5, {{2, 5, 0, 0}, {3, 5, 0, 0}, {4, 5, 40, 0}});
     EXPECT_EQ(b.gronden[0].uitsluiting, 1);
     EXPECT_EQ(b.gronden[1].uitsluiting, 2);
     EXPECT_EQ(b.gronden[2].uitsluiting, 0);  // a holding cell, no exclusion
-    EXPECT_TRUE(pad.uitgeslotenVoor(2)[4].test(1) && pad.uitgeslotenVoor(2)[4].test(2));
-
     pad.tabelGewist();
-    EXPECT_EQ(stap(4, {{3, 5, 0, 0}}).gronden[0].uitsluiting, 0);  // nothing in force
-    pad.uitsluitingGemaakt(u);
-    EXPECT_EQ(stap(4, {{3, 5, 0, 0}}, Techniek::Uitproberen).gronden[0].uitsluiting, 3);
-    const int gok = pad.stappen();
-    pad.gokOngedaan();
-    EXPECT_TRUE(pad.uitgeslotenVoor(pad.verloop().size())[4].none());
+    EXPECT_TRUE(streep(7, 3).any());  // 3, after step 1
+    pad.tabelGewist();
+    EXPECT_TRUE(streep(7, 3).none());  // 4: the person struck it already
+    // The guess (step 2) rests on the first strike, across both wipes.
+    EXPECT_EQ(stap(81, 7, {{3, 7, 0, 0}}, Techniek::Uitproberen).gronden[0].uitsluiting, 3);
+    EXPECT_TRUE(streep(8, 3).any());  // 5, under the guess
+    const std::size_t vorGok = pad.verloop().size();
+    pad.gokOngedaan();  // back to step 1: exclusions 3 and 5 are given back, 1 and 2 stay
+    const Uitgesloten na = pad.weggestreeptVoor(pad.verloop().size());
+    EXPECT_EQ(na[4].count(), 2u);
+    EXPECT_TRUE(na[6].none() && na[7].none());
+    EXPECT_EQ(pad.weggestreeptVoor(vorGok)[6].count(), 1u);
+    EXPECT_TRUE(streep(7, 3).any());  // 6: struck anew
     Reden herstel;
     herstel.techniek = Techniek::FoutHersteld;
     herstel.bewijs.soort = Bewijs::Soort::Herstel;
-    pad.geplaatst(1, 4, "6", herstel);
-    EXPECT_EQ(pad.gebeurtenissen().back().reden.bewijs.gokStap, gok);
+    pad.geplaatst(9, 9, "6", herstel);
+    EXPECT_EQ(pad.gebeurtenissen().back().reden.bewijs.gokStap, 2);
     // The exclusions sit between the steps in the order heard.
-    ASSERT_EQ(pad.verloop().size(), 9u);
-    EXPECT_EQ(pad.verloop()[5].soort, Verloop::Soort::Uitsluiting);
-    EXPECT_EQ(pad.verloop()[5].gebeurtenissenVoor, 2u);
+    ASSERT_EQ(pad.verloop().size(), 12u);
+    EXPECT_EQ(pad.verloop()[4].soort, Verloop::Soort::Uitsluiting);
+    EXPECT_EQ(pad.verloop()[4].gebeurtenissenVoor, 1u);
 }
 
 // The one table of techniques: each module's text per stage, its level, and the techniques
@@ -208,8 +216,29 @@ TEST(Technieken, EachModuleAndStageHasItsOwnTextAndLevel) {
     for (int t = 0; t < AANTAL_TECHNIEKEN_ALLE; ++t) {
         const std::string b = bannerVan(static_cast<Techniek>(t));
         EXPECT_EQ(" " + std::string(teksten::techniekNaam(static_cast<Techniek>(t))) + " ", b);
-        EXPECT_NE(std::string(mensNaamVan(static_cast<Techniek>(t))), "");
     }
+}
+
+// A person reads one name per technique: no two techniques share one, and an exclusion is
+// named by its own technique, never by the placing one its module would name.
+TEST(Technieken, EveryTechniqueHasANameOfItsOwn) {
+    std::set<std::string> namen;
+    for (int t = 0; t < AANTAL_TECHNIEKEN_ALLE; ++t) {
+        const std::string naam = mensNaamVan(static_cast<Techniek>(t));
+        EXPECT_FALSE(naam.empty());
+        EXPECT_TRUE(namen.insert(naam).second) << naam;
+    }
+    for (auto soort : {Uitsluiting::Soort::BlokInLijn, Uitsluiting::Soort::LijnInBlok}) {
+        Uitsluiting u;
+        u.soort = soort;
+        u.techniek =
+            soort == Uitsluiting::Soort::BlokInLijn ? Techniek::BlokkenUitz : Techniek::LijnenHUitz;
+        EXPECT_TRUE(namen.insert(mensNaamVan(u)).second) << mensNaamVan(u);
+    }
+    Uitsluiting drietal;
+    drietal.soort = Uitsluiting::Soort::Drietal;
+    drietal.techniek = Techniek::NakedTriple3Pairs;
+    EXPECT_STREQ(mensNaamVan(drietal), mensNaamVan(Techniek::NakedTriple3Pairs));
 }
 
 }  // namespace

@@ -287,8 +287,8 @@ void VensterTest::menus() {
     QTest::keyClick(&v, Qt::Key_F1);
     auto* uitleg = v.findChild<QTextBrowser*>("UitlegTekst");
     QVERIFY(uitleg != nullptr && uitleg->isVisible());
-    for (const char* woord : {"Bevestig", "weergave modules", "BLOKLIJNEN", "Uitzonderingstabel",
-                              "Naked triple", "ongedaan", "niveau"})
+    for (const char* woord : {"Bevestig", "weergave modules", "Kruisen langs de rijen",
+                              "BLOKLIJNEN", "Naakt drietal", "Opeisen", "ongedaan", "niveau"})
         QVERIFY2(uitleg->toPlainText().contains(woord), woord);
     uitleg->window()->close();
     QVERIFY(modaleTekst([&] {
