@@ -21,13 +21,13 @@
 #include "board/controls.h"
 #include "uitleg/teksten.h"
 #include "venster/teksten.h"
+#include "venster_hulp.h"
 
 namespace sudoku {
 
-namespace {
+using venster::q;
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(const char* s) { return QString::fromUtf8(s); }
+namespace {
 
 // A colour of the core as 0x00BBGGRR.
 QColor kernKleur(Kleur k) {

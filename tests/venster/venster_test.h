@@ -21,7 +21,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 #include <bitset>
