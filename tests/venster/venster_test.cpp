@@ -129,6 +129,48 @@ void VensterTest::versie() {
              QString("sudoku-blad " SUDOKU_VERSIE));
 }
 
+// Without a display the options are still read: --help and --version answer, a wrong option
+// is a usage error, and a window that cannot open says so in Dutch, all with an exit status
+// instead of Qt's abort. A platform that needs no display (-platform, passed on to Qt) draws.
+void VensterTest::zonderBeeldscherm() {
+    QTemporaryDir map;
+    const QString png = map.path() + "/venster.png", voorbeeld = QString::fromStdString(kVoorbeeld);
+    struct Geval {
+        QStringList args;
+        QString scherm;  // DISPLAY, or none
+        int code;
+        QByteArray begin;  // of stdout for 0, else of stderr
+    };
+    const Geval gevallen[] = {
+        {{voorbeeld}, {}, 2, "sudoku-blad: Geen beeldscherm gevonden"},
+        {{"--frob", voorbeeld}, {}, 2, "sudoku-blad: Onbekende optie"},
+        {{"een", "twee"}, {}, 2, "sudoku-blad: hoogstens een BESTAND"},
+        {{"--help"}, {}, 0, "Gebruik: "},
+        {{"--version"}, {}, 0, "sudoku-blad " SUDOKU_VERSIE},
+        {{voorbeeld},
+         ":4711",
+         2,
+         "sudoku-blad: Het beeldscherm is niet te bereiken (DISPLAY=:4711)"},
+        {{"-platform", "offscreen", "--screenshot", png, voorbeeld}, {}, 0, ""},
+    };
+    for (const Geval& g : gevallen) {
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        for (const char* naam : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            omgeving.remove(naam);
+        if (!g.scherm.isEmpty()) omgeving.insert("DISPLAY", g.scherm);
+        QProcess p;
+        p.setProcessEnvironment(omgeving);
+        p.start(SUDOKU_BLAD_PROGRAMMA, g.args);
+        QVERIFY(p.waitForFinished(60000));
+        const QByteArray fout = p.readAllStandardError();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == g.code, fout.constData());
+        QVERIFY2((g.code == 0 ? p.readAllStandardOutput() : fout).startsWith(g.begin),
+                 fout.constData());
+    }
+    QVERIFY(QFileInfo(png).size() > 0);
+}
+
 void VensterTest::statusVanafBegin() {
     // Start-up and "Herstart" without a file.
     QTemporaryDir map;

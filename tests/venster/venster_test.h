@@ -215,6 +215,7 @@ private slots:
     void stapMelding();
     void ongeldigeInvoer();
     void versie();
+    void zonderBeeldscherm();
     void statusVanafBegin();
     void meldingNaastCel();
     void escapeStoptStappen();
