@@ -34,6 +34,43 @@ void VensterTest::tabVolgorde() {
     QCOMPARE(gelopen, verwacht);
 }
 
+// ctest runs this at a scale factor of 2 on a screen of 1600 x 1000, where the form is taller
+// than the screen: the window and the report fit the screen, and every control Tab reaches is
+// in sight once it has the focus, as is the status line after a solve. At scale 1 the window
+// is the form's size and the menu bar.
+void VensterTest::kleinScherm() {
+    SudokuVenster v(kVoorbeeld);
+    toon(v);
+    const QRect ruimte = v.screen()->availableGeometry();
+    QVERIFY(ruimte.contains(v.frameGeometry()));
+    QCOMPARE(v.formulier()->size(), QSize(441, 532));
+    if (v.devicePixelRatio() == 1.0) QCOMPARE(v.size(), QSize(441, v.menuBalk()->height() + 532));
+    const auto inZicht = [](QWidget* w) {
+        return !w->visibleRegion().isEmpty() && w->visibleRegion().boundingRect() == w->rect();
+    };
+    v.opmerkVak()->setFocus();
+    for (int stap = 0; stap < 100; ++stap) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(inZicht(QApplication::focusWidget()),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+    }
+    klik(v.knop(Knop::Start));
+    QTRY_VERIFY(v.opmerkVak()->hasFocus());
+    QVERIFY(inZicht(v.opmerkVak()));
+
+    v.verslagTonen();
+    sudoku::VerslagVenster* verslag = v.verslagVenster();
+    QVERIFY(QTest::qWaitForWindowExposed(verslag));
+    QVERIFY(ruimte.contains(verslag->frameGeometry()));
+    verslag->lijst()->setFocus();
+    for (int stap = 0; stap < 8; ++stap) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(inZicht(QApplication::focusWidget()),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+    }
+    QVERIFY(inZicht(verslag->kandidatenVak()));
+}
+
 // A named file that is missing; then the example loaded, solved, restarted, typed in again
 // and solved, the buttons pressed by mouse, Enter, the keypad's Enter and Space.
 void VensterTest::sessie() {

@@ -216,6 +216,7 @@ private slots:
     void ongeldigeInvoer();
     void versie();
     void zonderBeeldscherm();
+    void kleinScherm();
     void statusVanafBegin();
     void meldingNaastCel();
     void escapeStoptStappen();
