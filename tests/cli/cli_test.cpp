@@ -76,18 +76,25 @@ TEST(Cli, BatchSkipsCommentsAndNamesBadLinesByNumber) {
                                + "12x\n"                           // 4
                                + kEenGat.substr(0, 80) + "\n"      // 5: one short
                                + kOpgelost + "\r\n"                // 6: CRLF, nothing to place
-                               + std::string(kEenGat).replace(0, 1, "0");  // 7: no line end
+                               + kEenGat + "\r\r"                  // 7 and 8: lone CRs
+                               + std::string(kEenGat).replace(0, 1, "0");  // 9: no line end
     const auto r = draai(map, "--batch -", invoer);
+    const std::string opgelost = kOpgelost + " \" Sudoku succesvol ingevuld! \"\n";
     EXPECT_EQ(
         r.uit,
-        kOpgelost +
-            " \" Sudoku succesvol ingevuld! \"\n"
+        opgelost +
             "error 4 \"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"\n"
             "error 5 \"te kort: 80 tekens, een puzzel heeft er 81\"\n" +
-            kOpgelost + " \"Jammer, waarschijnlijk is de invoer niet kompleet\"\n" + kOpgelost +
-            " \" Sudoku succesvol ingevuld! \"\n");
+            kOpgelost + " \"Jammer, waarschijnlijk is de invoer niet kompleet\"\n" + opgelost +
+            opgelost);
+    // A byte-order mark before a blank first line leaves a blank line.
+    for (const char* leeg : {"\xEF\xBB\xBF\n", "\xEF\xBB\xBF \t\r"}) {
+        const auto b = draai(map, "--batch -", std::string(leeg) + kEenGat + "\n");
+        EXPECT_EQ(b.uit, opgelost);
+        EXPECT_EQ(b.code, 0) << b.fout;
+    }
     EXPECT_EQ(r.code, 2);  // a refused line fails the batch, after every other line is answered
-    EXPECT_NE(r.fout.find("3 puzzels: 2 opgelost, 0 opgelost na een gok, 0 ingevuld maar niet "
+    EXPECT_NE(r.fout.find("4 puzzels: 3 opgelost, 0 opgelost na een gok, 0 ingevuld maar niet "
                           "geldig, 1 niet opgelost; 2 regels afgewezen"),
               std::string::npos)
         << r.fout;
@@ -102,13 +109,19 @@ TEST(Cli, ExitCodes) {
     EXPECT_EQ(draai(map, "--batch -", "\n").code, 0);
     EXPECT_EQ(draai(map, "--batch --jobs 2 -", "1\n").code, 2);
     EXPECT_EQ(draai(map, "--version").code, 0);
-    for (const char* args : {"", "--onbekend x", "een twee", "--batch", "--trial",
-                             "--jobs 0 --batch -", "--batch - --jobs", "--jobs=x --batch -"}) {
+    // Every argument is read first: an unknown option is refused whatever else is given, and so
+    // is an option given twice.
+    for (const char* args :
+         {"", "--onbekend x", "een twee", "--batch", "--trial", "--jobs 0 --batch -",
+          "--batch - --jobs", "--jobs=x --batch -", "--version --frob", "--help -x",
+          "--trial --trial x", "-h --help", "--jobs 2 --batch --jobs=3 -"}) {
         const auto r = draai(map, args);
         EXPECT_EQ(r.code, 2) << args;
         EXPECT_NE(r.fout.find("gebruik:"), std::string::npos) << args;
         EXPECT_EQ(r.uit, "");
     }
+    // After `--` every argument is a FILE.
+    EXPECT_EQ(draai(map, "-- --help").fout, "sudoku-blad-cli: --help: bestaat niet\n");
     const std::string weg = (map.pad() / "bestaat-niet.txt").string();
     for (const std::string& args : {weg, "--batch " + weg, "--batch " + map.pad().string()}) {
         const auto r = draai(map, args);

@@ -12,14 +12,11 @@ TEST(Zichtbaar, ValidTextStaysControlsBackslashesAndBrokenUtf8AreEscaped) {
         {"puzzel 1.txt", "puzzel 1.txt"},
         {"\xC3\xA9\xC3\xA9n \xE2\x9C\x93 \xF0\x9F\x98\x80.txt",
          "\xC3\xA9\xC3\xA9n \xE2\x9C\x93 \xF0\x9F\x98\x80.txt"},
-        {"a\\b", "a\\\\b"},
-        {"r\r\nt\t", "r\\r\\nt\\t"},
-        {"\x1b[31mrood\x7f", "\\x1B[31mrood\\x7F"},
+        {"a\\b\x7f", "a\\\\b\\x7F"},
         {std::string("nul\0.txt", 8), "nul\\x00.txt"},
         {"\xC2\x9B"
          "2J",
-         "\\xC2\\x9B2J"},  // a C1 control: a terminal's CSI
-        {"\xFF\xFE", "\\xFF\\xFE"},
+         "\\xC2\\x9B2J"},                              // a C1 control: a terminal's CSI
         {"\xC0\xAF", "\\xC0\\xAF"},                    // overlong '/'
         {"\xED\xA0\x80", "\\xED\\xA0\\x80"},           // a surrogate
         {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},  // past U+10FFFF
