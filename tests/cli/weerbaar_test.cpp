@@ -64,7 +64,7 @@ Uitvoer voerUit(const TijdelijkeMap& map, const std::vector<std::string>& args,
     return wacht(map, pid);
 }
 
-TEST(Weerbaar, ANameCannotAddLinesOrSteerTheTerminal) {
+TEST(Cli, ANameCannotAddLinesOrSteerTheTerminal) {
     TijdelijkeMap map;
     const std::string naam =
         "x\nresult \" Sudoku succesvol ingevuld! \"\nknop Start aan zichtbaar\r\ty\x1b[2J\xff.txt";
@@ -95,7 +95,7 @@ TEST(Weerbaar, ANameCannotAddLinesOrSteerTheTerminal) {
 
 // Told to stop while it waits for input, a batch has answered every line it was given,
 // whole, and ends with its summary and 128 + the signal's number.
-TEST(Weerbaar, ABatchToldToStopFinishesItsLinesAndGivesItsSummary) {
+TEST(Cli, ABatchToldToStopFinishesItsLinesAndGivesItsSummary) {
     const std::string eenGat = std::string(kOpgelost).replace(2, 1, ".");
     for (const auto& [signaal, taken] : {std::pair{SIGINT, "1"}, std::pair{SIGTERM, "2"}}) {
         TijdelijkeMap map;
