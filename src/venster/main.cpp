@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr const char* GEEN_BESCHERM =
+constexpr const char* GEEN_BEELDSCHERM =
     "sudoku-blad: Geen beeldscherm gevonden (DISPLAY en WAYLAND_DISPLAY zijn leeg): het venster "
     "kan niet open.\nsudoku-blad-cli lost een puzzel op zonder venster.\n";
 
@@ -36,10 +36,12 @@ bool isQtOptie(const char* arg, bool& metWaarde) {
     static const char* const vlaggen[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
     if (arg[0] != '-') return false;
     const char* naam = arg + (arg[1] == '-' ? 2 : 1);
+    metWaarde = false;
     for (const char* o : metWaarden)
-        if (std::strcmp(naam, o) == 0) return metWaarde = true;
+        if (std::strcmp(naam, o) == 0) metWaarde = true;
+    if (metWaarde) return true;
     for (const char* o : vlaggen)
-        if (std::strcmp(naam, o) == 0) return !(metWaarde = false);
+        if (std::strcmp(naam, o) == 0) return true;
     // "-style=fusion" and "-stylesheet=file" in one.
     return std::strncmp(naam, "style=", 6) == 0 || std::strncmp(naam, "stylesheet=", 11) == 0;
 }
@@ -142,7 +144,7 @@ int main(int argc, char** argv) {
     // own; the platforms that draw without one (offscreen, vnc, linuxfb, ...) need none.
     const std::string gevraagd = gevraagdPlatform(platform);
     if ((gevraagd.empty() || gevraagd == "xcb") && leeg("DISPLAY") && leeg("WAYLAND_DISPLAY")) {
-        std::fputs(GEEN_BESCHERM, stderr);
+        std::fputs(GEEN_BEELDSCHERM, stderr);
         return 2;
     }
     qtHandler = qInstallMessageHandler(bijQtMelding);
