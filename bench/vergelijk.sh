@@ -5,10 +5,11 @@
 #   time (user + system) of the best of ROUNDS rounds (default 3), and the ratio;
 #   beside it the instructions per puzzle under callgrind on the first 2,000 of royle17;
 #   then royle17 with --verslag (the report and the exact count) against the plain batch.
-# usage: bench/vergelijk.sh CLI [PUZZLE_FOLDER]
+# usage: bench/vergelijk.sh CLI PUZZLE_FOLDER (the collections as a build unpacks them, e.g.
+# build-bench/collecties)
 set -euo pipefail
 cli=$1
-map=${2:-$(dirname "$0")/../../shared/puzzles}
+map=$2
 rondes=${ROUNDS:-3}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

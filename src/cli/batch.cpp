@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include <pthread.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <mutex>
 #include <sstream>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "uitleg/teksten.h"
@@ -36,8 +38,12 @@ bool RegelLezer::vul() {
             eind_ = static_cast<std::size_t>(n);
             return true;
         }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) fout_ = errno;
+        if (n < 0 && errno == EINTR) {
+            if (stop_ == nullptr || *stop_ == 0) continue;
+            onderbroken_ = true;
+        } else if (n < 0) {
+            fout_ = errno;
+        }
         klaar_ = true;
         return false;
     }
@@ -52,27 +58,33 @@ bool RegelLezer::volgende() {
     begin_.clear();
     lengte_ = 0;
     alleenWit_ = true;
-    bool iets = false;  // anything read for this line, a line end included
-    char laatste = 0;
+    bool witNaDrie = true;  // only spaces and tabs after the first three bytes (a mark's)
+    bool iets = false;      // anything read for this line, a line end included
     for (;;) {
         if (bij_ == eind_ && !vul()) break;
         const char c = buf_[bij_++];
+        // A CR ends its line at once, so that a terminal's line is answered as it is typed;
+        // the LF of a CR LF is then passed over here.
+        if (std::exchange(naCr_, false) && c == '\n') continue;
         iets = true;
         if (c == '\n') break;
+        if (c == '\r') {
+            naCr_ = true;
+            break;
+        }
         if (lengte_ < BEWAARD) begin_.push_back(c);
+        if (c != ' ' && c != '\t') {
+            alleenWit_ = false;
+            if (lengte_ >= 3) witNaDrie = false;
+        }
         ++lengte_;
-        if (c != ' ' && c != '\t' && c != '\r') alleenWit_ = false;
-        laatste = c;
     }
-    if (fout_ != 0 || !iets) return false;
-    if (lengte_ > 0 && laatste == '\r') {  // a CR before the line end is not part of the line
-        if (begin_.size() == lengte_) begin_.pop_back();
-        --lengte_;
-    }
+    if (fout_ != 0 || onderbroken_ || !iets) return false;
     ++nummer_;
     if (nummer_ == 1 && begin_.compare(0, 3, "\xEF\xBB\xBF") == 0) {  // UTF-8 byte-order mark
         begin_.erase(0, 3);
         lengte_ -= 3;
+        alleenWit_ = witNaDrie;
     }
     return true;
 }
@@ -221,11 +233,16 @@ bool volgendeRegel(RegelLezer& lezer, Regel& r) {
     return false;
 }
 
+bool gestopt(const BatchInstelling& instelling) {
+    return instelling.stop != nullptr && *instelling.stop != 0;
+}
+
 void naElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& instelling,
               BatchUitvoer& verslag) {
     Regel r;
     // Once the output cannot be written (a reader that went away) the rest is not solved.
-    while (uit && volgendeRegel(lezer, r)) verslag.na(beantwoord(r, instelling, uit));
+    while (uit && !gestopt(instelling) && volgendeRegel(lezer, r))
+        verslag.na(beantwoord(r, instelling, uit));
 }
 
 // Several solving threads. The reading thread queues lines in a window of bounded size;
@@ -275,12 +292,20 @@ void naastElkaar(RegelLezer& lezer, std::ostream& uit, const BatchInstelling& in
             if (weg) ruimteCv.notify_one();
         }
     };
+    // The solving threads take no signals: a stop signal reaches this thread, whose read
+    // it interrupts.
+    sigset_t stopSignalen, eerder;
+    sigemptyset(&stopSignalen);
+    sigaddset(&stopSignalen, SIGINT);
+    sigaddset(&stopSignalen, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignalen, &eerder);
     std::vector<std::thread> draden;
     draden.reserve(static_cast<std::size_t>(taken));
     for (int i = 0; i < taken; ++i) draden.emplace_back(werker);
+    pthread_sigmask(SIG_SETMASK, &eerder, nullptr);
 
     Regel r;
-    while (volgendeRegel(lezer, r)) {
+    while (!gestopt(instelling) && volgendeRegel(lezer, r)) {
         std::unique_lock<std::mutex> l(slot);
         ruimteCv.wait(l, [&] { return rij.size() < venster; });
         if (!uit) break;  // nobody reads the answers any more

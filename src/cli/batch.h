@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <csignal>
 #include <cstddef>
 #include <ostream>
 #include <string>
@@ -11,14 +12,18 @@
 namespace sudoku::cli {
 
 // Reads lines from a file descriptor in bounded memory: of each line it keeps only the
-// beginning (enough for the 81 cells and a little more) and counts the rest.
+// beginning (enough for the 81 cells and a little more) and counts the rest. A line ends at
+// LF, CR LF or a lone CR; a UTF-8 byte-order mark before the first line is not part of it.
 class RegelLezer {
 public:
     static constexpr std::size_t BEWAARD = 96;
 
-    explicit RegelLezer(int fd) : fd_(fd) {}
+    // `stop`, when given, is a signal handler's note: once it is set, a read that the
+    // signal interrupted ends the input, and a line it cut short is not returned.
+    explicit RegelLezer(int fd, const volatile std::sig_atomic_t* stop = nullptr)
+        : fd_(fd), stop_(stop) {}
 
-    // False at the end of the input or after a read error (see fout()).
+    // False at the end of the input, after a read error (see fout()) or once stopped.
     bool volgende();
     // Reads ahead when nothing is buffered; false when that read failed.
     bool kijk();
@@ -33,9 +38,12 @@ private:
     bool vul();
 
     int fd_;
+    const volatile std::sig_atomic_t* stop_;
     char buf_[1 << 16];
     std::size_t bij_ = 0, eind_ = 0;
     bool klaar_ = false;
+    bool onderbroken_ = false;
+    bool naCr_ = false;  // the last line ended at a CR: a LF right after it belongs to it
     std::string begin_;
     std::size_t lengte_ = 0;
     bool alleenWit_ = true;
@@ -62,6 +70,9 @@ struct BatchInstelling {
     bool voortgang = false;        // a progress line on `fout` once the batch is long
     bool directDoorgeven = false;  // flush `uit` after every puzzle (a terminal reads along)
     int taken = 1;                 // threads that solve; the output does not depend on it
+    // Set by a signal handler: no line is started after it is set, the one being answered
+    // is finished (with several threads: every line already handed out).
+    const volatile std::sig_atomic_t* stop = nullptr;
 };
 
 // Runs the batch; result lines to `uit`, progress to `fout`. Returns false when reading

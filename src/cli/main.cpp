@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -128,6 +128,7 @@ constexpr const char* HULP =
     "                   de uitvoer is dezelfde als met --jobs 1, in dezelfde volgorde\n"
     "  --help           deze hulp\n"
     "  --version        het versienummer\n"
+    "  --               wat volgt is een BESTAND, ook als het met '-' begint\n"
     "\n"
     "Uitvoer van een enkel bestand: de gebeurtenissen (met --trace) en stappen (met\n"
     "--stappen), negen regels met het bord ('.' is leeg), result \"STATUSTEKST\" en het\n"
@@ -140,40 +141,29 @@ constexpr const char* HULP =
     "volgt op standaardfout. Afsluitcode 0 als elke regel (op de overgeslagen na) een\n"
     "puzzel was, opgelost of niet; 2 als er een regel is afgewezen (alle andere regels\n"
     "zijn dan toch opgelost en gemeld), als lezen of schrijven mislukt of bij verkeerd\n"
-    "gebruik.\n";
+    "gebruik. Na Ctrl+C (SIGINT) of SIGTERM maakt een batch de regel af waar hij aan\n"
+    "schrijft, geeft de samenvatting en stopt met afsluitcode 130 of 143.\n"
+    "\n"
+    "Elke optie mag een keer gegeven worden. Regels eindigen op LF, CR LF of CR.\n";
 
 int gebruiksfout(const std::string& reden) {
     std::cerr << NAAM << ": " << reden << "\n" << GEBRUIK;
     return 2;
 }
 
-std::string systeemReden(int fout) {
-    switch (fout) {
-        case ENOENT: return teksten::CLI_BESTAAT_NIET;
-        case EACCES: return teksten::CLI_GEEN_LEESRECHTEN;
-        case EISDIR: return teksten::CLI_IS_MAP;
-        case EBADF: return teksten::CLI_GESLOTEN;
-        default: return std::strerror(fout);
-    }
+// How a path or standard input is named in a message: escaped, so that a name cannot add
+// lines of its own.
+std::string bronNaam(const std::string& pad) {
+    return pad == "-" ? "standaardinvoer" : teksten::zichtbaar(pad);
 }
 
-// Why the test case was not loaded, in plain words, for the message on stderr: taken
-// from what the loader found.
-std::string weigerReden(const GeladenTestcase& g) {
-    using U = TestcaseInhoud::Uitkomst;
-    const TestcaseInhoud& t = g.inhoud;
-    if (g.fout) return systeemReden(g.fout.value());
-    switch (t.uitkomst) {
-        case U::FoutTeken: return teksten::cliFoutTeken(t.foutRegel, t.foutPositie);
-        case U::TeveelRegels: return teksten::CLI_TEVEEL_REGELS;
-        case U::Onleesbaar: return teksten::CLI_ONLEESBAAR;
-        case U::GeenGewoonBestand: return teksten::CLI_GEEN_GEWOON_BESTAND;
-        case U::NietTeOpenen: return teksten::CLI_NIET_TE_OPENEN;
-        case U::Ontbreekt: return systeemReden(ENOENT);
-        case U::NietGevonden:
-        case U::Goed: break;
-    }
-    return teksten::CLI_NIET_TE_LADEN;
+// Standard input is refused before anything is read when it is closed or a folder, in
+// single and batch mode alike; "" when it may be read.
+std::string standaardinvoerFout() {
+    struct stat st {};
+    if (::fstat(0, &st) != 0) return teksten::systeemReden(errno);
+    if (S_ISDIR(st.st_mode)) return teksten::systeemReden(EISDIR);
+    return "";
 }
 
 // Standard input as one test case, read with plain reads so that a closed input or a
@@ -182,30 +172,21 @@ std::string weigerReden(const GeladenTestcase& g) {
 constexpr std::size_t MAX_INVOER = std::size_t{16} << 20;
 
 bool leesStandaardinvoer(std::string& invoer) {
-    const char* wat = "standaardinvoer";
-    struct stat st {};
-    if (::fstat(0, &st) != 0) {
-        std::cerr << NAAM << ": " << wat << ": " << systeemReden(errno) << "\n";
+    const auto weiger = [](const std::string& reden) {
+        std::cerr << NAAM << ": standaardinvoer: " << reden << "\n";
         return false;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        std::cerr << NAAM << ": " << wat << ": " << systeemReden(EISDIR) << "\n";
-        return false;
-    }
+    };
+    if (const std::string fout = standaardinvoerFout(); !fout.empty()) return weiger(fout);
     char buf[1 << 16];
     for (;;) {
         const ssize_t n = ::read(0, buf, sizeof buf);
         if (n == 0) return true;
         if (n < 0) {
             if (errno == EINTR) continue;
-            std::cerr << NAAM << ": " << wat << ": " << systeemReden(errno) << "\n";
-            return false;
+            return weiger(teksten::cliLezenMislukt(0, errno));
         }
-        if (invoer.size() + static_cast<std::size_t>(n) > MAX_INVOER) {
-            std::cerr << NAAM << ": " << wat << ": groter dan " << (MAX_INVOER >> 20)
-                      << " MiB, geen testcase\n";
-            return false;
-        }
+        if (invoer.size() + static_cast<std::size_t>(n) > MAX_INVOER)
+            return weiger("groter dan " + std::to_string(MAX_INVOER >> 20) + " MiB, geen testcase");
         invoer.append(buf, static_cast<std::size_t>(n));
     }
 }
@@ -233,8 +214,12 @@ int enkel(const std::string& pad, const Opties& opties) {
     // A refused test case has only its reason, on stderr; the dumps still show the window
     // it leaves.
     const bool geweigerd = testcase.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed;
+    const auto meldWeigering = [&] {
+        std::cerr << NAAM << ": " << bronNaam(pad) << ": " << teksten::weigerReden(testcase)
+                  << "\n";
+    };
     if (geweigerd && !opties.bedieningen) {
-        std::cerr << NAAM << ": " << pad << ": " << weigerReden(testcase) << "\n";
+        meldWeigering();
         return 2;
     }
     std::optional<OplosOpname> oplosOpname;
@@ -247,7 +232,7 @@ int enkel(const std::string& pad, const Opties& opties) {
     if (geweigerd) {
         draaiMetBedieningen(form, ui, testcase, opties, opname, std::cout);
         uitvoerGeschreven();
-        std::cerr << NAAM << ": " << pad << ": " << weigerReden(testcase) << "\n";
+        meldWeigering();
         return 2;
     }
     Uitkomst u;
@@ -286,25 +271,57 @@ int tipVoor(const std::string& pad, const Opties& opties) {
         testcase = laadTestcase(pad, true);
     }
     if (testcase.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
-        std::cerr << NAAM << ": " << pad << ": " << weigerReden(testcase) << "\n";
+        std::cerr << NAAM << ": " << bronNaam(pad) << ": " << teksten::weigerReden(testcase)
+                  << "\n";
         return 2;
     }
     const int code = schrijfTip(std::cout, standVan(testcase.inhoud).bord, opties);
     return uitvoerGeschreven() ? code : 2;
 }
 
+// The signal that asked a batch to stop, or 0. The handler only notes it: the batch ends
+// the line it is writing, prints its summary and leaves with 128 + the signal's number. A
+// second one ends the program at once (SA_RESETHAND).
+volatile std::sig_atomic_t stopSignaal = 0;
+
+void bijStopSignaal(int signaal) { stopSignaal = signaal; }
+
+void vangStopSignalen() {
+    struct sigaction actie {};
+    actie.sa_handler = bijStopSignaal;
+    sigemptyset(&actie.sa_mask);
+    // No SA_RESTART: a read that waits for input returns, so that the batch can stop.
+    actie.sa_flags = SA_RESETHAND;
+    sigaction(SIGINT, &actie, nullptr);
+    sigaction(SIGTERM, &actie, nullptr);
+}
+
 int batch(const std::string& pad, const Opties& opties, bool csv, int taken) {
+    vangStopSignalen();
+    const auto start = std::chrono::steady_clock::now();
+    const auto seconden = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const auto gestopt = [&](long regel) {
+        std::cerr << NAAM << ": gestopt door " << (stopSignaal == SIGINT ? "SIGINT" : "SIGTERM")
+                  << " na regel " << regel << "\n";
+        return 128 + stopSignaal;
+    };
     int fd = 0;
-    if (pad != "-") {
-        fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            std::cerr << NAAM << ": " << pad << ": " << systeemReden(errno) << "\n";
+    if (pad == "-") {
+        if (const std::string fout = standaardinvoerFout(); !fout.empty()) {
+            std::cerr << NAAM << ": standaardinvoer: " << fout << "\n";
             return 2;
         }
-        struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-            std::cerr << NAAM << ": " << pad << ": " << systeemReden(EISDIR) << "\n";
-            ::close(fd);
+    } else {
+        GeladenTestcase g;
+        fd = openTestcase(pad, true, g);
+        if (fd < 0) {
+            if (stopSignaal != 0) {
+                std::cerr << samenvatting(BatchTelling{}, seconden()) << "\n";
+                return gestopt(0);
+            }
+            std::cerr << NAAM << ": " << bronNaam(pad) << ": " << teksten::weigerReden(g) << "\n";
             return 2;
         }
     }
@@ -316,19 +333,20 @@ int batch(const std::string& pad, const Opties& opties, bool csv, int taken) {
     instelling.voortgang = ::isatty(2) && !::isatty(1);
     instelling.directDoorgeven = ::isatty(1);
     instelling.taken = taken;
+    instelling.stop = &stopSignaal;
 
-    const auto start = std::chrono::steady_clock::now();
     BatchTelling telling;
-    auto lezer = std::make_unique<RegelLezer>(fd);
+    auto lezer = std::make_unique<RegelLezer>(fd, &stopSignaal);
     const bool gelezen = draaiBatch(*lezer, std::cout, std::cerr, instelling, telling);
-    const double s =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (fd != 0) ::close(fd);
-    std::cerr << samenvatting(telling, s) << "\n";
+    std::cerr << samenvatting(telling, seconden()) << "\n";
+    if (stopSignaal != 0) {
+        uitvoerGeschreven();
+        return gestopt(lezer->nummer());
+    }
     if (!gelezen) {
-        std::cerr << NAAM << ": " << (pad == "-" ? "standaardinvoer" : pad)
-                  << ": lezen mislukt na regel " << lezer->nummer() << ": "
-                  << systeemReden(lezer->fout()) << "\n";
+        std::cerr << NAAM << ": " << bronNaam(pad) << ": "
+                  << teksten::cliLezenMislukt(lezer->nummer(), lezer->fout()) << "\n";
         return 2;
     }
     if (!uitvoerGeschreven()) return 2;
@@ -344,89 +362,101 @@ int takenVan(const std::string& s) {
     return n >= 1 && n <= 256 ? n : 0;
 }
 
+// What the arguments ask for.
+struct Aanroep {
+    Opties opties;
+    bool batch = false, csv = false, tip = false, hulp = false, versie = false,
+         takenGegeven = false;
+    int taken = 1;
+    std::vector<std::string> bestanden;
+};
+
+// Reads every argument before anything is done, so that a wrong one is refused whatever
+// else is given. Answers the usage error, or "".
+std::string leesArgumenten(const std::vector<std::string>& args, Aanroep& a) {
+    static const std::set<std::string> bekend = {
+        "--trial",       "--modules", "--trace", "--stappen", "--uitleg",  "--verslag", "--csv",
+        "--bedieningen", "--batch",   "--jobs",  "--help",    "--version", "--tip"};
+    std::set<std::string> gezien;
+    bool geenOptiesMeer = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (geenOptiesMeer || arg == "-" || arg.empty() || arg[0] != '-') {
+            a.bestanden.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            geenOptiesMeer = true;
+            continue;
+        }
+        const std::string optie = arg == "-h"                    ? "--help"
+                                  : arg.rfind("--jobs=", 0) == 0 ? "--jobs"
+                                                                 : arg;
+        if (bekend.count(optie) == 0) return "onbekende optie " + teksten::zichtbaar(arg);
+        if (!gezien.insert(optie).second) return "optie " + optie + " twee keer gegeven";
+        if (optie == "--trial") a.opties.uitproberen = true;
+        if (optie == "--modules") a.opties.modules = true;
+        if (optie == "--trace") a.opties.spoor = true;
+        if (optie == "--stappen" || optie == "--uitleg") a.opties.stappen = true;
+        if (optie == "--uitleg") a.opties.uitleg = true;
+        if (optie == "--verslag") a.opties.verslag = true;
+        if (optie == "--bedieningen") a.opties.bedieningen = true;
+        if (optie == "--csv") a.csv = true;
+        if (optie == "--tip") a.tip = true;
+        if (optie == "--batch") a.batch = true;
+        if (optie == "--help") a.hulp = true;
+        if (optie == "--version") a.versie = true;
+        if (optie == "--jobs") {
+            std::string n;
+            if (arg == "--jobs") {
+                if (i + 1 == args.size()) return "--jobs zonder aantal";
+                n = args[++i];
+            } else {
+                n = arg.substr(7);
+            }
+            a.taken = takenVan(n);
+            a.takenGegeven = true;
+            if (a.taken == 0)
+                return "--jobs " + teksten::zichtbaar(n) + ": geen aantal van 1 tot 256";
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // A reader that goes away (`| head`) is a write error like any other: reported, status 2.
     std::signal(SIGPIPE, SIG_IGN);
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    for (const auto& a : args)
-        if (a == "--help" || a == "-h") {
-            std::cout << GEBRUIK << HULP;
-            return uitvoerGeschreven() ? 0 : 2;
-        }
-    for (const auto& a : args)
-        if (a == "--version") {
-            std::cout << SUDOKU_VERSIE << "\n";
-            return uitvoerGeschreven() ? 0 : 2;
-        }
-
-    Opties opties;
-    bool isBatch = false;
-    bool csv = false;
-    bool tip = false;
-    std::vector<std::string> bestanden;
-    bool geenOptiesMeer = false;
+    Aanroep a;
     const unsigned kernen = std::thread::hardware_concurrency();
-    int taken = kernen > 0 ? static_cast<int>(std::min(kernen, 256u)) : 1;
-    bool takenGegeven = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (geenOptiesMeer || a == "-" || a.empty() || a[0] != '-') {
-            bestanden.push_back(a);
-        } else if (a == "--") {
-            geenOptiesMeer = true;
-        } else if (a == "--trial") {
-            opties.uitproberen = true;
-        } else if (a == "--modules") {
-            opties.modules = true;
-        } else if (a == "--trace") {
-            opties.spoor = true;
-        } else if (a == "--stappen") {
-            opties.stappen = true;
-        } else if (a == "--uitleg") {
-            opties.stappen = true;
-            opties.uitleg = true;
-        } else if (a == "--verslag") {
-            opties.verslag = true;
-        } else if (a == "--bedieningen") {
-            opties.bedieningen = true;
-        } else if (a == "--tip") {
-            tip = true;
-        } else if (a == "--csv") {
-            csv = true;
-        } else if (a == "--batch") {
-            isBatch = true;
-        } else if (a == "--jobs" || a.rfind("--jobs=", 0) == 0) {
-            std::string n;
-            if (a == "--jobs") {
-                if (i + 1 == args.size()) return gebruiksfout("--jobs zonder aantal");
-                n = args[++i];
-            } else {
-                n = a.substr(7);
-            }
-            taken = takenVan(n);
-            takenGegeven = true;
-            if (taken == 0) return gebruiksfout("--jobs " + n + ": geen aantal van 1 tot 256");
-        } else {
-            return gebruiksfout("onbekende optie " + a);
-        }
+    a.taken = kernen > 0 ? static_cast<int>(std::min(kernen, 256u)) : 1;
+    if (const std::string fout = leesArgumenten({argv + 1, argv + argc}, a); !fout.empty())
+        return gebruiksfout(fout);
+    if (a.hulp) {
+        std::cout << GEBRUIK << HULP;
+        return uitvoerGeschreven() ? 0 : 2;
     }
-    if (bestanden.empty()) return gebruiksfout("geen BESTAND opgegeven");
-    if (bestanden.size() > 1) return gebruiksfout("meer dan een BESTAND opgegeven");
-    if (bestanden[0].empty()) return gebruiksfout("lege bestandsnaam");
-    if (csv && !isBatch) return gebruiksfout("--csv alleen met --batch");
-    if (takenGegeven && !isBatch) return gebruiksfout("--jobs alleen met --batch");
-    if (opties.bedieningen && (csv || opties.stappen || opties.verslag || takenGegeven))
+    if (a.versie) {
+        std::cout << SUDOKU_VERSIE << "\n";
+        return uitvoerGeschreven() ? 0 : 2;
+    }
+    const Opties& opties = a.opties;
+    if (a.bestanden.empty()) return gebruiksfout("geen BESTAND opgegeven");
+    if (a.bestanden.size() > 1) return gebruiksfout("meer dan een BESTAND opgegeven");
+    if (a.bestanden[0].empty()) return gebruiksfout("lege bestandsnaam");
+    if (a.csv && !a.batch) return gebruiksfout("--csv alleen met --batch");
+    if (a.takenGegeven && !a.batch) return gebruiksfout("--jobs alleen met --batch");
+    if (opties.bedieningen && (a.csv || opties.stappen || opties.verslag || a.takenGegeven))
         return gebruiksfout(
             "--bedieningen gaat alleen samen met --trial, --modules, --trace en --batch");
     // Event and step lines would break the rows apart.
-    if (csv && (opties.spoor || opties.stappen))
+    if (a.csv && (opties.spoor || opties.stappen))
         return gebruiksfout("--csv gaat niet samen met --trace, --stappen of --uitleg");
-    if (tip && (isBatch || csv || takenGegeven || opties.spoor || opties.stappen ||
-                opties.verslag || opties.bedieningen))
+    if (a.tip && (a.batch || a.csv || a.takenGegeven || opties.spoor || opties.stappen ||
+                  opties.verslag || opties.bedieningen))
         return gebruiksfout("--tip gaat alleen samen met --trial en --modules");
-    if (tip) return tipVoor(bestanden[0], opties);
-    return isBatch ? batch(bestanden[0], opties, csv, taken) : enkel(bestanden[0], opties);
+    if (a.tip) return tipVoor(a.bestanden[0], opties);
+    return a.batch ? batch(a.bestanden[0], opties, a.csv, a.taken) : enkel(a.bestanden[0], opties);
 }

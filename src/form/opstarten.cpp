@@ -1,7 +1,13 @@
 // Start-up (Form_Load) and "Herstart": look up SudokuTestCase.txt, load it, show it.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <istream>
+#include <streambuf>
 
 #include "board/sudoku_form.h"
 #include "form/teksten.h"
@@ -55,29 +61,76 @@ String naamVan(const String& pad) {
     return naam.empty() ? pad : naam;
 }
 
+// Reads a file descriptor for an input stream, and keeps what the system said of a read
+// that failed (the stream itself only sees its end).
+class BestandBron : public std::streambuf {
+public:
+    explicit BestandBron(int fd) : fd_(fd) {}
+    int fout() const { return fout_; }
+
+protected:
+    int_type underflow() override {
+        for (;;) {
+            const ssize_t n = ::read(fd_, buf_, sizeof buf_);
+            if (n > 0) {
+                setg(buf_, buf_, buf_ + n);
+                return traits_type::to_int_type(buf_[0]);
+            }
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) fout_ = errno;
+            return traits_type::eof();
+        }
+    }
+
+private:
+    int fd_;
+    int fout_ = 0;
+    char buf_[4096];
+};
+
 }  // namespace
 
-GeladenTestcase laadTestcase(const std::string& pad, bool pijpen) {
+int openTestcase(const std::string& pad, bool pijpen, GeladenTestcase& g) {
     using U = TestcaseInhoud::Uitkomst;
-    GeladenTestcase g;
     g.naam = naamVan(pad);
-    auto weiger = [&](U u) {
+    auto weiger = [&](U u, int fout) {
         g.inhoud.uitkomst = u;
-        return g;
+        g.fout = fout != 0 ? std::error_code(fout, std::system_category()) : std::error_code();
+        return -1;
     };
-    const fs::file_status st = fs::status(pad, g.fout);
-    if (st.type() == fs::file_type::not_found || pad.empty()) {
-        g.fout.clear();
-        return weiger(U::Ontbreekt);
+    if (pad.empty()) return weiger(U::Ontbreekt, 0);
+    struct stat st {};
+    if (::stat(pad.c_str(), &st) != 0) {
+        const int fout = errno;
+        // A path through something that is no folder leads nowhere either.
+        if (fout == ENOENT || fout == ENOTDIR) return weiger(U::Ontbreekt, 0);
+        return weiger(U::NietTeOpenen, fout);
     }
-    if (g.fout) return weiger(U::NietTeOpenen);
     // Only a plain file is read (or a pipe where the caller waits for it): a folder or a
     // device would never end or say nothing.
-    if (st.type() != fs::file_type::regular && !(pijpen && st.type() == fs::file_type::fifo))
-        return weiger(U::GeenGewoonBestand);
-    std::ifstream bron(pad, std::ios::binary);
-    if (!bron.is_open()) return weiger(U::NietTeOpenen);
+    if (S_ISDIR(st.st_mode)) return weiger(U::GeenGewoonBestand, EISDIR);
+    if (!S_ISREG(st.st_mode) && !(pijpen && S_ISFIFO(st.st_mode)))
+        return weiger(U::GeenGewoonBestand, 0);
+    // Not retried after a signal: a batch that is told to stop while it waits for a pipe
+    // stops.
+    const int fd = ::open(pad.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return weiger(U::NietTeOpenen, errno);
+    return fd;
+}
+
+GeladenTestcase laadTestcase(const std::string& pad, bool pijpen) {
+    GeladenTestcase g;
+    const int fd = openTestcase(pad, pijpen, g);
+    if (fd < 0) return g;
+    BestandBron buf(fd);
+    std::istream bron(&buf);
     g.inhoud = leesTestcase(bron);
+    if (buf.fout() != 0) {
+        g.inhoud = TestcaseInhoud{};
+        g.inhoud.uitkomst = TestcaseInhoud::Uitkomst::Onleesbaar;
+        g.fout = std::error_code(buf.fout(), std::system_category());
+    }
+    ::close(fd);
     return g;
 }
 

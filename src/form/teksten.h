@@ -24,6 +24,12 @@ inline constexpr const char* DRUK_OP_START = " Om te beginnen druk op: Start ";
 // A box on "Bevestig" that holds no digit and is not empty.
 std::string ongeldigeInvoer(int rij, int kol);
 
+// A name as it may be shown on one line: a backslash, a tab, a line end, any other control
+// character and any byte that is not valid UTF-8 become a visible escape (\\, \t, \n, \r,
+// \xNN), so that a name cannot break a line or steer a terminal. Every text below that names
+// a file shows it this way.
+std::string zichtbaar(const std::string& naam);
+
 // A test-case file that is not loaded, named by its bare file name.
 std::string foutInBestand(const std::string& naam, int regel, int positie);
 std::string teveelRegels(const std::string& naam);

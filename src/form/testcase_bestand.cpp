@@ -50,8 +50,9 @@ struct Regel {
     }
 };
 
-// Lines of a stream: a UTF-8 byte-order mark at the start is dropped, and a carriage
-// return before a line end (or the end of the file) is not part of the line.
+// Lines of a stream: a UTF-8 byte-order mark at the start is dropped, and a line ends at a
+// line feed, a carriage return with a line feed, or a carriage return alone (as old Mac
+// files have it).
 class RegelBron {
 public:
     explicit RegelBron(std::istream& bron) : bron_(bron) {}
@@ -65,8 +66,8 @@ public:
             if (c == '\n') return true;
             if (c == '\r') {
                 const int na = teken();
-                if (na == '\n' || na < 0) return true;
-                terug_ = na;
+                if (na != '\n' && na >= 0) terug_ = na;
+                return true;
             }
             r.voegToe(static_cast<char>(c));
         }

@@ -13,8 +13,8 @@ namespace sudoku {
 std::string testcaseMelding(const TestcaseInhoud& t,
                             const std::string& naam = "SudokuTestCase.txt");
 
-// Reads a test case from `bron`: a UTF-8 byte-order mark is dropped, a carriage return
-// before a line end is not part of the line. Three layouts are read:
+// Reads a test case from `bron`: a UTF-8 byte-order mark is dropped, and a line ends at LF,
+// CR LF or a lone CR. Three layouts are read:
 // - nine lines of nine cells (1-9, '.', '0' or a space; characters after the ninth ignored);
 // - the same with a '|' at the block edges of a row ("5.9|241|3.8"), lines of only '-', '+',
 //   '|', '=' and spaces between the bands ("---+---+---"), and '#' comment lines;
@@ -24,8 +24,13 @@ std::string testcaseMelding(const TestcaseInhoud& t,
 TestcaseInhoud leesTestcase(std::istream& bron);
 
 // Reads the test case at `pad` once. A missing path, a folder, a device or, unless `pijpen`,
-// a pipe (which could keep a window waiting) is refused without being read.
+// a pipe (which could keep a window waiting) is refused without being read. What the system
+// said of a path it would not open or read is kept in `fout` (EISDIR for a folder).
 GeladenTestcase laadTestcase(const std::string& pad, bool pijpen = false);
+
+// Opens `pad` for reading under the same rules, for a reader of its own (a batch): the file
+// descriptor, or -1 with the refusal in `g`.
+int openTestcase(const std::string& pad, bool pijpen, GeladenTestcase& g);
 
 // A puzzle pasted as text is read as a test case, and it needs at least this many givens:
 // fewer never make a puzzle with one solution, and a stray number on the clipboard must

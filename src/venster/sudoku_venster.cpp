@@ -4,11 +4,15 @@
 // boxes the menus open (venster_verslag.cpp).
 #include "sudoku_venster.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 #include <utility>
 
@@ -42,10 +46,7 @@ SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* paren
     bouwMenus();
     formulier_ = new QWidget(this);
     formulier_->setObjectName("Formulier");
-    const int menuHoogte = menuBalk_->sizeHint().height();
-    menuBalk_->setGeometry(0, 0, px(6615), menuHoogte);
-    formulier_->setGeometry(0, menuHoogte, px(6615), px(7980));
-    setFixedSize(px(6615), menuHoogte + px(7980));
+    formulier_->setFixedSize(px(6615), px(7980));
 
     bouwBanner();
     bouwInvoer();
@@ -54,6 +55,7 @@ SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* paren
     bouwOplossing();
     bouwOpmerking();
     zetTabVolgorde();
+    pasInScherm();
 
     for (QPushButton* k : knoppen_) k->installEventFilter(this);  // Enter presses a button
     setAcceptDrops(true);
@@ -64,6 +66,44 @@ SudokuVenster::SudokuVenster(std::optional<std::string> testcase, QWidget* paren
 }
 
 SudokuVenster::~SudokuVenster() = default;
+
+void SudokuVenster::pasInScherm() {
+    const int menuHoogte = menuBalk_->sizeHint().height();
+    const QSize vorm = formulier_->size();
+    QSize ruimte = vorm;
+    if (const QScreen* s = screen()) {
+        // The frame is not known before the window is shown: room for a title bar and edges.
+        const int titel = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        ruimte = s->availableGeometry().size() - QSize(8, titel + 8 + menuHoogte);
+    }
+    if (vorm.width() <= ruimte.width() && vorm.height() <= ruimte.height()) {
+        menuBalk_->setGeometry(0, 0, vorm.width(), menuHoogte);
+        formulier_->move(0, menuHoogte);
+        setFixedSize(vorm.width(), menuHoogte + vorm.height());
+        return;
+    }
+    // A screen too small for the form (a large scale factor on a laptop): the form keeps its
+    // size and scrolls below the menu bar, in a window that fits the screen.
+    auto* rol = new QScrollArea(this);
+    rol->setObjectName("FormulierRol");
+    rol->setFrameShape(QFrame::NoFrame);
+    rol->setFocusPolicy(Qt::NoFocus);
+    rol->setWidget(formulier_);
+    const int balk = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    bool hoger = vorm.height() > ruimte.height(), breder = vorm.width() > ruimte.width();
+    breder = breder || (hoger && vorm.width() + balk > ruimte.width());
+    hoger = hoger || (breder && vorm.height() + balk > ruimte.height());
+    const int breed = breder ? ruimte.width() : vorm.width() + (hoger ? balk : 0);
+    const int hoog = hoger ? ruimte.height() : vorm.height() + (breder ? balk : 0);
+    menuBalk_->setGeometry(0, 0, breed, menuHoogte);
+    rol->setGeometry(0, menuHoogte, breed, hoog);
+    setFixedSize(breed, menuHoogte + hoog);
+    // What takes the focus comes into sight, by Tab or otherwise (the status line after a
+    // solve, a box that Bevestig refuses).
+    connect(qApp, &QApplication::focusChanged, rol, [rol](QWidget*, QWidget* nu) {
+        if (nu != nullptr && rol->widget()->isAncestorOf(nu)) rol->ensureWidgetVisible(nu);
+    });
+}
 
 void SudokuVenster::zetOplos(int i, const std::string& tekst) {
     if (QLineEdit* v = oplosVak(i)) v->setText(q(tekst));

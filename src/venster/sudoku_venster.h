@@ -86,7 +86,8 @@ public:
 
     // ---- the menus ----
     QMenuBar* menuBalk() const { return menuBalk_; }
-    // The area below the menu bar that holds the form's controls.
+    // The area below the menu bar that holds the form's controls (on a small screen inside a
+    // scroll area, FormulierRol).
     QWidget* formulier() const { return formulier_; }
     // "Openen…": a file chosen in a dialog loads as one named on the command line; a file
     // that would be refused only gets its status text, the board stays as it was.
@@ -152,6 +153,9 @@ private:
     void bouwOplossing();
     void bouwOpmerking();
     void zetTabVolgorde();
+    // sudoku_venster.cpp: the window at the form's size below the menu bar, or, on a screen
+    // too small for that, the form scrolling inside a window that fits it.
+    void pasInScherm();
     // sudoku_venster.cpp: "Start", recording the report.
     void start();
     // venster_cellen.cpp: a cell's description for a screen reader, "gegeven", "gevonden" or

@@ -10,8 +10,10 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -21,13 +23,13 @@
 #include "board/controls.h"
 #include "uitleg/teksten.h"
 #include "venster/teksten.h"
+#include "venster_hulp.h"
 
 namespace sudoku {
 
-namespace {
+using venster::q;
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(const char* s) { return QString::fromUtf8(s); }
+namespace {
 
 // A colour of the core as 0x00BBGGRR.
 QColor kernKleur(Kleur k) {
@@ -188,14 +190,27 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     kopieer_ = knop(teksten::VERSLAG_KOPIEREN, this);
     auto* sluiten = knop(teksten::SLUITEN, this);
 
-    auto* rechts = new QVBoxLayout;
+    // The summary, the board and the explanation scroll beside the list, so that the window
+    // fits a small screen (a large scale factor) with its buttons in sight.
+    auto* rechtsVlak = new QWidget;
+    auto* rechts = new QVBoxLayout(rechtsVlak);
+    rechts->setContentsMargins(0, 0, 0, 0);
     rechts->addWidget(samenvatting_);
     rechts->addWidget(bord_);
     rechts->addWidget(kandidatenVak_);
     rechts->addWidget(uitleg_, 1);
+    auto* rechtsRol = new QScrollArea(this);
+    rechtsRol->setObjectName("VerslagRechts");
+    rechtsRol->setFrameShape(QFrame::NoFrame);
+    rechtsRol->setFocusPolicy(Qt::NoFocus);
+    rechtsRol->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rechtsRol->setWidgetResizable(true);
+    rechtsRol->setWidget(rechtsVlak);
+    rechtsRol->setMinimumWidth(rechtsVlak->sizeHint().width() +
+                               style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     auto* midden = new QHBoxLayout;
     midden->addWidget(lijst_, 1);
-    midden->addLayout(rechts);
+    midden->addWidget(rechtsRol);
     auto* knoppen = new QHBoxLayout;
     knoppen->addWidget(vorige_);
     knoppen->addWidget(volgende_);

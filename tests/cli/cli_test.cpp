@@ -76,18 +76,24 @@ TEST(Cli, BatchSkipsCommentsAndNamesBadLinesByNumber) {
                                + "12x\n"                               // 4
                                + EEN_GAT.substr(0, 80) + "\n"          // 5: one short
                                + OPGELOST_BORD + "\r\n"  // 6: CRLF, full: judged at once
-                               + std::string(EEN_GAT).replace(0, 1, "0");  // 7: no line end
+                               + EEN_GAT + "\r\r"        // 7 and 8: lone CRs
+                               + std::string(EEN_GAT).replace(0, 1, "0");  // 9: no line end
     const auto r = draai(map, "--batch -", invoer);
+    const std::string opgelost = OPGELOST_BORD + " \" Sudoku succesvol ingevuld! \"\n";
     EXPECT_EQ(
         r.uit,
-        OPGELOST_BORD +
-            " \" Sudoku succesvol ingevuld! \"\n"
+        opgelost +
             "error 4 \"ongeldig teken 'x' op positie 3; een cel is 1-9, '.', '0' of een spatie\"\n"
             "error 5 \"te kort: 80 tekens, een puzzel heeft er 81\"\n" +
-            OPGELOST_BORD + " \" Sudoku succesvol ingevuld! \"\n" + OPGELOST_BORD +
-            " \" Sudoku succesvol ingevuld! \"\n");
+            opgelost + opgelost + opgelost);
+    // A byte-order mark before a blank first line leaves a blank line.
+    for (const char* leeg : {"\xEF\xBB\xBF\n", "\xEF\xBB\xBF \t\r"}) {
+        const auto b = draai(map, "--batch -", std::string(leeg) + EEN_GAT + "\n");
+        EXPECT_EQ(b.uit, opgelost);
+        EXPECT_EQ(b.code, 0) << b.fout;
+    }
     EXPECT_EQ(r.code, 2);  // a refused line fails the batch, after every other line is answered
-    EXPECT_NE(r.fout.find("3 puzzels: 3 opgelost, 0 opgelost na een gok, 0 ingevuld maar niet "
+    EXPECT_NE(r.fout.find("4 puzzels: 4 opgelost, 0 opgelost na een gok, 0 ingevuld maar niet "
                           "geldig, 0 niet opgelost; 2 regels afgewezen"),
               std::string::npos)
         << r.fout;
@@ -104,13 +110,19 @@ TEST(Cli, ExitCodes) {
     EXPECT_EQ(draai(map, "--batch -", "\n").code, 0);
     EXPECT_EQ(draai(map, "--batch --jobs 2 -", "1\n").code, 2);
     EXPECT_EQ(draai(map, "--version").code, 0);
-    for (const char* args : {"", "--onbekend x", "een twee", "--batch", "--trial",
-                             "--jobs 0 --batch -", "--batch - --jobs", "--jobs=x --batch -"}) {
+    // Every argument is read first: an unknown option is refused whatever else is given, and so
+    // is an option given twice.
+    for (const char* args :
+         {"", "--onbekend x", "een twee", "--batch", "--trial", "--jobs 0 --batch -",
+          "--batch - --jobs", "--jobs=x --batch -", "--version --frob", "--help -x",
+          "--trial --trial x", "-h --help", "--jobs 2 --batch --jobs=3 -"}) {
         const auto r = draai(map, args);
         EXPECT_EQ(r.code, 2) << args;
         EXPECT_NE(r.fout.find("gebruik:"), std::string::npos) << args;
         EXPECT_EQ(r.uit, "");
     }
+    // After `--` every argument is a FILE.
+    EXPECT_EQ(draai(map, "-- --help").fout, "sudoku-blad-cli: --help: bestaat niet\n");
     const std::string weg = (map.pad() / "bestaat-niet.txt").string();
     for (const std::string& args : {weg, "--batch " + weg, "--batch " + map.pad().string()}) {
         const auto r = draai(map, args);
@@ -136,10 +148,10 @@ TEST(Cli, ClosedOrFolderInputAndUnwritableOutput) {
         {"-", "<&-", "", "sudoku-blad-cli: standaardinvoer: is gesloten\n"},
         {"-", "<" + map.pad().string(), "",
          "sudoku-blad-cli: standaardinvoer: is een map, geen bestand\n"},
-        {"--batch -", "<&-", "",
-         "sudoku-blad-cli: standaardinvoer: lezen mislukt na regel 0: is gesloten\n"},
+        // A batch says it in the same words.
+        {"--batch -", "<&-", "", "sudoku-blad-cli: standaardinvoer: is gesloten\n"},
         {"--batch -", "<" + map.pad().string(), "",
-         "sudoku-blad-cli: standaardinvoer: lezen mislukt"},
+         "sudoku-blad-cli: standaardinvoer: is een map, geen bestand\n"},
         {geval, "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
         {"--trace " + geval, "", ">&-", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
         {"-", "", ">/dev/full", "sudoku-blad-cli: schrijven van de uitvoer mislukt\n"},
@@ -172,7 +184,7 @@ TEST(Cli, AReaderThatGoesAwayAndAnEmptyBatch) {
     EXPECT_EQ(lees(code), "2\n");
     EXPECT_NE(lees(fout).find("sudoku-blad-cli: schrijven van de uitvoer mislukt\n"),
               std::string::npos);
-    const auto leeg = draai(map, "--verslag --batch /dev/null");
+    const auto leeg = draai(map, "--verslag --batch " + map.schrijf("leeg.txt", "").string());
     EXPECT_EQ(leeg.code, 0);
     EXPECT_NE(leeg.fout.find("; niveau: 0 basis, 0 uitzonderingstabel, 0 naked, 0 gok, 0 "
                              "onopgelost; oplossingen: 0 uniek, 0 meerdere, 0 geen"),
@@ -206,7 +218,8 @@ TEST(Cli, FileLayoutsAndRefusals) {
 }
 
 // Each way a FILE is refused has its own reason on stderr, taken from what the loader
-// found, nothing on stdout, and exit status 2; a pipe is read like a file.
+// found, nothing on stdout, and exit status 2; a pipe is read like a file. What the system
+// says of a path reads the same in a batch, in Dutch.
 TEST(Cli, EachRefusalHasItsReason) {
     TijdelijkeMap map;
     std::string tien = negenRegels(EEN_GAT) + "1\n";
@@ -220,19 +233,34 @@ TEST(Cli, EachRefusalHasItsReason) {
         {"-", tien, "meer dan negen regels met cijfers"},
         {"-", "12x\n",
          "regel 1, positie 3: ongeldig teken; een cel is 1-9, '.', '0' of een spatie"},
-        {map.pad().string(), "", "is geen gewoon bestand"},
-        {"/dev/null", "", "is geen gewoon bestand"},
-        {(map.pad() / "weg.txt").string(), "", "bestaat niet"},
     };
+    const std::string lus = (map.pad() / "lus").string();
+    std::filesystem::create_symlink(lus, lus);
+    const std::pair<std::string, std::string> paden[] = {
+        {map.pad().string(), "is een map, geen bestand"},
+        {"/dev/null", "is geen gewoon bestand"},
+        {"/dev/zero", "is geen gewoon bestand"},  // a batch once read it for ever
+        {(map.pad() / "weg.txt").string(), "bestaat niet"},
+        {(map.pad() / "tien.txt" / "x").string(), "bestaat niet"},
+        {lus, "te veel niveaus van symbolische koppelingen"},
+        {(map.pad() / std::string(300, 'x')).string(), "de naam is te lang"},
+    };
+    for (const auto& [pad, reden] : paden) {
+        gevallen.push_back({pad, "", reden});
+        gevallen.push_back({"--batch " + pad, "", reden});
+    }
     if (::geteuid() != 0) {  // root reads any file
         const auto dicht = map.schrijf("dicht.txt", negenRegels(EEN_GAT));
         std::filesystem::permissions(dicht, std::filesystem::perms::none);
-        gevallen.push_back({dicht.string(), "", "kan niet geopend worden"});
+        gevallen.push_back({dicht.string(), "", "geen leesrechten"});
+        gevallen.push_back({"--batch " + dicht.string(), "", "geen leesrechten"});
     }
     for (const auto& g : gevallen) {
         const auto r = draai(map, g.pad, g.invoer);
+        const std::string naam =
+            g.pad == "-" ? "standaardinvoer" : g.pad.substr(g.pad.rfind(' ') + 1);
         EXPECT_EQ(r.code, 2) << g.pad;
-        EXPECT_EQ(r.fout, "sudoku-blad-cli: " + g.pad + ": " + g.reden + "\n");
+        EXPECT_EQ(r.fout, "sudoku-blad-cli: " + naam + ": " + g.reden + "\n");
         EXPECT_EQ(r.uit, "") << g.pad;
     }
     const std::string geval = map.schrijf("gat.txt", negenRegels(EEN_GAT)).string();

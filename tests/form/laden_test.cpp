@@ -48,6 +48,11 @@ TEST_F(Laden, CrlfByteOrderMarkLongAndShortLinesLoadIntoBoardCountsAndBoxes) {
     EXPECT_EQ(o.form.aantal(4), 5);
     EXPECT_EQ(o.ui.celTekst(1, 1) + o.ui.celTekst(1, 2), "5 ");
 
+    // Old Mac line ends, a lone CR, end a line as LF and CR LF do.
+    eerste(voorbeeld("\r"));
+    o.form.Form_Load();
+    EXPECT_EQ(bordRegel(o.form.veld), VOORBEELD_BORD) << o.ui.opmerk();
+
     // Nine full lines, no line end after the last: every digit shows in its Oplos box.
     std::string vol;
     for (int r = 0; r < 9; ++r) vol += OPGELOST_BORD.substr(r * 9, 9) + (r < 8 ? "\n" : "");
@@ -62,7 +67,9 @@ TEST_F(Laden, RejectedFilesGiveNothingToTheBoard) {
     const std::pair<std::string, std::string> gevallen[] = {
         {"123\n4a6\n", " Fout in SudokuTestCase.txt: regel 2, positie 2 "},
         {"12345678\t\n", " Fout in SudokuTestCase.txt: regel 1, positie 9 "},
-        {"1\r3\n", " Fout in SudokuTestCase.txt: regel 1, positie 2 "},
+        {"1\x01"
+         "3\n",
+         " Fout in SudokuTestCase.txt: regel 1, positie 2 "},
         {voorbeeld() + "   \n\n" + "  7\n", " Fout in SudokuTestCase.txt: meer dan 9 regels "},
     };
     for (const auto& [inhoud, opmerk] : gevallen) {
@@ -100,6 +107,8 @@ TEST_F(Laden, ANamedFileThatIsMissingOrRefusedIsNamedInTheStatusLine) {
         {map.schrijf("lang.txt", voorbeeld() + "1\n").string(),
          " Fout in lang.txt: meer dan 9 regels "},
         {(map.pad() / "b").string() + "/", " b kan niet gelezen worden "},  // a folder
+        // A name cannot put a line end or a terminal's escape into the status line.
+        {(map.pad() / "x\ny\t\x1b[2J.txt").string(), " x\\ny\\t\\x1B[2J.txt bestaat niet "},
     };
     for (const auto& [pad, opmerk] : gevallen) {
         o.form.testcaseArgument = map.schrijf("goed.txt", voorbeeld()).string();

@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <fstream>
 
+#include <gtest/gtest.h>
+
 namespace sudoku::test {
 
 void zetBord(SudokuForm& form, const std::string& bord) {
@@ -34,6 +36,9 @@ std::vector<Puzzel> leesCollectie(const std::string& naam) {
     std::vector<Puzzel> uit;
     std::ifstream p(std::string(SUDOKU_PUZZELS) + "/" + naam + ".txt");
     std::ifstream o(std::string(SUDOKU_PUZZELS) + "/" + naam + ".solutions.txt");
+    // The collections come with the project: a test that finds none fails instead of
+    // passing on nothing.
+    if (!p || !o) ADD_FAILURE() << naam << " not found in " << SUDOKU_PUZZELS;
     std::string a, b;
     while (std::getline(p, a) && std::getline(o, b))
         uit.push_back({a.substr(0, 81), b.substr(0, 81)});

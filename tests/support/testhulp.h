@@ -44,7 +44,7 @@ Uitz uitzSet(const SudokuForm& form);
 struct Puzzel {
     std::string opgave, oplossing;
 };
-// A collection of the shared puzzle folder by name ("top95"); empty when absent.
+// A collection of the puzzle folder by name ("top95"); empty, and a failure, when absent.
 std::vector<Puzzel> leesCollectie(const std::string& naam);
 
 // A fresh folder under the system's temporary folder, removed again on destruction.

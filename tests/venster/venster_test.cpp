@@ -34,6 +34,43 @@ void VensterTest::tabVolgorde() {
     QCOMPARE(gelopen, verwacht);
 }
 
+// ctest runs this at a scale factor of 2 on a screen of 1600 x 1000, where the form is taller
+// than the screen: the window and the report fit the screen, and every control Tab reaches is
+// in sight once it has the focus, as is the status line after a solve. At scale 1 the window
+// is the form's size and the menu bar.
+void VensterTest::kleinScherm() {
+    SudokuVenster v(VOORBEELD);
+    toon(v);
+    const QRect ruimte = v.screen()->availableGeometry();
+    QVERIFY(ruimte.contains(v.frameGeometry()));
+    QCOMPARE(v.formulier()->size(), QSize(441, 532));
+    if (v.devicePixelRatio() == 1.0) QCOMPARE(v.size(), QSize(441, v.menuBalk()->height() + 532));
+    const auto inZicht = [](QWidget* w) {
+        return !w->visibleRegion().isEmpty() && w->visibleRegion().boundingRect() == w->rect();
+    };
+    v.opmerkVak()->setFocus();
+    for (int stap = 0; stap < 100; ++stap) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(inZicht(QApplication::focusWidget()),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+    }
+    klik(v.knop(Knop::Start));
+    QTRY_VERIFY(v.opmerkVak()->hasFocus());
+    QVERIFY(inZicht(v.opmerkVak()));
+
+    v.verslagTonen();
+    sudoku::VerslagVenster* verslag = v.verslagVenster();
+    QVERIFY(QTest::qWaitForWindowExposed(verslag));
+    QVERIFY(ruimte.contains(verslag->frameGeometry()));
+    verslag->lijst()->setFocus();
+    for (int stap = 0; stap < 8; ++stap) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(inZicht(QApplication::focusWidget()),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+    }
+    QVERIFY(inZicht(verslag->kandidatenVak()));
+}
+
 // A named file that is missing; then the example loaded, solved, restarted, typed in again
 // and solved, the buttons pressed by mouse, Enter, the keypad's Enter and Space.
 void VensterTest::sessie() {
@@ -129,6 +166,47 @@ void VensterTest::versie() {
              QString("sudoku-blad " SUDOKU_VERSIE));
 }
 
+// Without a display the options are still read: --help and --version answer, a wrong option
+// is a usage error, and a window that cannot open says so in Dutch, all with an exit status
+// instead of Qt's abort. A platform that needs no display (-platform, passed on to Qt) draws.
+void VensterTest::zonderBeeldscherm() {
+    QTemporaryDir map;
+    const QString png = map.path() + "/venster.png", voorbeeld = QString::fromStdString(VOORBEELD);
+    struct Geval {
+        QStringList args;
+        QString scherm;  // DISPLAY, or none
+        int code;
+        QByteArray begin;  // of stdout for 0, else of stderr
+    };
+    const Geval gevallen[] = {
+        {{voorbeeld}, {}, 2, "sudoku-blad: Geen beeldscherm gevonden"},
+        {{"--frob", voorbeeld}, {}, 2, "sudoku-blad: Onbekende optie"},
+        {{"--help"}, {}, 0, "Gebruik: "},
+        {{"--version"}, {}, 0, "sudoku-blad " SUDOKU_VERSIE},
+        {{voorbeeld},
+         ":4711",
+         2,
+         "sudoku-blad: Het beeldscherm is niet te bereiken (DISPLAY=:4711)"},
+        {{"-platform", "offscreen", "--screenshot", png, voorbeeld}, {}, 0, ""},
+    };
+    for (const Geval& g : gevallen) {
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        for (const char* naam : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            omgeving.remove(naam);
+        if (!g.scherm.isEmpty()) omgeving.insert("DISPLAY", g.scherm);
+        QProcess p;
+        p.setProcessEnvironment(omgeving);
+        p.start(SUDOKU_BLAD_PROGRAMMA, g.args);
+        QVERIFY(p.waitForFinished(60000));
+        const QByteArray fout = p.readAllStandardError();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == g.code, fout.constData());
+        QVERIFY2((g.code == 0 ? p.readAllStandardOutput() : fout).startsWith(g.begin),
+                 fout.constData());
+    }
+    QVERIFY(QFileInfo(png).size() > 0);
+}
+
 void VensterTest::statusVanafBegin() {
     // Start-up and "Herstart" without a file.
     QTemporaryDir map;
@@ -158,7 +236,7 @@ void VensterTest::statusVanafBegin() {
 
     // The give-up text, and the module texts while a step box is open.
     const std::string zwaar = uitVerzameling("top95.txt", 4);
-    if (zwaar.empty()) QSKIP("the public puzzle collections are not there");
+    QVERIFY2(!zwaar.empty(), SUDOKU_PUZZELS "/top95.txt");
     std::ofstream(map.path().toStdString() + "/zwaar.txt") << negenRegels(zwaar);
     v.laadBestand(map.path() + "/zwaar.txt");
     klik(v.vinkVak(Vink::Tussenstap));

@@ -19,9 +19,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QtTest>
 
 #include <array>
 #include <bitset>
@@ -100,11 +100,9 @@ inline std::string negenRegels(const std::string& puzzel) {
     return t;
 }
 
-// Puzzle `nr` (from 1) of a public collection; empty when the collection is not there.
+// Puzzle `nr` (from 1) of a public collection ("top95.txt"); empty when it is not there.
 inline std::string uitVerzameling(const char* naam, int nr) {
-    const QString pad =
-        QFileInfo(QString(SUDOKU_VOORBEELD)).absolutePath() + "/../../shared/puzzles/" + naam;
-    std::ifstream in(QDir::cleanPath(pad).toStdString());
+    std::ifstream in(std::string(SUDOKU_PUZZELS) + "/" + naam);
     std::string regel;
     for (int i = 0; i < nr && std::getline(in, regel);) ++i;
     return regel.size() >= 81 ? regel.substr(0, 81) : std::string();
@@ -217,6 +215,8 @@ private slots:
     void stapMelding();
     void ongeldigeInvoer();
     void versie();
+    void zonderBeeldscherm();
+    void kleinScherm();
     void statusVanafBegin();
     void meldingNaastCel();
     void escapeStoptStappen();

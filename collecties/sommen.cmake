@@ -1,0 +1,23 @@
+# Checks every file of the unpacked collections against collecties/sha256sums: the puzzles as
+# published, and the solutions the exact count made of them against the published ones.
+# Run with -D MAP=<the unpacked folder> -D SOMMEN=<collecties/sha256sums>.
+file(STRINGS "${SOMMEN}" regels)
+set(fouten "")
+foreach(regel ${regels})
+  if(NOT regel MATCHES "^([0-9a-f]+)  (.+)$")
+    continue()
+  endif()
+  set(verwacht "${CMAKE_MATCH_1}")
+  set(naam "${CMAKE_MATCH_2}")
+  if(NOT EXISTS "${MAP}/${naam}")
+    string(APPEND fouten "\n  ${naam}: ontbreekt")
+    continue()
+  endif()
+  file(SHA256 "${MAP}/${naam}" som)
+  if(NOT som STREQUAL verwacht)
+    string(APPEND fouten "\n  ${naam}: ${som}, verwacht ${verwacht}")
+  endif()
+endforeach()
+if(fouten)
+  message(FATAL_ERROR "De collecties in ${MAP} wijken af:${fouten}")
+endif()
