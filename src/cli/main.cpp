@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "board/sudoku_form.h"
+#include "cli/argumenten.h"
 #include "cli/batch.h"
 #include "cli/bedieningen.h"
 #include "cli/oplossen.h"
@@ -352,75 +353,6 @@ int batch(const std::string& pad, const Opties& opties, bool csv, int taken) {
     if (!uitvoerGeschreven()) return 2;
     // Every other line has been answered; a refused one still makes the batch fail.
     return telling.afgewezen > 0 ? 2 : 0;
-}
-
-// The number of threads for --jobs: a whole number from 1 to 256, or 0 when it is not one.
-int takenVan(const std::string& s) {
-    if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos)
-        return 0;
-    const int n = std::stoi(s);
-    return n >= 1 && n <= 256 ? n : 0;
-}
-
-// What the arguments ask for.
-struct Aanroep {
-    Opties opties;
-    bool batch = false, csv = false, tip = false, hulp = false, versie = false,
-         takenGegeven = false;
-    int taken = 1;
-    std::vector<std::string> bestanden;
-};
-
-// Reads every argument before anything is done, so that a wrong one is refused whatever
-// else is given. Answers the usage error, or "".
-std::string leesArgumenten(const std::vector<std::string>& args, Aanroep& a) {
-    static const std::set<std::string> bekend = {
-        "--trial",       "--modules", "--trace", "--stappen", "--uitleg",  "--verslag", "--csv",
-        "--bedieningen", "--batch",   "--jobs",  "--help",    "--version", "--tip"};
-    std::set<std::string> gezien;
-    bool geenOptiesMeer = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (geenOptiesMeer || arg == "-" || arg.empty() || arg[0] != '-') {
-            a.bestanden.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            geenOptiesMeer = true;
-            continue;
-        }
-        const std::string optie = arg == "-h"                    ? "--help"
-                                  : arg.rfind("--jobs=", 0) == 0 ? "--jobs"
-                                                                 : arg;
-        if (bekend.count(optie) == 0) return "onbekende optie " + teksten::zichtbaar(arg);
-        if (!gezien.insert(optie).second) return "optie " + optie + " twee keer gegeven";
-        if (optie == "--trial") a.opties.uitproberen = true;
-        if (optie == "--modules") a.opties.modules = true;
-        if (optie == "--trace") a.opties.spoor = true;
-        if (optie == "--stappen" || optie == "--uitleg") a.opties.stappen = true;
-        if (optie == "--uitleg") a.opties.uitleg = true;
-        if (optie == "--verslag") a.opties.verslag = true;
-        if (optie == "--bedieningen") a.opties.bedieningen = true;
-        if (optie == "--csv") a.csv = true;
-        if (optie == "--tip") a.tip = true;
-        if (optie == "--batch") a.batch = true;
-        if (optie == "--help") a.hulp = true;
-        if (optie == "--version") a.versie = true;
-        if (optie == "--jobs") {
-            std::string n;
-            if (arg == "--jobs") {
-                if (i + 1 == args.size()) return "--jobs zonder aantal";
-                n = args[++i];
-            } else {
-                n = arg.substr(7);
-            }
-            a.taken = takenVan(n);
-            a.takenGegeven = true;
-            if (a.taken == 0)
-                return "--jobs " + teksten::zichtbaar(n) + ": geen aantal van 1 tot 256";
-        }
-    }
-    return "";
 }
 
 }  // namespace
