@@ -192,6 +192,20 @@ bool leesStandaardinvoer(std::string& invoer) {
     }
 }
 
+// The test case at `pad`, or on standard input for "-"; a pipe is read like a file, as
+// standard input is. False (with the reason given) when standard input cannot be read.
+bool leesInvoer(const std::string& pad, GeladenTestcase& testcase) {
+    if (pad != "-") {
+        testcase = laadTestcase(pad, true);
+        return true;
+    }
+    std::string invoer;
+    if (!leesStandaardinvoer(invoer)) return false;
+    std::istringstream bron(invoer);
+    testcase.inhoud = leesTestcase(bron);
+    return true;
+}
+
 // After the last output: false (and a message) when some of it did not arrive.
 bool uitvoerGeschreven() {
     std::cout.flush();
@@ -202,16 +216,9 @@ bool uitvoerGeschreven() {
 
 int enkel(const std::string& pad, const Opties& opties) {
     // The test case is read once, here: the start-up load and, with --bedieningen, the
-    // reload of "Herstart" take it over. A pipe is read like a file, as standard input is.
+    // reload of "Herstart" take it over.
     GeladenTestcase testcase;
-    if (pad == "-") {
-        std::string invoer;
-        if (!leesStandaardinvoer(invoer)) return 2;
-        std::istringstream bron(invoer);
-        testcase.inhoud = leesTestcase(bron);
-    } else {
-        testcase = laadTestcase(pad, true);
-    }
+    if (!leesInvoer(pad, testcase)) return 2;
     // A refused test case has only its reason, on stderr; the dumps still show the window
     // it leaves.
     const bool geweigerd = testcase.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed;
@@ -263,14 +270,7 @@ int enkel(const std::string& pad, const Opties& opties) {
 // --tip: the test case read as for a single solve, then the tip for its board.
 int tipVoor(const std::string& pad, const Opties& opties) {
     GeladenTestcase testcase;
-    if (pad == "-") {
-        std::string invoer;
-        if (!leesStandaardinvoer(invoer)) return 2;
-        std::istringstream bron(invoer);
-        testcase.inhoud = leesTestcase(bron);
-    } else {
-        testcase = laadTestcase(pad, true);
-    }
+    if (!leesInvoer(pad, testcase)) return 2;
     if (testcase.inhoud.uitkomst != TestcaseInhoud::Uitkomst::Goed) {
         std::cerr << NAAM << ": " << bronNaam(pad) << ": " << teksten::weigerReden(testcase)
                   << "\n";
