@@ -65,29 +65,6 @@ QColor bewijsRandKleur(const QPalette& palet) {
     return palet.color(QPalette::Active, QPalette::Text);
 }
 
-std::bitset<81> bewijsMarken(const Oplospad& pad, std::size_t k) {
-    std::bitset<81> b;
-    if (k >= pad.verloop().size()) return b;
-    const Verloop& v = pad.verloop()[k];
-    if (v.soort == Verloop::Soort::Uitsluiting) return pad.uitsluitingen()[v.index].oorzaak;
-    if (v.soort != Verloop::Soort::Gebeurtenis) return b;
-    const Gebeurtenis& g = pad.gebeurtenissen()[v.index];
-    if (g.soort != Gebeurtenis::Soort::Stap) return b;
-    const Bewijs& bw = g.reden.bewijs;
-    const auto zet = [&b](int cel) {
-        if (cel >= 1 && cel <= 81) b.set(static_cast<std::size_t>(cel - 1));
-    };
-    if (bw.soort == Bewijs::Soort::Band) zet(bw.band[0]), zet(bw.band[1]);
-    for (std::size_t i = 0; i < bw.aantal; ++i) {
-        const Grond& gr = bw.gronden[i];
-        zet(gr.door);
-        const auto n = static_cast<std::size_t>(gr.uitsluiting);
-        if (gr.door == 0 && n >= 1 && n <= pad.uitsluitingen().size())
-            b |= pad.uitsluitingen()[n - 1].oorzaak;
-    }
-    return b;
-}
-
 Kandidaten kandidatenNa(const Oplospad& pad, std::size_t k) {
     // The board and the exclusions as the next entry finds them.
     const std::string bord = pad.bordVoor(k + 1);

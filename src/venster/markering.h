@@ -35,11 +35,6 @@ QColor markeerKleur(const QPalette& palet);
 // highlight would not stand out against both the base and the tint.
 QColor bewijsRandKleur(const QPalette& palet);
 
-// The cells entry k of the path rests on, as a person checks them: a step's band cells,
-// the cells holding the digit that rule other cells out, and the cause cells of the
-// exclusions its proof uses; an exclusion's own cause cells.
-std::bitset<81> bewijsMarken(const Oplospad& pad, std::size_t k);
-
 // Per cell (0..80) the digits (bit d - 1) still possible for an empty cell after entry k:
 // not in its row, column or block and not ruled out by an exclusion in force. A filled cell
 // has none. k = std::size_t(-1) (before any entry): the board as the solve began.

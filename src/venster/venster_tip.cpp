@@ -14,6 +14,7 @@
 #include "tip_venster.h"
 #include "uitleg/oplossingen.h"
 #include "uitleg/teksten.h"
+#include "uitleg/verslag_lijst.h"
 #include "venster/teksten.h"
 #include "venster_hulp.h"
 

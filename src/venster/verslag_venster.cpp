@@ -22,6 +22,7 @@
 
 #include "board/controls.h"
 #include "uitleg/teksten.h"
+#include "uitleg/verslag_lijst.h"
 #include "venster/teksten.h"
 #include "venster_hulp.h"
 
@@ -359,8 +360,8 @@ void VerslagVenster::bijKeuze(int i) {
             cel = (g.rij - 1) * 9 + g.kol - 1;
             eenheid = g.reden.eenheid.cellen();
             uitleg = teksten::stapUitleg(std::string(1, g.getal), pad.waarom(k));
-            if (const std::string b =
-                    teksten::bewijsInWoorden(g.rij, g.kol, g.getal - '0', g.reden);
+            if (const std::string b = teksten::bewijsInWoorden(g.rij, g.kol, g.getal - '0', g.reden,
+                                                               pad.uitsluitingen());
                 !b.empty())
                 uitleg += std::string("\n\n") + teksten::BEWIJS_KOP + "\n" + b;
         } else {
