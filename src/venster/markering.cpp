@@ -4,9 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
-
-#include "uitleg/oplospad.h"
 
 namespace sudoku {
 
@@ -63,31 +60,6 @@ QColor bewijsRandKleur(const QPalette& palet) {
     const QColor licht = palet.color(QPalette::Active, QPalette::Highlight);
     if (std::min(contrastVan(licht, basis), contrastVan(licht, tint)) >= 2.0) return licht;
     return palet.color(QPalette::Active, QPalette::Text);
-}
-
-Kandidaten kandidatenNa(const Oplospad& pad, std::size_t k) {
-    // The board and the exclusions as the next entry finds them.
-    const std::string bord = pad.bordVoor(k + 1);
-    const Uitgesloten uit = pad.uitgeslotenVoor(k + 1);
-    Kandidaten kand{};
-    for (int c = 0; c < 81; ++c) {
-        if (bord[static_cast<std::size_t>(c)] >= '1' && bord[static_cast<std::size_t>(c)] <= '9')
-            continue;
-        const int r = c / 9, kol = c % 9;
-        std::bitset<9> mag;
-        mag.set();
-        for (int i = 0; i < 9; ++i) {
-            const int br = r / 3 * 3 + i / 3, bk = kol / 3 * 3 + i % 3;
-            for (const int ander : {r * 9 + i, i * 9 + kol, br * 9 + bk}) {
-                const char d = bord[static_cast<std::size_t>(ander)];
-                if (d >= '1' && d <= '9') mag.reset(static_cast<std::size_t>(d - '1'));
-            }
-        }
-        for (std::size_t d = 0; d < 9; ++d)
-            if (uit[d].test(static_cast<std::size_t>(c))) mag.reset(d);
-        kand[static_cast<std::size_t>(c)] = mag;
-    }
-    return kand;
 }
 
 }  // namespace sudoku

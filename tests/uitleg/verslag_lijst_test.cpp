@@ -71,7 +71,9 @@ void potloodKlopt(const Oplospad& pad, int& herstellen) {
         const Verloop& v = pad.verloop()[k];
         const BordBeeld b = bordBeeld(pad, k);
         std::optional<Kandidaten> na = b.kandidaten;
-        if (v.soort != Verloop::Soort::Gebeurtenis && voor) EXPECT_EQ(b.kandidaten, *voor) << k;
+        if (v.soort != Verloop::Soort::Gebeurtenis && voor) {
+            EXPECT_EQ(b.kandidaten, *voor) << k;
+        }
         if (v.soort == Verloop::Soort::Uitsluiting) {
             EXPECT_TRUE(b.bewijs.any());
             for (std::size_t c = 0; c < 81; ++c)
@@ -84,8 +86,9 @@ void potloodKlopt(const Oplospad& pad, int& herstellen) {
             const Gebeurtenis& g = pad.gebeurtenissen()[v.index];
             if (g.soort == Gebeurtenis::Soort::GokOngedaan) {
                 ASSERT_LT(static_cast<std::size_t>(g.stap), naStap.size());
-                if (naStap[static_cast<std::size_t>(g.stap)])
-                    EXPECT_EQ(b.kandidaten, *naStap[static_cast<std::size_t>(g.stap)]) << k;
+                if (const auto& daar = naStap[static_cast<std::size_t>(g.stap)]) {
+                    EXPECT_EQ(b.kandidaten, *daar) << k;
+                }
             } else if (const auto t = pad.tegenspraak(k)) {
                 ++herstellen;
                 EXPECT_EQ(b.bord, t->bord);
@@ -93,8 +96,11 @@ void potloodKlopt(const Oplospad& pad, int& herstellen) {
                 EXPECT_EQ(b.cel, -1);
                 EXPECT_TRUE(b.onderGok.any());
                 EXPECT_TRUE(t->legeCellen.any() && (b.eenheid & ~t->legeCellen).none());
-                for (std::size_t c = 0; c < 81; ++c)
-                    if (b.bewijs.test(c)) EXPECT_EQ(b.bord[c] - '0', t->cijfer);
+                for (std::size_t c = 0; c < 81; ++c) {
+                    if (b.bewijs.test(c)) {
+                        EXPECT_EQ(b.bord[c] - '0', t->cijfer);
+                    }
+                }
                 na.reset();
             } else {
                 const auto c = static_cast<std::size_t>(celNummer(g.rij, g.kol) - 1);
@@ -103,8 +109,9 @@ void potloodKlopt(const Oplospad& pad, int& herstellen) {
                 if (voor && !g.reden.onderGok && niveauVan(g.reden.techniek) != Niveau::Gok) {
                     EXPECT_TRUE((*voor)[c].test(static_cast<std::size_t>(g.getal - '1')))
                         << pad.regel(v.index);
-                    if (g.reden.bewijs.soort == Bewijs::Soort::Cel)
+                    if (g.reden.bewijs.soort == Bewijs::Soort::Cel) {
                         EXPECT_EQ((*voor)[c].count(), 1u) << pad.regel(v.index);
+                    }
                 }
             }
             if (g.soort == Gebeurtenis::Soort::Stap) naStap.push_back(na);
@@ -121,8 +128,9 @@ void woordenKloppen(const Oplospad& pad) {
         const std::string b =
             teksten::bewijsInWoorden(g.rij, g.kol, g.getal - '0', g.reden, pad.uitsluitingen());
         EXPECT_FALSE(std::regex_search(b, kaal)) << b;
-        if (b.find("uitsluiting") != std::string::npos)
+        if (b.find("uitsluiting") != std::string::npos) {
             EXPECT_NE(b.find("weggestreept door"), std::string::npos) << b;
+        }
     }
 }
 
