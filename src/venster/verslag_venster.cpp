@@ -119,6 +119,7 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     samenvatting_->setAccessibleName(q(teksten::VERSLAG_SAMENVATTING_NAAM));
     samenvatting_->setTextFormat(Qt::PlainText);
     samenvatting_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    samenvatting_->setWordWrap(true);
     samenvatting_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lijst_ = new QListWidget(this);
     lijst_->setObjectName("Stappen");
@@ -153,7 +154,6 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     auto* rechtsVlak = new QWidget;
     auto* rechts = new QVBoxLayout(rechtsVlak);
     rechts->setContentsMargins(0, 0, 0, 0);
-    rechts->addWidget(samenvatting_);
     rechts->addWidget(bord_);
     rechts->addWidget(kandidatenVak_);
     rechts->addWidget(uitleg_, 1);
@@ -173,8 +173,13 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
                 if (nu != nullptr && rechtsVlak->isAncestorOf(nu))
                     rechtsRol->ensureWidgetVisible(nu);
             });
+    // The summary over the list, so that the column beside it has the room for the board and
+    // the whole explanation of the chosen line.
+    auto* links = new QVBoxLayout;
+    links->addWidget(samenvatting_);
+    links->addWidget(lijst_, 1);
     auto* midden = new QHBoxLayout;
-    midden->addWidget(lijst_, 1);
+    midden->addLayout(links, 1);
     midden->addWidget(rechtsRol);
     auto* knoppen = new QHBoxLayout;
     knoppen->addWidget(vorige_);
@@ -266,15 +271,18 @@ void VerslagVenster::toon(std::shared_ptr<const OplosOpname> verslag, bool bezig
         volgende_->setEnabled(false);
         return;
     }
-    QStringList kop{q(teksten::verslagNiveau(verslag_->verslag.niveau)),
-                    q(teksten::verslagOplossingen(verslag_->verslag.oplossingen))};
+    const QStringList niveau{q(teksten::verslagNiveau(verslag_->verslag.niveau)),
+                             q(teksten::verslagOplossingen(verslag_->verslag.oplossingen))};
+    QStringList kop;
     for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
         if (const int n = verslag_->pad.aantal(static_cast<Techniek>(t)); n > 0)
             kop << q(teksten::verslagTechniek(static_cast<Techniek>(t), n));
     if (verslag_->pad.gebeurtenissen().empty()) kop << q(teksten::VERSLAG_GEEN_STAPPEN);
-    samenvatting_->setText(kop.join('\n'));
+    // The level on one line, the counts on the next, wrapped at the list's width.
+    samenvatting_->setText(niveau.join(", ") + (kop.isEmpty() ? QString() : "\n" + kop.join(", ")));
     // A label with a name of its own is read by that name: the text goes in its description.
-    samenvatting_->setAccessibleDescription(kop.join(", "));
+    samenvatting_->setAccessibleDescription((niveau + kop).join(", "));
+    samenvattingRegels_ = niveau + kop;
     const Oplospad& pad = verslag_->pad;
     regels_ = verslagLijst(pad);
     {
@@ -416,8 +424,9 @@ void VerslagVenster::bijKeuze(int i) {
 
 QString VerslagVenster::tekst() const {
     if (verslag_ == nullptr) return {};
-    QStringList regels{q(teksten::verslagPuzzel(verslag_->pad.beginBord())), samenvatting_->text(),
-                       QString(), q(teksten::VERSLAG_STAPPEN_KOP)};
+    // The summary one fact a line, as the command line's --verslag has it.
+    QStringList regels{q(teksten::verslagPuzzel(verslag_->pad.beginBord())),
+                       samenvattingRegels_.join('\n'), QString(), q(teksten::VERSLAG_STAPPEN_KOP)};
     for (int i = 0; i < lijst_->count(); ++i) {
         const QString inspring(4 * lijst_->item(i)->data(ROL_INSPRONG).toInt(), ' ');
         regels << inspring + lijst_->item(i)->text().replace("\n", "\n  " + inspring);

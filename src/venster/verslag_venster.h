@@ -4,6 +4,7 @@
 // as it stood after the chosen entry.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -59,6 +60,7 @@ private:
 
     std::shared_ptr<const OplosOpname> verslag_;
     std::vector<LijstRegel> regels_;
+    QStringList samenvattingRegels_;
     QLabel* samenvatting_ = nullptr;
     QLabel* uitleg_ = nullptr;
     QCheckBox* kandidatenVak_ = nullptr;

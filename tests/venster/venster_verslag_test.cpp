@@ -61,7 +61,8 @@ void VensterTest::verslagNaGok() {
     QCOMPARE(verslag->samenvatting()->text(), QString(sudoku::teksten::VERSLAG_GEEN));
     klik(v.vinkVak(Vink::Uitproberen));
     klik(v.knop(Knop::Start));
-    QCOMPARE(verslag->samenvatting()->text(), kop.join('\n'));
+    QCOMPARE(verslag->samenvatting()->text(),
+             kop.mid(0, 2).join(", ") + "\n" + kop.mid(2).join(", "));
     QStringList lijst, alleenStappen;
     for (int i = 0; i < verslag->lijst()->count(); ++i) {
         const QString tekst = verslag->lijst()->item(i)->text();
