@@ -5,6 +5,7 @@
 #include <array>
 
 #include "board/waarden.h"
+#include "uitleg/zinsdelen.h"
 
 namespace sudoku::teksten {
 
@@ -98,11 +99,11 @@ std::string celInWoorden(int cel) {
     return "r" + getalTekst((cel - 1) / 9 + 1) + "k" + getalTekst((cel - 1) % 9 + 1);
 }
 
-// Why `cijfer` cannot go where a ground says: the cell holding it, or the exclusion.
-std::string grondInWoorden(const Grond& g) {
+// Why `cijfer` cannot go where a ground says: the cell holding it, or what struck it.
+std::string grondInWoorden(const Grond& g, std::span<const Uitsluiting> alle) {
     if (g.door != 0) return "de " + getalTekst(g.cijfer) + " staat al in " + celInWoorden(g.door);
-    std::string s = "de " + getalTekst(g.cijfer) + " is weggestreept";
-    if (g.uitsluiting != 0) s += " (uitsluiting " + getalTekst(g.uitsluiting) + ")";
+    std::string s = "de " + getalTekst(g.cijfer) + " is ";
+    zinsdeel::weggestreeptDoor(s, g.uitsluiting, alle, true);
     return s;
 }
 
@@ -121,7 +122,8 @@ std::string cellenInWoorden(const std::bitset<81>& cellen) {
     return s;
 }
 
-std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden) {
+std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden,
+                            std::span<const Uitsluiting> alle) {
     const Bewijs& b = reden.bewijs;
     std::string s;
     const auto regel = [&s](const std::string& r) {
@@ -152,9 +154,9 @@ std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden) {
     for (std::size_t i = 0; i < b.aantal; ++i) {
         const Grond& g = b.gronden[i];
         if (b.soort == Bewijs::Soort::Cel)
-            regel(grondInWoorden(g));
+            regel(grondInWoorden(g, alle));
         else
-            regel(celInWoorden(g.cel) + ": " + grondInWoorden(g));
+            regel(celInWoorden(g.cel) + ": " + grondInWoorden(g, alle));
     }
     return s;
 }
@@ -167,6 +169,19 @@ std::string uitsluitingRegel(int nummer, const Uitsluiting& u) {
             s += " r" + getalTekst(static_cast<int>(c / 9) + 1) + "k" +
                  getalTekst(static_cast<int>(c % 9) + 1);
     return s + ", " + techniekNaam(u.techniek) + ", " + eenheidTekst(u.eenheid);
+}
+
+std::string wegRegel(int nummer, const Uitsluiting& u, const std::bitset<81>& weg) {
+    std::string s = "uitsluiting " + getalTekst(nummer) + ": " + getalTekst(u.cijfer) +
+                    (weg.any() ? " weggestreept in" : " was al weg in");
+    for (std::size_t c = 0; c < 81; ++c)
+        if ((weg.any() ? weg : u.cellen).test(c)) s += " " + celInWoorden(static_cast<int>(c) + 1);
+    return s + ", " + mensNaamVan(u) + ", " + eenheidTekst(u.eenheid);
+}
+
+std::string stilRegel(int aantal) {
+    return getalTekst(aantal) + (aantal == 1 ? " uitsluiting streept niets nieuws weg"
+                                             : " uitsluitingen strepen niets nieuws weg");
 }
 
 std::string tipGeenStap(Oplossingen o) {

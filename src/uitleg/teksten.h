@@ -47,13 +47,21 @@ std::string uitsluitingWaarom(const Uitsluiting& u, const std::bitset<81>& weg,
 // "De 2. " and the step's sentence (only "De 2." without one).
 std::string stapUitleg(const std::string& getal, const std::string& waarom);
 // A step's proof in words, one item a line: "r3k1: de 2 staat al in r6k1", "de 4 staat al
-// in r3k7", "de 9 is weggestreept (uitsluiting 2)", ...
-std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden);
+// in r3k7", "de 9 is weggestreept door het naakte paar 4 en 9 in rij 2 (uitsluiting 2)", ...;
+// `alle` are the solve's exclusions so far.
+std::string bewijsInWoorden(int rij, int kol, int getal, const Reden& reden,
+                            std::span<const Uitsluiting> alle);
 // "r1k5 en r2k5": the cells (bit celNummer - 1) in reading order.
 std::string cellenInWoorden(const std::bitset<81>& cellen);
 // An exclusion as a line of the report's list:
 // "uitsluiting 4: 5 valt af in r7k5 r9k5, Module BLOKKEN mbv uitz tabel, blok 2".
 std::string uitsluitingRegel(int nummer, const Uitsluiting& u);
+// An exclusion as a person's report lists it: where it strikes its digit, by its name
+// ("uitsluiting 4: 8 weggestreept in r4k8 r4k9, opeisen, rij 6"), or, striking nothing, where
+// the digit was gone already ("uitsluiting 11: 1 was al weg in r2k1 r3k2, opeisen, rij 1").
+std::string wegRegel(int nummer, const Uitsluiting& u, const std::bitset<81>& weg);
+// A run of those that strike nothing, as one line: "3 uitsluitingen strepen niets nieuws weg".
+std::string stilRegel(int aantal);
 inline constexpr const char* TABEL_GEWIST = "tabel gewist";
 inline constexpr const char* TABEL_GEWIST_UITLEG =
     "Het programma maakt zijn uitzonderingstabel leeg en zoekt opnieuw; wat je hebt "

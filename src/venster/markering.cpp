@@ -4,9 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
-
-#include "uitleg/oplospad.h"
 
 namespace sudoku {
 
@@ -63,54 +60,6 @@ QColor bewijsRandKleur(const QPalette& palet) {
     const QColor licht = palet.color(QPalette::Active, QPalette::Highlight);
     if (std::min(contrastVan(licht, basis), contrastVan(licht, tint)) >= 2.0) return licht;
     return palet.color(QPalette::Active, QPalette::Text);
-}
-
-std::bitset<81> bewijsMarken(const Oplospad& pad, std::size_t k) {
-    std::bitset<81> b;
-    if (k >= pad.verloop().size()) return b;
-    const Verloop& v = pad.verloop()[k];
-    if (v.soort == Verloop::Soort::Uitsluiting) return pad.uitsluitingen()[v.index].oorzaak;
-    if (v.soort != Verloop::Soort::Gebeurtenis) return b;
-    const Gebeurtenis& g = pad.gebeurtenissen()[v.index];
-    if (g.soort != Gebeurtenis::Soort::Stap) return b;
-    const Bewijs& bw = g.reden.bewijs;
-    const auto zet = [&b](int cel) {
-        if (cel >= 1 && cel <= 81) b.set(static_cast<std::size_t>(cel - 1));
-    };
-    if (bw.soort == Bewijs::Soort::Band) zet(bw.band[0]), zet(bw.band[1]);
-    for (std::size_t i = 0; i < bw.aantal; ++i) {
-        const Grond& gr = bw.gronden[i];
-        zet(gr.door);
-        const auto n = static_cast<std::size_t>(gr.uitsluiting);
-        if (gr.door == 0 && n >= 1 && n <= pad.uitsluitingen().size())
-            b |= pad.uitsluitingen()[n - 1].oorzaak;
-    }
-    return b;
-}
-
-Kandidaten kandidatenNa(const Oplospad& pad, std::size_t k) {
-    // The board and the exclusions as the next entry finds them.
-    const std::string bord = pad.bordVoor(k + 1);
-    const Uitgesloten uit = pad.uitgeslotenVoor(k + 1);
-    Kandidaten kand{};
-    for (int c = 0; c < 81; ++c) {
-        if (bord[static_cast<std::size_t>(c)] >= '1' && bord[static_cast<std::size_t>(c)] <= '9')
-            continue;
-        const int r = c / 9, kol = c % 9;
-        std::bitset<9> mag;
-        mag.set();
-        for (int i = 0; i < 9; ++i) {
-            const int br = r / 3 * 3 + i / 3, bk = kol / 3 * 3 + i % 3;
-            for (const int ander : {r * 9 + i, i * 9 + kol, br * 9 + bk}) {
-                const char d = bord[static_cast<std::size_t>(ander)];
-                if (d >= '1' && d <= '9') mag.reset(static_cast<std::size_t>(d - '1'));
-            }
-        }
-        for (std::size_t d = 0; d < 9; ++d)
-            if (uit[d].test(static_cast<std::size_t>(c))) mag.reset(d);
-        kand[static_cast<std::size_t>(c)] = mag;
-    }
-    return kand;
 }
 
 }  // namespace sudoku

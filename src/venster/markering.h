@@ -1,19 +1,15 @@
 // How the window marks a step on a board, in the main window and in the report alike: the
-// tint of its unit, the frame of the cells that prove it, and what the report shows of the
-// candidates. The colours follow the palette, light or dark, and keep the text readable.
+// tint of its unit and the frame of the cells that prove it (which cells: uitleg/verslag_lijst.h).
+// The colours follow the palette, light or dark, and keep the text readable.
 #pragma once
 
 #include <QColor>
 
-#include <array>
 #include <bitset>
-#include <cstddef>
 
 class QPalette;
 
 namespace sudoku {
-
-class Oplospad;
 
 // What a board shows of one step: its cell (0..80, -1 for none), the cells of its unit,
 // tinted, and the cells that prove it, framed.
@@ -34,16 +30,5 @@ QColor markeerKleur(const QPalette& palet);
 // The frame around the cells that prove a step: the highlight, or the text colour where the
 // highlight would not stand out against both the base and the tint.
 QColor bewijsRandKleur(const QPalette& palet);
-
-// The cells entry k of the path rests on, as a person checks them: a step's band cells,
-// the cells holding the digit that rule other cells out, and the cause cells of the
-// exclusions its proof uses; an exclusion's own cause cells.
-std::bitset<81> bewijsMarken(const Oplospad& pad, std::size_t k);
-
-// Per cell (0..80) the digits (bit d - 1) still possible for an empty cell after entry k:
-// not in its row, column or block and not ruled out by an exclusion in force. A filled cell
-// has none. k = std::size_t(-1) (before any entry): the board as the solve began.
-using Kandidaten = std::array<std::bitset<9>, 81>;
-Kandidaten kandidatenNa(const Oplospad& pad, std::size_t k);
 
 }  // namespace sudoku

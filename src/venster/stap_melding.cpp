@@ -18,6 +18,7 @@
 #include "sudoku_venster.h"
 #include "uitleg/opname.h"
 #include "uitleg/teksten.h"
+#include "uitleg/verslag_lijst.h"
 #include "venster_hulp.h"
 
 namespace sudoku {

@@ -182,6 +182,9 @@ private:
     void markeer(const Markering& m);
     // venster_tip.cpp: the tip's window goes, and its marks with it.
     void tipSluiten();
+    // The Tip's size for its whole text, and its place: beside the window, or where the screen
+    // has no room for that, beside the board; never over it.
+    void plaatsTip();
     // venster_verslag.cpp
     void verslagLegen();
     // venster_bestanden.cpp: "Invoer" is under way: the boxes hold what is typed, not the board.

@@ -47,6 +47,24 @@ std::string verslagTechniek(Techniek t, int aantal) {
 
 std::string verslagPuzzel(const std::string& bord) { return "Puzzel: " + bord; }
 
+std::string stilUitleg(int aantal, bool open) {
+    return (aantal == 1 ? std::string("Deze uitsluiting streept niets weg")
+                        : "Deze " + getalTekst(aantal) + " uitsluitingen strepen niets weg") +
+           " dat je nog had: de vakken die ze noemen zien het cijfer al, of het is er al "
+           "weggestreept. Enter of een dubbelklik " +
+           (open ? "verbergt ze." : "toont ze.");
+}
+
+std::string herstelBordUitleg(int cijfer, int blok) {
+    return "Op het bordje: het bord vlak voor het herstel. Blok " + getalTekst(blok) +
+           " is dik omlijnd en zijn lege vakken zijn gekleurd; de omlijnde vakken houden een " +
+           getalTekst(cijfer) + " die ze ziet. Gestippeld: wat de gok heeft geplaatst.";
+}
+
+std::string tipCelRegel(int rij, int kol) {
+    return "Het rood omlijste vak is rij " + getalTekst(rij) + ", kolom " + getalTekst(kol) + ".";
+}
+
 std::string overTekst(const std::string& versie) {
     return "Sudoku Blad\nversie " + versie +
            "\n\nVult een 9 × 9 Sudoku stap voor stap in en legt bij elke stap uit welke rij, kolom "

@@ -89,12 +89,28 @@ std::string overTekst(const std::string& versie);
 // Labels of the report and the tip.
 inline constexpr const char* BEWIJS_KOP = "Bewijs:";
 inline constexpr const char* OORZAAK_KOP = "Oorzaak: ";
-inline constexpr const char* VALT_AF_KOP = "Valt af in: ";
+inline constexpr const char* WEG_KOP = "Weggestreept in: ";
+inline constexpr const char* WEG_NIETS = "niets nieuws";
+// A run of exclusions that strike nothing new, folded into one line: what a screen reader
+// hears of it, and what the report says of it when chosen, open or closed.
+inline constexpr const char* STIL_OPENEN = "dichtgeklapt; Enter toont ze";
+inline constexpr const char* STIL_SLUITEN = "opengeklapt; Enter verbergt ze";
+std::string stilUitleg(int aantal, bool open);
+// Under a step made while a guess is in force: what the dotted frames on the board are.
+inline constexpr const char* GOK_STIPPEL_UITLEG =
+    "Gestippeld op het bordje: wat de gok en de stappen onder de gok hebben geplaatst. Loopt de "
+    "gok vast, dan gaat dat allemaal weer weg.";
+// Under a repair: what its board shows.
+std::string herstelBordUitleg(int cijfer, int blok);
 inline constexpr const char* VERSLAG_KANDIDATEN = "Kan&didaten";
 inline constexpr const char* VERSLAG_UITLEG_NAAM = "uitleg van de stap";
 // "Tip" (F3) in the Oplossing menu, and its window.
 inline constexpr const char* MENU_TIP = "&Tip";
 inline constexpr const char* TIP_TITEL = "Tip";
 inline constexpr const char* TIP_NAAM = "tip";
+inline constexpr const char* TIP_MEER = "&Meer hulp";
+// Under the second and third level: "Het rood omlijste vak is rij 3, kolom 2." (the cell as
+// its box is named, which the text writes r3k2).
+std::string tipCelRegel(int rij, int kol);
 
 }  // namespace sudoku::teksten

@@ -75,10 +75,13 @@ klembord in de vakjes, Kopiëren (Ctrl+C) zet het bord als 81 tekens op het klem
 leeg), Afsluiten (Ctrl+Q).</li>
 <li><b>Oplossing</b>: Verslag… (F2) toont de laatste oplossing stap voor stap, met het niveau, of de
 puzzel uniek is en hoe vaak elke techniek een getal plaatste. Vorige, Volgende, de pijltjestoetsen,
-Home en End lopen door de stappen en de uitsluitingen ertussen; het kleine bord toont het bord na
-de gekozen stap met de vakjes van het bewijs omkaderd, eronder staat waarom, en Kandidaten toont de
-potloodcijfers. Tip (F3) geeft de volgende stap voor het bord zoals het nu staat, ook tijdens
-Invoer, zonder iets in te vullen.
+Home en End lopen door de stappen en de uitsluitingen die iets wegstrepen; uitsluitingen die niets
+nieuws wegstrepen staan samen op één regel, die Enter openklapt. Stappen onder een gok zijn
+gestippeld omlijnd. Het kleine bord toont het bord na de gekozen regel met de vakjes van het bewijs
+omkaderd, eronder staat waarom, en Kandidaten toont de potloodcijfers. Tip (F3) helpt bij de
+volgende stap voor het bord zoals het nu staat, ook tijdens Invoer, zonder iets in te vullen: eerst
+waar u moet kijken, met Meer hulp (of nog eens F3) het vak en het cijfer, en daarna de hele
+uitleg.
 Controleer puzzel telt de oplossingen van het bord (tijdens Invoer: van de getypte vakjes).</li>
 <li><b>Help</b>: Uitleg (F1) is deze pagina; Over Sudoku Blad noemt de versie.</li>
 </ul>

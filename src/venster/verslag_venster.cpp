@@ -1,5 +1,6 @@
 #include "verslag_venster.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,13 +15,12 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
-#include "board/controls.h"
 #include "uitleg/teksten.h"
 #include "venster/teksten.h"
 #include "venster_hulp.h"
@@ -31,12 +31,6 @@ using venster::q;
 
 namespace {
 
-// A colour of the core as 0x00BBGGRR.
-QColor kernKleur(Kleur k) {
-    return QColor(static_cast<int>(k & 0xFFu), static_cast<int>((k >> 8) & 0xFFu),
-                  static_cast<int>((k >> 16) & 0xFFu));
-}
-
 QPushButton* knop(const char* tekst, QWidget* ouder) {
     auto* k = new QPushButton(q(tekst), ouder);
     k->setAccessibleName(k->text().remove('&'));
@@ -44,117 +38,76 @@ QPushButton* knop(const char* tekst, QWidget* ouder) {
     return k;
 }
 
+// What a line of the list carries besides its text.
+enum Rol : int {
+    ROL_INSPRONG = Qt::UserRole,  // 0 a step, 1 an exclusion or a folded run, 2 one opened
+    ROL_VERLOOP,                  // the path's entry, -1 for a folded run
+    ROL_GROEP,                    // a folded run and its opened lines: the run's index
+    ROL_NAAM,                     // a step: the technique's name, written after its line
+    ROL_GOK,                      // a step under a guess: drawn in a dotted frame
+    ROL_OPEN,                     // a folded run: 1 closed, 2 opened
+};
+
+// The lines wrap at the list's width, never scrolling sideways; indented by their level; a
+// step's technique by its name after it; a step under a guess in a dotted frame; a folded run
+// with a triangle that says whether it is open.
+class RegelTekenaar : public QStyledItemDelegate {
+public:
+    explicit RegelTekenaar(QListWidget* lijst) : QStyledItemDelegate(lijst), lijst_(lijst) {}
+
+    void paint(QPainter* p, const QStyleOptionViewItem& optie,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem o(optie);
+        initStyleOption(&o, index);
+        o.text.clear();
+        QStyle* stijl = lijst_->style();
+        stijl->drawControl(QStyle::CE_ItemViewItem, &o, p, lijst_);
+        p->save();
+        const bool gekozen = o.state & QStyle::State_Selected;
+        const QColor kleur = o.palette.color(gekozen ? QPalette::HighlightedText : QPalette::Text);
+        p->setPen(kleur);
+        p->setFont(o.font);
+        // At the width sizeHint wrapped it for, so that the text takes the height it was given.
+        const QRect rij(optie.rect.left(), optie.rect.top(), lijst_->viewport()->width(),
+                        optie.rect.height());
+        p->drawText(tekstVak(rij, index), FLAGS, tekst(index));
+        if (index.data(ROL_GOK).toBool()) {
+            p->setPen(QPen(kleur, 1, Qt::DotLine));
+            p->drawRect(optie.rect.adjusted(1, 1, -2, -2));
+        }
+        p->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& optie, const QModelIndex& index) const override {
+        QStyleOptionViewItem o(optie);
+        initStyleOption(&o, index);
+        const QRect rij(0, 0, lijst_->viewport()->width(), 100000);
+        const QRect nodig =
+            QFontMetrics(o.font).boundingRect(tekstVak(rij, index), FLAGS, tekst(index));
+        return {rij.width(), nodig.height() + 2 * MARGE};
+    }
+
+private:
+    static constexpr int MARGE = 3;
+    static constexpr int FLAGS = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+    QRect tekstVak(const QRect& rij, const QModelIndex& index) const {
+        const int stap = lijst_->fontMetrics().horizontalAdvance("    ");
+        return rij.adjusted(MARGE + index.data(ROL_INSPRONG).toInt() * stap, MARGE, -MARGE, -MARGE);
+    }
+    static QString tekst(const QModelIndex& index) {
+        QString t = index.data(Qt::DisplayRole).toString();
+        if (const int open = index.data(ROL_OPEN).toInt(); open > 0)
+            t = (open == 2 ? QString::fromUtf8("▾ ") : QString::fromUtf8("▸ ")) + t;
+        if (const QString naam = index.data(ROL_NAAM).toString(); !naam.isEmpty())
+            t += QString::fromUtf8(" · ") + naam;
+        return t;
+    }
+
+    QListWidget* lijst_;
+};
+
 }  // namespace
-
-KleinBord::KleinBord(QWidget* ouder) : QWidget(ouder) {
-    setObjectName("KleinBord");
-    setAccessibleName(q(teksten::VERSLAG_BORD_NAAM));
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-}
-
-QSize KleinBord::sizeHint() const { return {9 * 26 + 3, 9 * 26 + 3}; }
-
-void KleinBord::toon(const std::string& bord, const std::string& gegeven, int cel,
-                     const std::bitset<81>& eenheid) {
-    bord_ = bord;
-    bord_.resize(81, '.');
-    gegeven_ = gegeven;
-    gegeven_.resize(81, '.');
-    cel_ = cel >= 0 && cel < 81 ? cel : -1;
-    eenheid_ = eenheid;
-    update();
-}
-
-void KleinBord::toonUitleg(const std::bitset<81>& bewijs, const std::bitset<81>& verwijderd,
-                           int cijfer) {
-    bewijs_ = bewijs;
-    verwijderd_ = verwijderd;
-    cijfer_ = cijfer;
-    update();
-}
-
-void KleinBord::toonKandidaten(const Kandidaten* kandidaten) {
-    if (kandidaten != nullptr)
-        kandidaten_ = *kandidaten;
-    else
-        kandidaten_.reset();
-    update();
-}
-
-void KleinBord::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const int maat = (std::min(width(), height()) - 3) / 9;
-    const QPoint begin(1, 1);
-    const QColor basis = palette().color(QPalette::Base);
-    const QColor tint = markeerKleur(palette());
-    const QColor lijn = palette().color(QPalette::Text);
-    QFont f = font();
-    f.setBold(true);
-    f.setPixelSize(std::max(8, maat * 3 / 5));
-    p.setFont(f);
-    for (int i = 0; i < 81; ++i) {
-        const QRect vak(begin + QPoint(i % 9 * maat, i / 9 * maat), QSize(maat, maat));
-        p.fillRect(vak, eenheid_[static_cast<std::size_t>(i)] ? tint : basis);
-        const char c = bord_[static_cast<std::size_t>(i)];
-        if (c < '1' || c > '9') {
-            if (kandidaten_) tekenKandidaten(p, vak, i);
-            continue;
-        }
-        QColor kleur = palette().color(QPalette::WindowText);
-        if (i == cel_)
-            kleur = kernKleur(KLEUR_ROOD);
-        else if (gegeven_[static_cast<std::size_t>(i)] == c)
-            kleur = kernKleur(KLEUR_GRIJS);
-        p.setPen(kleur);
-        p.drawText(vak, Qt::AlignCenter, QString(QChar(c)));
-    }
-    // Thin lines between the cells, thick ones around the blocks.
-    for (int n = 0; n <= 9; ++n) {
-        p.setPen(QPen(lijn, n % 3 == 0 ? 2 : 0.5));
-        p.drawLine(begin + QPoint(n * maat, 0), begin + QPoint(n * maat, 9 * maat));
-        p.drawLine(begin + QPoint(0, n * maat), begin + QPoint(9 * maat, n * maat));
-    }
-    const auto rand = [&](int i) {
-        return QRect(begin + QPoint(i % 9 * maat, i / 9 * maat), QSize(maat, maat))
-            .adjusted(3, 3, -3, -3);
-    };
-    for (int i = 0; i < 81; ++i) {
-        if (bewijs_[static_cast<std::size_t>(i)]) {
-            p.setPen(QPen(bewijsRandKleur(palette()), 2));
-            p.drawRect(rand(i));
-        }
-        if (verwijderd_[static_cast<std::size_t>(i)]) {
-            p.setPen(QPen(kernKleur(KLEUR_ROOD), 2, Qt::DashLine));
-            p.drawRect(rand(i));
-        }
-    }
-    if (cel_ >= 0) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        p.drawRect(QRect(begin + QPoint(cel_ % 9 * maat, cel_ / 9 * maat), QSize(maat, maat))
-                       .adjusted(2, 2, -2, -2));
-    }
-}
-
-void KleinBord::tekenKandidaten(QPainter& p, const QRect& vak, int i) {
-    const std::bitset<9>& mag = (*kandidaten_)[static_cast<std::size_t>(i)];
-    const bool weg = verwijderd_[static_cast<std::size_t>(i)] && cijfer_ >= 1 && cijfer_ <= 9;
-    p.save();
-    QFont f = p.font();
-    f.setBold(false);
-    f.setPixelSize(std::max(6, vak.height() / 3 - 1));
-    p.setFont(f);
-    const int derde = vak.width() / 3;
-    for (int d = 1; d <= 9; ++d) {
-        const bool geschrapt = weg && d == cijfer_;
-        if (!mag[static_cast<std::size_t>(d - 1)] && !geschrapt) continue;
-        const QRect plek(vak.left() + (d - 1) % 3 * derde, vak.top() + (d - 1) / 3 * derde, derde,
-                         derde);
-        p.setPen(geschrapt ? kernKleur(KLEUR_ROOD) : palette().color(QPalette::Text));
-        p.drawText(plek, Qt::AlignCenter, QString::number(d));
-        if (geschrapt) p.drawLine(plek.bottomLeft(), plek.topRight());
-    }
-    p.restore();
-}
 
 VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     setObjectName("Verslag");
@@ -166,12 +119,18 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     samenvatting_->setAccessibleName(q(teksten::VERSLAG_SAMENVATTING_NAAM));
     samenvatting_->setTextFormat(Qt::PlainText);
     samenvatting_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    samenvatting_->setWordWrap(true);
     samenvatting_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lijst_ = new QListWidget(this);
     lijst_->setObjectName("Stappen");
     lijst_->setAccessibleName(q(teksten::VERSLAG_STAPPEN_NAAM));
-    // A step line is read whole: scrolled sideways in a narrow window, never cut short.
-    lijst_->setTextElideMode(Qt::ElideNone);
+    // A line is read whole: wrapped at the list's width, never cut short or scrolled sideways.
+    lijst_->setItemDelegate(new RegelTekenaar(lijst_));
+    lijst_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A scroll bar that came and went would change the width the lines were wrapped for.
+    lijst_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lijst_->setResizeMode(QListView::Adjust);
+    lijst_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     bord_ = new KleinBord(this);
     uitleg_ = new QLabel(this);
     uitleg_->setObjectName("StapUitleg");
@@ -180,8 +139,7 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     uitleg_->setWordWrap(true);
     uitleg_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     uitleg_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    uitleg_->setMinimumWidth(bord_->sizeHint().width());
-    uitleg_->setMaximumWidth(bord_->sizeHint().width() + 120);
+    uitleg_->setFixedWidth(bord_->sizeHint().width());
     kandidatenVak_ = new QCheckBox(q(teksten::VERSLAG_KANDIDATEN), this);
     kandidatenVak_->setObjectName("Kandidaten");
     kandidatenVak_->setAccessibleName(kandidatenVak_->text().remove('&'));
@@ -191,11 +149,11 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     auto* sluiten = knop(teksten::SLUITEN, this);
 
     // The summary, the board and the explanation scroll beside the list, so that the window
-    // fits a small screen (a large scale factor) with its buttons in sight.
+    // fits a small screen (a large scale factor) with its buttons in sight, and so that a
+    // longer explanation never changes the window's size.
     auto* rechtsVlak = new QWidget;
     auto* rechts = new QVBoxLayout(rechtsVlak);
     rechts->setContentsMargins(0, 0, 0, 0);
-    rechts->addWidget(samenvatting_);
     rechts->addWidget(bord_);
     rechts->addWidget(kandidatenVak_);
     rechts->addWidget(uitleg_, 1);
@@ -206,10 +164,22 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     rechtsRol->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rechtsRol->setWidgetResizable(true);
     rechtsRol->setWidget(rechtsVlak);
-    rechtsRol->setMinimumWidth(rechtsVlak->sizeHint().width() +
-                               style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    rechtsRol->setFixedWidth(rechtsVlak->sizeHint().width() +
+                             style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    // Tab comes into the column from the list, past the scroll area's own focus handling:
+    // whatever gets the focus there is scrolled into sight.
+    connect(qApp, &QApplication::focusChanged, rechtsRol,
+            [rechtsRol, rechtsVlak](QWidget*, QWidget* nu) {
+                if (nu != nullptr && rechtsVlak->isAncestorOf(nu))
+                    rechtsRol->ensureWidgetVisible(nu);
+            });
+    // The summary over the list, so that the column beside it has the room for the board and
+    // the whole explanation of the chosen line.
+    auto* links = new QVBoxLayout;
+    links->addWidget(samenvatting_);
+    links->addWidget(lijst_, 1);
     auto* midden = new QHBoxLayout;
-    midden->addWidget(lijst_, 1);
+    midden->addLayout(links, 1);
     midden->addWidget(rechtsRol);
     auto* knoppen = new QHBoxLayout;
     knoppen->addWidget(vorige_);
@@ -228,7 +198,10 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
         if (!gekozenItems.isEmpty() && lijst_->row(gekozenItems.first()) != lijst_->currentRow())
             lijst_->setCurrentRow(lijst_->row(gekozenItems.first()));
     });
-    connect(kandidatenVak_, &QCheckBox::toggled, this, [this] { bijKeuze(gekozen()); });
+    connect(lijst_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { klapOm(lijst_->row(item)); });
+    connect(kandidatenVak_, &QCheckBox::toggled, this,
+            [this](bool aan) { bord_->toonKandidaten(aan); });
     connect(vorige_, &QPushButton::clicked, this, [this] { kies(gekozen() - 1); });
     connect(volgende_, &QPushButton::clicked, this, [this] { kies(gekozen() + 1); });
     connect(kopieer_, &QPushButton::clicked, this,
@@ -253,7 +226,7 @@ VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
     }
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
-    resize(920, 500);
+    resize(1000, 760);
     toon(nullptr);
 }
 
@@ -268,8 +241,23 @@ bool VerslagVenster::eventFilter(QObject* doel, QEvent* e) {
     return QWidget::eventFilter(doel, e);
 }
 
+QListWidgetItem* VerslagVenster::regelItem(const QString& tekst, int insprong, int verloop,
+                                           int groep) const {
+    auto* item = new QListWidgetItem(tekst);
+    item->setData(ROL_INSPRONG, insprong);
+    item->setData(ROL_VERLOOP, verloop);
+    item->setData(ROL_GROEP, groep);
+    if (insprong > 0) {
+        QFont schuin = lijst_->font();
+        schuin.setItalic(true);
+        item->setFont(schuin);
+    }
+    return item;
+}
+
 void VerslagVenster::toon(std::shared_ptr<const OplosOpname> verslag, bool bezig) {
     verslag_ = std::move(verslag);
+    regels_.clear();
     {
         const QSignalBlocker stil(lijst_);
         lijst_->clear();
@@ -283,34 +271,47 @@ void VerslagVenster::toon(std::shared_ptr<const OplosOpname> verslag, bool bezig
         volgende_->setEnabled(false);
         return;
     }
-    QStringList kop{q(teksten::verslagNiveau(verslag_->verslag.niveau)),
-                    q(teksten::verslagOplossingen(verslag_->verslag.oplossingen))};
+    const QStringList niveau{q(teksten::verslagNiveau(verslag_->verslag.niveau)),
+                             q(teksten::verslagOplossingen(verslag_->verslag.oplossingen))};
+    QStringList kop;
     for (int t = 0; t < AANTAL_TECHNIEKEN; ++t)
         if (const int n = verslag_->pad.aantal(static_cast<Techniek>(t)); n > 0)
             kop << q(teksten::verslagTechniek(static_cast<Techniek>(t), n));
     if (verslag_->pad.gebeurtenissen().empty()) kop << q(teksten::VERSLAG_GEEN_STAPPEN);
-    samenvatting_->setText(kop.join('\n'));
+    // The level on one line, the counts on the next, wrapped at the list's width.
+    samenvatting_->setText(niveau.join(", ") + (kop.isEmpty() ? QString() : "\n" + kop.join(", ")));
     // A label with a name of its own is read by that name: the text goes in its description.
-    samenvatting_->setAccessibleDescription(kop.join(", "));
+    samenvatting_->setAccessibleDescription((niveau + kop).join(", "));
+    samenvattingRegels_ = niveau + kop;
+    const Oplospad& pad = verslag_->pad;
+    regels_ = verslagLijst(pad);
     {
         const QSignalBlocker stil(lijst_);
-        const Oplospad& pad = verslag_->pad;
-        QFont schuin = lijst_->font();
-        schuin.setItalic(true);
-        for (std::size_t k = 0; k < pad.verloop().size(); ++k) {
-            const Verloop& v = pad.verloop()[k];
-            if (v.soort == Verloop::Soort::Gebeurtenis) {
-                lijst_->addItem(q(pad.regel(v.index)));
-                continue;
+        for (std::size_t i = 0; i < regels_.size(); ++i) {
+            const LijstRegel& r = regels_[i];
+            const Verloop& v = pad.verloop()[r.verloop];
+            const int groep = static_cast<int>(i), k = static_cast<int>(r.verloop);
+            QListWidgetItem* item = nullptr;
+            if (r.soort == LijstRegel::Soort::Stap) {
+                // The line as --stappen prints it, the technique by its name after it.
+                item = regelItem(q(pad.regel(v.index)), 0, k, groep);
+                const Gebeurtenis& g = pad.gebeurtenissen()[v.index];
+                if (g.soort == Gebeurtenis::Soort::Stap) {
+                    item->setData(ROL_NAAM, q(mensNaamVan(g.reden.techniek)));
+                    item->setData(Qt::AccessibleDescriptionRole, q(mensNaamVan(g.reden.techniek)));
+                }
+                item->setData(ROL_GOK, r.onderGok);
+            } else if (r.soort == LijstRegel::Soort::Uitsluiting) {
+                const int n = static_cast<int>(v.index) + 1;
+                item =
+                    regelItem(q(teksten::wegRegel(n, pad.uitsluitingen()[v.index], pad.wegVan(n)) +
+                                "\n" + pad.waarom(r.verloop)),
+                              1, k, groep);
+            } else {
+                item = regelItem(q(teksten::stilRegel(r.aantal)), 1, -1, groep);
+                item->setData(ROL_OPEN, 1);
+                item->setData(Qt::AccessibleDescriptionRole, q(teksten::STIL_OPENEN));
             }
-            // Exclusions and an emptied table stand indented between the steps, with why.
-            QString tekst = v.soort == Verloop::Soort::TabelGewist
-                                ? q(teksten::TABEL_GEWIST)
-                                : q(teksten::uitsluitingRegel(static_cast<int>(v.index) + 1,
-                                                              pad.uitsluitingen()[v.index]));
-            if (const std::string zin = pad.waarom(k); !zin.empty()) tekst += "\n      " + q(zin);
-            auto* item = new QListWidgetItem("    " + tekst);
-            item->setFont(schuin);
             lijst_->addItem(item);
         }
     }
@@ -321,6 +322,37 @@ void VerslagVenster::toon(std::shared_ptr<const OplosOpname> verslag, bool bezig
         bijKeuze(-1);
 }
 
+void VerslagVenster::klapOm(int i) {
+    if (verslag_ == nullptr || i < 0 || i >= lijst_->count()) return;
+    QListWidgetItem* item = lijst_->item(i);
+    const int open = item->data(ROL_OPEN).toInt();
+    if (open == 0) return;
+    const int groep = item->data(ROL_GROEP).toInt();
+    const bool openen = open == 1;
+    item->setData(ROL_OPEN, openen ? 2 : 1);
+    item->setData(Qt::AccessibleDescriptionRole,
+                  q(openen ? teksten::STIL_SLUITEN : teksten::STIL_OPENEN));
+    const QSignalBlocker stil(lijst_);
+    if (openen) {
+        const Oplospad& pad = verslag_->pad;
+        int plek = i + 1;
+        for (const std::size_t k : uitsluitingenIn(pad, regels_[static_cast<std::size_t>(groep)])) {
+            const std::size_t u = pad.verloop()[k].index;
+            const int n = static_cast<int>(u) + 1;
+            lijst_->insertItem(plek++,
+                               regelItem(q(teksten::wegRegel(n, pad.uitsluitingen()[u], {}) + "\n" +
+                                           pad.waarom(k)),
+                                         2, static_cast<int>(k), groep));
+        }
+    } else {
+        while (i + 1 < lijst_->count() && lijst_->item(i + 1)->data(ROL_INSPRONG).toInt() == 2 &&
+               lijst_->item(i + 1)->data(ROL_GROEP).toInt() == groep)
+            delete lijst_->takeItem(i + 1);
+    }
+    lijst_->setCurrentRow(i);
+    bijKeuze(i);
+}
+
 void VerslagVenster::kies(int i) {
     if (lijst_->count() == 0) return;
     lijst_->setCurrentRow(std::clamp(i, 0, lijst_->count() - 1));
@@ -328,71 +360,77 @@ void VerslagVenster::kies(int i) {
 
 int VerslagVenster::gekozen() const { return lijst_->currentRow(); }
 
+int VerslagVenster::verloopVan(int i) const {
+    if (i < 0 || i >= lijst_->count()) return -1;
+    return lijst_->item(i)->data(ROL_VERLOOP).toInt();
+}
+
 void VerslagVenster::bijKeuze(int i) {
     if (verslag_ == nullptr) return;
     const Oplospad& pad = verslag_->pad;
-    const int aantal = static_cast<int>(pad.verloop().size());
     vorige_->setEnabled(i > 0);
-    volgende_->setEnabled(i >= 0 && i + 1 < aantal);
-    const bool metKandidaten = kandidatenVak_->isChecked();
-    if (i < 0 || i >= aantal) {
-        bord_->toon(pad.beginBord(), pad.beginBord(), -1, {});
-        bord_->toonUitleg({}, {}, 0);
-        const Kandidaten begin = kandidatenNa(pad, static_cast<std::size_t>(-1));
-        bord_->toonKandidaten(metKandidaten ? &begin : nullptr);
+    volgende_->setEnabled(i >= 0 && i + 1 < lijst_->count());
+    bord_->toonKandidaten(kandidatenVak_->isChecked());
+    if (i < 0 || i >= lijst_->count()) {
+        bord_->toon(bordBeeld(pad, pad.verloop().size()), pad.beginBord());
         bord_->setAccessibleDescription({});
         uitleg_->clear();
         uitleg_->setAccessibleDescription({});
         return;
     }
-    const auto k = static_cast<std::size_t>(i);
-    const Verloop& v = pad.verloop()[k];
-    int cel = -1, cijfer = 0;
-    std::bitset<81> eenheid;
-    std::string bord, uitleg;
-    if (v.soort == Verloop::Soort::Gebeurtenis) {
-        const Gebeurtenis& g = pad.gebeurtenissen()[v.index];
-        bord = pad.bordNa(v.index);
-        // An undone guess has no cell: its board is the one from before the guess.
-        if (g.soort == Gebeurtenis::Soort::Stap && g.rij >= 1 && g.rij <= 9 && g.kol >= 1 &&
-            g.kol <= 9) {
-            cel = (g.rij - 1) * 9 + g.kol - 1;
-            eenheid = g.reden.eenheid.cellen();
-            uitleg = teksten::stapUitleg(std::string(1, g.getal), pad.waarom(k));
-            if (const std::string b =
-                    teksten::bewijsInWoorden(g.rij, g.kol, g.getal - '0', g.reden);
+    const int k = verloopVan(i);
+    std::string uitleg;
+    BordBeeld beeld;
+    if (k < 0) {
+        // A folded run: the board as the run finds it, which it leaves as it was.
+        const LijstRegel& r =
+            regels_[static_cast<std::size_t>(lijst_->item(i)->data(ROL_GROEP).toInt())];
+        const BordBeeld voor = bordBeeld(pad, r.verloop);
+        beeld.bord = voor.bord;
+        beeld.onderGok = voor.onderGok;
+        beeld.kandidaten = voor.kandidaten;
+        uitleg = teksten::stilUitleg(r.aantal, lijst_->item(i)->data(ROL_OPEN).toInt() == 2);
+    } else {
+        const auto e = static_cast<std::size_t>(k);
+        const Verloop& v = pad.verloop()[e];
+        beeld = bordBeeld(pad, e);
+        if (v.soort == Verloop::Soort::Uitsluiting) {
+            const Uitsluiting& u = pad.uitsluitingen()[v.index];
+            uitleg = pad.waarom(e) + "\n\n" + teksten::OORZAAK_KOP +
+                     teksten::cellenInWoorden(u.oorzaak) + "\n" + teksten::WEG_KOP +
+                     (beeld.weg.any() ? teksten::cellenInWoorden(beeld.weg)
+                                      : std::string(teksten::WEG_NIETS));
+        } else if (const Gebeurtenis& g = pad.gebeurtenissen()[v.index];
+                   g.soort == Gebeurtenis::Soort::Stap) {
+            uitleg = teksten::stapUitleg(std::string(1, g.getal), pad.waarom(e));
+            if (const std::string b = teksten::bewijsInWoorden(g.rij, g.kol, g.getal - '0', g.reden,
+                                                               pad.uitsluitingen());
                 !b.empty())
                 uitleg += std::string("\n\n") + teksten::BEWIJS_KOP + "\n" + b;
+            if (beeld.onderGok.any() && beeld.blok == 0)
+                uitleg += std::string("\n\n") + teksten::GOK_STIPPEL_UITLEG;
+            if (beeld.blok != 0)
+                uitleg += "\n\n" +
+                          teksten::herstelBordUitleg(g.reden.bewijs.tegenspraakCijfer, beeld.blok);
         } else {
             uitleg = teksten::GOK_ONGEDAAN_UITLEG;
         }
-    } else {
-        bord = pad.bordVoor(k);
-        if (v.soort == Verloop::Soort::Uitsluiting) {
-            const Uitsluiting& u = pad.uitsluitingen()[v.index];
-            eenheid = u.eenheid.cellen();
-            cijfer = u.cijfer;
-            uitleg = pad.waarom(k) + "\n\n" + teksten::OORZAAK_KOP +
-                     teksten::cellenInWoorden(u.oorzaak) + "\n" + teksten::VALT_AF_KOP +
-                     teksten::cellenInWoorden(u.cellen);
-        } else {
-            uitleg = teksten::TABEL_GEWIST_UITLEG;
-        }
     }
-    bord_->toon(bord, pad.beginBord(), cel, eenheid);
-    bord_->toonUitleg(bewijsMarken(pad, k), pad.verwijderdeCellen(k), cijfer);
-    const Kandidaten kand = kandidatenNa(pad, k);
-    bord_->toonKandidaten(metKandidaten ? &kand : nullptr);
+    bord_->toon(beeld, pad.beginBord());
     uitleg_->setText(q(uitleg));
     uitleg_->setAccessibleDescription(uitleg_->text());
-    bord_->setAccessibleDescription(lijst_->item(i)->text().trimmed());
+    bord_->setAccessibleDescription(lijst_->item(i)->text().section('\n', 0, 0));
 }
 
 QString VerslagVenster::tekst() const {
     if (verslag_ == nullptr) return {};
-    QStringList regels{q(teksten::verslagPuzzel(verslag_->pad.beginBord())), samenvatting_->text(),
-                       QString(), q(teksten::VERSLAG_STAPPEN_KOP)};
-    for (int i = 0; i < lijst_->count(); ++i) regels << lijst_->item(i)->text();
+    // The summary one fact a line, as the command line's --verslag has it.
+    QStringList regels{q(teksten::verslagPuzzel(verslag_->pad.beginBord())),
+                       samenvattingRegels_.join('\n'), QString(), q(teksten::VERSLAG_STAPPEN_KOP)};
+    for (int i = 0; i < lijst_->count(); ++i) {
+        const QString inspring(4 * lijst_->item(i)->data(ROL_INSPRONG).toInt(), ' ');
+        regels << inspring + lijst_->item(i)->text().replace("\n", "\n  " + inspring);
+    }
     return regels.join('\n') + '\n';
 }
 

@@ -1,68 +1,26 @@
 // The report of the last solve ("Verslag", F2): level, uniqueness and count per technique,
-// the steps one line each, and a small board as it stood after the chosen step.
+// the steps one line each with the exclusions that strike something between them (those that
+// strike nothing folded, one line a run, opened by Enter or a double click), and a small board
+// as it stood after the chosen entry.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
-#include <bitset>
 #include <memory>
-#include <optional>
-#include <string>
+#include <vector>
 
-#include "markering.h"
-#include "uitleg/oplossingen.h"
+#include "klein_bord.h"
 #include "uitleg/opname.h"
+#include "uitleg/verslag_lijst.h"
 
 class QCheckBox;
-class QColor;
 class QLabel;
 class QListWidget;
-class QPainter;
-class QPalette;
-class QRect;
+class QListWidgetItem;
 class QPushButton;
 
 namespace sudoku {
-
-// A board of 9 x 9 cells, painted: givens grey, found numbers in the text colour, the
-// chosen cell red, the cells of its unit tinted as in the main window, the cells that prove
-// it framed, those an exclusion removed the digit from in a dashed red frame; with the
-// candidates, small in every empty cell, the removed digit struck through in red.
-class KleinBord : public QWidget {
-public:
-    explicit KleinBord(QWidget* ouder = nullptr);
-
-    // `bord`, `gegeven`: 81 characters, '.' empty; `cel` 0..80 or -1 for none.
-    void toon(const std::string& bord, const std::string& gegeven, int cel,
-              const std::bitset<81>& eenheid);
-    const std::string& bord() const { return bord_; }
-    int cel() const { return cel_; }
-    const std::bitset<81>& eenheid() const { return eenheid_; }
-    // What proves the step shown, and where an exclusion removed `cijfer`.
-    void toonUitleg(const std::bitset<81>& bewijs, const std::bitset<81>& verwijderd, int cijfer);
-    const std::bitset<81>& bewijs() const { return bewijs_; }
-    const std::bitset<81>& verwijderd() const { return verwijderd_; }
-    // The pencil marks, or none (nullptr).
-    void toonKandidaten(const Kandidaten* kandidaten);
-    const std::optional<Kandidaten>& kandidaten() const { return kandidaten_; }
-
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    void tekenKandidaten(QPainter& p, const QRect& vak, int i);
-
-    std::string bord_ = std::string(81, '.');
-    std::string gegeven_ = std::string(81, '.');
-    int cel_ = -1;
-    std::bitset<81> eenheid_;
-    std::bitset<81> bewijs_;
-    std::bitset<81> verwijderd_;
-    int cijfer_ = 0;
-    std::optional<Kandidaten> kandidaten_;
-};
 
 class VerslagVenster : public QWidget {
     Q_OBJECT
@@ -72,10 +30,13 @@ public:
 
     // Shows `verslag`; without one, that there is no solve yet, or with `bezig` that one runs.
     void toon(std::shared_ptr<const OplosOpname> verslag, bool bezig = false);
-    // Selects entry `i` of the path's verloop() (from 0, kept within the list): its steps,
-    // undone guesses, exclusions and emptied tables in their order.
+    // Selects line `i` of the list (from 0, kept within the list).
     void kies(int i);
     int gekozen() const;
+    // The entry of the path's verloop() that line `i` shows; -1 for a folded run.
+    int verloopVan(int i) const;
+    // A folded run opens and closes (Enter or a double click on it).
+    void klapOm(int i);
     // The whole report as text, as "Kopiëren" puts it on the clipboard; "" without a report.
     QString tekst() const;
 
@@ -94,8 +55,12 @@ protected:
 
 private:
     void bijKeuze(int i);
+    // A line of the list: its text and how it is drawn.
+    QListWidgetItem* regelItem(const QString& tekst, int insprong, int verloop, int groep) const;
 
     std::shared_ptr<const OplosOpname> verslag_;
+    std::vector<LijstRegel> regels_;
+    QStringList samenvattingRegels_;
     QLabel* samenvatting_ = nullptr;
     QLabel* uitleg_ = nullptr;
     QCheckBox* kandidatenVak_ = nullptr;

@@ -1,5 +1,7 @@
 // The window explains: the step box's digit and sentence, the marks of the proving cells,
 // the tip, the report's exclusions and candidates, and the colours they are drawn in.
+#include <QScrollBar>
+
 #include "board/teksten.h"
 #include "markering.h"
 #include "tip_venster.h"
@@ -84,17 +86,51 @@ QStringList velden(SudokuVenster& v) {
     return s;
 }
 
-// F3, and what the Tip window then says and the grid marks.
+// What `sudoku-blad-cli --tip` prints for a board: the text of each level (1..3), or under
+// key 0 the one line without a step.
+std::map<int, QString> cliTip(const std::string& bord) {
+    QTemporaryDir map;
+    std::ofstream((map.path() + "/p.txt").toStdString()) << negenRegels(bord);
+    QProcess cli;
+    cli.start(SUDOKU_CLI_PROGRAMMA, {"--tip", map.path() + "/p.txt"});
+    cli.waitForFinished(60000);
+    std::map<int, QString> t;
+    static const QRegularExpression regel("^tip ?([123]?): (.*)$");
+    for (const QString& r : QString::fromUtf8(cli.readAllStandardOutput()).split('\n'))
+        if (auto m = regel.match(r); m.hasMatch()) t[m.captured(1).toInt()] = m.captured(2);
+    return t;
+}
+
+// What the Tip window says and the grid marks, after F3 and `meer` times "Meer hulp".
 struct Tip {
-    QString regel, uitleg;
+    QString tekst, cel;
     Markering markering;
+    int niveau = -1;
+    bool meer = false;
 };
-Tip vraagTip(SudokuVenster& v) {
+Tip vraagTip(SudokuVenster& v, int meer = 0) {
+    // F3 is the main window's key: the user is there, typing or looking at the board.
+    v.activateWindow();
+    if (!QTest::qWaitForWindowActive(&v)) return {};
     QTest::keyClick(&v, Qt::Key_F3);
+    for (int i = 0; i < meer && v.tipVenster() != nullptr; ++i) klik(v.tipVenster()->meerHulp());
     sudoku::TipVenster* t = v.tipVenster();
     if (t == nullptr || !t->isVisible()) return {};
-    return {t->regel()->text(), t->uitleg()->isVisible() ? t->uitleg()->text() : QString(),
-            v.markering()};
+    return {t->tekst()->text(), t->celRegel()->isVisible() ? t->celRegel()->text() : QString(),
+            v.markering(), t->niveau(), t->meerHulp()->isEnabled()};
+}
+
+// The Tip shows its whole text and lies beside the board, never over it, on the screen.
+void tipPast(SudokuVenster& v) {
+    sudoku::TipVenster* t = v.tipVenster();
+    QVERIFY(t != nullptr && QTest::qWaitForWindowExposed(t));
+    for (QLabel* l : {t->tekst(), t->celRegel()})
+        QVERIFY2(!l->isVisible() || l->heightForWidth(l->width()) <= l->height(),
+                 qPrintable(l->text()));
+    const QRect bord(v.cel(1, 1)->mapToGlobal(QPoint(0, 0)),
+                     v.cel(9, 9)->mapToGlobal(QPoint(0, 0)) + QPoint(30, 30));
+    QVERIFY(!t->frameGeometry().intersects(bord));
+    QVERIFY(v.screen()->availableGeometry().contains(t->frameGeometry()));
 }
 
 }  // namespace
@@ -162,9 +198,11 @@ void VensterTest::stapMeldingLegtUit() {
     QCOMPARE(v.markering(), Markering{});
 }
 
-// F3 after a load and during "Invoer" gives the command line's first step on that board,
-// marks it and changes nothing of the form; typing that digit gives the next one; a box
-// "Bevestig" refuses and a board the ladder cannot start on are said so.
+// F3 after a load and during "Invoer" gives the command line's tip on that board, a level
+// at a time: its unit, then its cell framed red, then its proving cells; "Meer hulp" and F3
+// again go on, up to the third level; each level's text is read (the focus on it, the
+// window's description) and fits; nothing of the form changes. Typing the tip's digit gives
+// the next step; a box "Bevestig" refuses and a board the ladder cannot start on are said so.
 void VensterTest::tipVanWaarJeBent() {
     std::string bord;
     const auto rijen = voorbeeldRijen();
@@ -172,18 +210,43 @@ void VensterTest::tipVanWaarJeBent() {
     std::replace(bord.begin(), bord.end(), ' ', '.');
     SudokuVenster v(VOORBEELD);
     toon(v);
-    const auto zoalsCli = [&](const Tip& t) {
+    const auto zoalsCli = [&](bool metF3) {
+        std::map<int, QString> tip = cliTip(bord);
         CliUitleg cli = cliUitleg(bord, {});
         const QString regel = cli[1]["regel"];
-        QCOMPARE(t.regel, regel);
-        QCOMPARE(t.uitleg, verwacht(cli, 1));
-        QCOMPARE(t.markering.cel, regel.section("rij ", 1).left(1).toInt() * 9 +
-                                      regel.section("kolom ", 1).left(1).toInt() - 10);
-        QCOMPARE(t.markering.bewijs, getuigen(cli, 1));
-        QVERIFY(t.markering.eenheid[static_cast<std::size_t>(t.markering.cel)]);
+        const int cel = regel.section("rij ", 1).left(1).toInt() * 9 +
+                        regel.section("kolom ", 1).left(1).toInt() - 10;
+        for (int niveau = 1; niveau <= 3; ++niveau) {
+            Tip t;
+            if (niveau == 1) {
+                t = vraagTip(v);
+            } else {
+                if (metF3)
+                    QTest::keyClick(v.tipVenster(), Qt::Key_F3);
+                else
+                    klik(v.tipVenster()->meerHulp());
+                t = {v.tipVenster()->tekst()->text(), v.tipVenster()->celRegel()->text(),
+                     v.markering(), v.tipVenster()->niveau(),
+                     v.tipVenster()->meerHulp()->isEnabled()};
+            }
+            QCOMPARE(t.niveau, niveau);
+            QCOMPARE(t.tekst, tip[niveau]);
+            QCOMPARE(t.meer, niveau < 3);
+            QVERIFY(v.tipVenster()->accessibleDescription().startsWith(t.tekst));
+            QCOMPARE(v.tipVenster()->focusWidget(), v.tipVenster()->tekst());
+            QVERIFY(t.markering.eenheid[static_cast<std::size_t>(cel)]);
+            QCOMPARE(t.markering.cel, niveau >= 2 ? cel : -1);
+            QCOMPARE(t.markering.bewijs,
+                     niveau == 3 ? cellenIn(cli[1]["bewijs"]) : std::bitset<81>());
+            tipPast(v);
+        }
+        QCOMPARE(tip[3], cli[1]["waarom"]);
+        // Past the last level nothing changes.
+        QTest::keyClick(v.tipVenster(), Qt::Key_F3);
+        QCOMPARE(v.tipVenster()->niveau(), 3);
     };
     const QStringList voor = velden(v);
-    zoalsCli(vraagTip(v));
+    zoalsCli(false);
     QCOMPARE(velden(v), voor);
     v.tipVenster()->close();
     QCOMPARE(v.markering(), Markering{});
@@ -193,28 +256,44 @@ void VensterTest::tipVanWaarJeBent() {
         if (bord[static_cast<std::size_t>(i)] != '.')
             v.cel(i / 9 + 1, i % 9 + 1)->setText(QString(QChar(bord[static_cast<std::size_t>(i)])));
     const QStringList invoer = velden(v);
-    const Tip t = vraagTip(v);
-    zoalsCli(t);
+    zoalsCli(true);
     QCOMPARE(velden(v), invoer);
-    // The user types the tip's digit and asks again.
-    const QString getal = t.regel.section(" = ", 1).left(1);
-    bord[static_cast<std::size_t>(t.markering.cel)] = getal.at(0).toLatin1();
-    v.cel(t.markering.cel / 9 + 1, t.markering.cel % 9 + 1)->setText(getal);
-    zoalsCli(vraagTip(v));
+    // The user types the tip's digit and asks again, the Tip still open: a new tip.
+    const QString stap1 = cliUitleg(bord, {})[1]["regel"];
+    const int cel = stap1.section("rij ", 1).left(1).toInt() * 9 +
+                    stap1.section("kolom ", 1).left(1).toInt() - 10;
+    const QChar getal = stap1.section(" = ", 1).at(0);
+    bord[static_cast<std::size_t>(cel)] = getal.toLatin1();
+    v.cel(cel / 9 + 1, cel % 9 + 1)->setText(getal);
+    zoalsCli(true);
 
     v.cel(9, 9)->setText("x");
-    QCOMPARE(vraagTip(v).regel,
-             QString::fromStdString(sudoku::teksten::ongeldigeInvoer(9, 9)).trimmed());
+    const Tip fout = vraagTip(v);
+    QCOMPARE(fout.tekst, QString::fromStdString(sudoku::teksten::ongeldigeInvoer(9, 9)).trimmed());
+    QVERIFY(!fout.meer && fout.niveau == 0);
     for (int i = 0; i < 81; ++i) v.cel(i / 9 + 1, i % 9 + 1)->setText(i == 40 ? "5" : " ");
-    const Tip geen = vraagTip(v);
-    QCOMPARE(geen.regel,
-             QString::fromStdString(sudoku::teksten::tipGeenStap(sudoku::Oplossingen::Meerdere)));
+    const Tip geen = vraagTip(v, 1);
+    QCOMPARE(geen.tekst, cliTip(std::string(40, '.') + "5" + std::string(40, '.'))[0]);
     QCOMPARE(geen.markering, Markering{});
 }
 
-// The report explains the chosen entry: a step's sentence and proof, an exclusion's cause
-// framed and its cells marked; "Kandidaten" shows what a plain count of the board and the
-// exclusions made so far leaves (up to the first emptied table).
+// Red pixels in `vak` of a picture.
+int roodIn(const QImage& beeld, const QRect& vak) {
+    int n = 0;
+    for (int y = vak.top(); y <= vak.bottom(); ++y)
+        for (int x = vak.left(); x <= vak.right(); ++x) {
+            const QColor c = beeld.pixelColor(x, y);
+            n += c.red() > 200 && c.green() < 90 && c.blue() < 90;
+        }
+    return n;
+}
+
+// The report explains each line as the command line does: a step's sentence and proving
+// cells, a repair on the board of its contradiction (the block, the cells that see its empty
+// ones), the numbers placed under a guess; an exclusion's sentence, cause and the cells it
+// strikes; a folded run opens to its exclusions, which strike nothing, and closes again.
+// "Kandidaten" shows pencil marks 9 pixels high, the struck digit red where it stands; the
+// lines wrap inside the list and the window keeps its size throughout.
 void VensterTest::verslagLegtUit() {
     QTemporaryDir map;
     const QString pad = map.path() + "/gok.txt";
@@ -225,42 +304,73 @@ void VensterTest::verslagLegtUit() {
     klik(v.knop(Knop::Start));
     v.verslagTonen();
     sudoku::VerslagVenster* verslag = v.verslagVenster();
-    const sudoku::Oplospad& p = v.verslag()->pad;
+    QVERIFY(QTest::qWaitForWindowExposed(verslag));
+    QListWidget* lijst = verslag->lijst();
     CliUitleg cli = cliUitleg(MET_GOK, {"--trial"});
-    verslag->kies(0);
-    QVERIFY(verslag->uitleg()->text().startsWith(verwacht(cli, 1) + "\n\n" +
-                                                 sudoku::teksten::BEWIJS_KOP));
-    QCOMPARE(verslag->bord()->bewijs(), getuigen(cli, 1));
-
     verslag->kandidatenVak()->setChecked(true);
-    std::array<std::bitset<81>, 9> uit{};
-    int uitsluitingen = 0;
-    for (std::size_t k = 0; p.verloop()[k].soort != sudoku::Verloop::Soort::TabelGewist; ++k) {
-        const sudoku::Verloop& e = p.verloop()[k];
-        if (e.soort == sudoku::Verloop::Soort::Uitsluiting) {
-            const sudoku::Uitsluiting& u = p.uitsluitingen()[e.index];
-            uit[static_cast<std::size_t>(u.cijfer - 1)] |= u.cellen;
-            verslag->kies(static_cast<int>(k));
-            QCOMPARE(verslag->bord()->bewijs(), u.oorzaak);
-            QCOMPARE(verslag->bord()->verwijderd(), u.cellen);
-            QVERIFY(verslag->uitleg()->text().startsWith(QString::fromStdString(p.waarom(k))));
-            ++uitsluitingen;
-        }
-        verslag->kies(static_cast<int>(k));
-        const std::string bord = p.bordVoor(k + 1);
-        for (std::size_t c = 0; c < 81; ++c)
-            for (std::size_t d = 0; d < 9 && bord[c] == '.'; ++d) {
-                bool mag = !uit[d][c];
-                for (std::size_t a = 0; a < 81; ++a)
-                    if (bord[a] == char('1' + d) && (a / 9 == c / 9 || a % 9 == c % 9 ||
-                                                     (a / 27 == c / 27 && a % 9 / 3 == c % 9 / 3)))
-                        mag = false;
-                QVERIFY(verslag->bord()->kandidaten()->at(c)[d] == mag);
+    QVERIFY(verslag->bord()->kandidatenAan());
+    const QFontMetrics letter(verslag->bord()->kandidaatLetter());
+    for (int d = 1; d <= 9; ++d)
+        QVERIFY(letter.tightBoundingRect(QString::number(d)).height() >= 9);
+    const QSize maat = verslag->size();
+    static const QRegularExpression kop("^(stap|uitsluiting) (\\d+):");
+    std::map<QString, int> gezien;
+    for (int i = 0; i < lijst->count(); ++i) {
+        verslag->kies(i);
+        QApplication::processEvents();
+        const QString regel = lijst->item(i)->text().section('\n', 0, 0);
+        const sudoku::BordBeeld& b = verslag->bord()->beeld();
+        const QString uitleg = verslag->uitleg()->text();
+        const auto m = kop.match(regel);
+        const int n = m.captured(2).toInt();
+        if (verslag->verloopVan(i) < 0) {
+            const int voor = lijst->count(), aantal = regel.section(' ', 0, 0).toInt();
+            verslag->klapOm(i);
+            QCOMPARE(lijst->count(), voor + aantal);
+            for (int j = i + 1; j <= i + aantal; ++j) {
+                const int u = kop.match(lijst->item(j)->text()).captured(2).toInt();
+                QCOMPARE(cli[-u]["weg"], QString("geen"));
+                QVERIFY(lijst->item(j)->text().contains(
+                    " was al weg in " + cli[-u]["regel"].section(" in ", 1).section(',', 0, 0)));
             }
+            verslag->klapOm(i);
+            QCOMPARE(lijst->count(), voor);
+            ++gezien["dicht"];
+        } else if (m.captured(1) == "uitsluiting") {
+            QCOMPARE(b.weg, cellenIn(cli[-n]["weg"]));
+            QCOMPARE(b.bewijs, cellenIn(cli[-n]["oorzaak"]));
+            QVERIFY(uitleg.startsWith(cli[-n]["waarom"]));
+            // The struck digit in red where it stands among the marks.
+            const QImage beeld = verslag->bord()->grab().toImage();
+            int c = 0;
+            while (!b.weg.test(static_cast<std::size_t>(c))) ++c;
+            const int cel = (verslag->bord()->width() - 3) / 9, derde = (cel - 4) / 3;
+            const QPoint hoek(1 + c % 9 * cel + 2 + (b.cijfer - 1) % 3 * derde,
+                              1 + c / 9 * cel + 2 + (b.cijfer - 1) / 3 * derde);
+            QVERIFY2(roodIn(beeld, QRect(hoek, QSize(derde, derde))) > 4, qPrintable(regel));
+            ++gezien["uitsluiting"];
+        } else if (cli[n]["bewijs"].startsWith("herstel")) {
+            const QString tegen = cli[n]["bewijs"].section("tegenspraak: ", 1);
+            QCOMPARE(b.blok, tegen.section("blok ", 1).section(';', 0, 0).toInt());
+            std::bitset<81> zien;
+            for (const QString& item : tegen.section(';', 1).split(';'))
+                zien |= cellenIn(item.section(':', 1));
+            QCOMPARE(b.bewijs, zien);
+            QVERIFY(b.cel < 0 && b.onderGok.any() && uitleg.startsWith(verwacht(cli, n)));
+            ++gezien["herstel"];
+        } else if (m.captured(1) == "stap") {
+            QVERIFY(uitleg.startsWith(verwacht(cli, n) + "\n\n" + sudoku::teksten::BEWIJS_KOP));
+            QCOMPARE(b.bewijs, getuigen(cli, n));
+            QCOMPARE(b.onderGok.test(static_cast<std::size_t>(b.cel)), regel.endsWith("gok)"));
+            ++gezien[regel.endsWith("gok)") ? "onder gok" : "stap"];
+        }
+        QVERIFY(lijst->visualItemRect(lijst->item(i)).right() < lijst->viewport()->width());
+        QCOMPARE(verslag->size(), maat);
     }
-    QVERIFY(uitsluitingen > 0);
+    QCOMPARE(gezien.size(), 5u);
+    QVERIFY(!lijst->horizontalScrollBar()->isVisible());
     verslag->kandidatenVak()->setChecked(false);
-    QVERIFY(!verslag->bord()->kandidaten().has_value());
+    QVERIFY(!verslag->bord()->kandidatenAan());
 }
 
 // A style sheet that gives every widget a background leaves the board visible under the
