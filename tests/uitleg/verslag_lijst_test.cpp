@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <regex>
 
 #include "form/tip.h"
 #include "support/testhulp.h"
@@ -122,12 +121,11 @@ void potloodKlopt(const Oplospad& pad, int& herstellen) {
 
 // No proof in words leaves a bare "(uitsluiting N)": each says what struck the digit.
 void woordenKloppen(const Oplospad& pad) {
-    static const std::regex kaal("is weggestreept \\(uitsluiting");
     for (const Gebeurtenis& g : pad.gebeurtenissen()) {
         if (g.soort != Gebeurtenis::Soort::Stap) continue;
         const std::string b =
             teksten::bewijsInWoorden(g.rij, g.kol, g.getal - '0', g.reden, pad.uitsluitingen());
-        EXPECT_FALSE(std::regex_search(b, kaal)) << b;
+        EXPECT_EQ(b.find("is weggestreept (uitsluiting"), std::string::npos) << b;
         if (b.find("uitsluiting") != std::string::npos) {
             EXPECT_NE(b.find("weggestreept door"), std::string::npos) << b;
         }
