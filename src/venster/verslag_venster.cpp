@@ -107,6 +107,13 @@ private:
     QListWidget* lijst_;
 };
 
+// An exclusion's line (entry k of the path): what it strikes, and its sentence under it.
+QString uitsluitingTekst(const Oplospad& pad, std::size_t k) {
+    const std::size_t u = pad.verloop()[k].index;
+    const int n = static_cast<int>(u) + 1;
+    return q(teksten::wegRegel(n, pad.uitsluitingen()[u], pad.wegVan(n)) + "\n" + pad.waarom(k));
+}
+
 }  // namespace
 
 VerslagVenster::VerslagVenster(QWidget* ouder) : QWidget(ouder, Qt::Window) {
@@ -302,11 +309,7 @@ void VerslagVenster::toon(std::shared_ptr<const OplosOpname> verslag, bool bezig
                 }
                 item->setData(ROL_GOK, r.onderGok);
             } else if (r.soort == LijstRegel::Soort::Uitsluiting) {
-                const int n = static_cast<int>(v.index) + 1;
-                item =
-                    regelItem(q(teksten::wegRegel(n, pad.uitsluitingen()[v.index], pad.wegVan(n)) +
-                                "\n" + pad.waarom(r.verloop)),
-                              1, k, groep);
+                item = regelItem(uitsluitingTekst(pad, r.verloop), 1, k, groep);
             } else {
                 item = regelItem(q(teksten::stilRegel(r.aantal)), 1, -1, groep);
                 item->setData(ROL_OPEN, 1);
@@ -336,14 +339,9 @@ void VerslagVenster::klapOm(int i) {
     if (openen) {
         const Oplospad& pad = verslag_->pad;
         int plek = i + 1;
-        for (const std::size_t k : uitsluitingenIn(pad, regels_[static_cast<std::size_t>(groep)])) {
-            const std::size_t u = pad.verloop()[k].index;
-            const int n = static_cast<int>(u) + 1;
+        for (const std::size_t k : uitsluitingenIn(pad, regels_[static_cast<std::size_t>(groep)]))
             lijst_->insertItem(plek++,
-                               regelItem(q(teksten::wegRegel(n, pad.uitsluitingen()[u], {}) + "\n" +
-                                           pad.waarom(k)),
-                                         2, static_cast<int>(k), groep));
-        }
+                               regelItem(uitsluitingTekst(pad, k), 2, static_cast<int>(k), groep));
     } else {
         while (i + 1 < lijst_->count() && lijst_->item(i + 1)->data(ROL_INSPRONG).toInt() == 2 &&
                lijst_->item(i + 1)->data(ROL_GROEP).toInt() == groep)
